@@ -1,0 +1,199 @@
+#include "engine/position/fen.h"
+
+#include <string>
+#include <vector>
+
+#include "engine/position/attacks.h"
+#include "engine/position/game.h"
+#include "engine/search/cache.h"
+#include "engine/search/evaltables.h"
+#include "engine/search/evaluation.h"
+#include "records/Textrout.h"
+#include "settings/manageini.h"
+
+namespace {
+
+// Fields separated by runs of blanks, so that a doubled blank typed by a
+// person does not shift the fields.
+std::vector<std::string> blankFields(std::string_view text) {
+  std::vector<std::string> out;
+  size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && text[i] == ' ') ++i;
+    size_t j = i;
+    while (j < text.size() && text[j] != ' ') ++j;
+    if (j > i) out.emplace_back(text.substr(i, j - i));
+    i = j;
+  }
+  return out;
+}
+
+int8_t pieceOf(char c) {
+  switch (c) {
+    case 'P': return 1;
+    case 'N': return 2;
+    case 'B': return 3;
+    case 'R': return 4;
+    case 'Q': return 5;
+    case 'K': return 6;
+    case 'p': return -1;
+    case 'n': return -2;
+    case 'b': return -3;
+    case 'r': return -4;
+    case 'q': return -5;
+    case 'k': return -6;
+    default: return 0;
+  }
+}
+
+void resetGameRecord(std::string_view text) {
+  tpartita& g = partita;
+  g.startfen = (text == STARTFEN) ? std::string_view() : text;
+  g.result = "*";
+  g.resigncount = 0;
+  g.message.clear();
+  for (int i = 0; i < MAXGAMEMOVES; ++i) {
+    g.moves[i] = 0;
+    g.movetext[i].clear();
+  }
+  g.current = 0;
+  g.count = 0;
+  g.event = valoreini("evento");
+  g.site = valoreini("localita");
+  g.whiteplayer = valoreini("giocatore");
+  g.blackplayer = valoreini("giocatore");
+  g.date = "?";
+  g.pgnround = "?";
+  g.orologiofermo = 1;
+  g.inricerca = 0;
+  g.motorebianco = 0;
+  g.motorenero = 0;
+  g.nuovoflag = 1;
+}
+
+void placePieces(tposizione& p, const std::string& placement) {
+  // Rank strings from rank 1 up to rank 8; an empty one counts as "8".
+  std::string walk;
+  for (int r = 7; r >= 0; --r) {
+    std::string rank = campo(placement, '/', r);
+    walk += rank.empty() ? std::string("8") : rank;
+  }
+  int square = 0;
+  for (char c : walk) {
+    if (square > 63) break;  // a placement longer than the board is clipped
+    int8_t piece = pieceOf(c);
+    if (piece == 6) {
+      p.board[square] = 6;
+      p.whiteking = static_cast<uint8_t>(square);
+    } else if (piece == -6) {
+      p.board[square] = -6;
+      p.blackking = static_cast<uint8_t>(square);
+    } else if (piece != 0) {
+      ListRef list = pieceListOf(p, piece);
+      // A piece beyond its list's capacity cannot be represented: left off the board.
+      if (*list.n < list.capacity) {
+        p.board[square] = piece;
+        list.sq[(*list.n)++] = static_cast<uint8_t>(square);
+      }
+    }
+    square += (c >= '2' && c <= '8') ? c - '0' : 1;
+  }
+}
+
+}  // namespace
+
+void impostafen(std::string_view text, bool newgame) {
+  if (newgame) resetGameRecord(text);
+  clearHashTable();
+  cancellastorico();
+
+  ply = 0;
+  tposizione& p = posizioni[0];
+  for (int s = 0; s < 64; ++s) p.board[s] = 0;
+  p.wpawns.n = p.bpawns.n = 0;
+  p.wbishops.n = p.bbishops.n = 0;
+  p.wrooks.n = p.brooks.n = 0;
+  p.wknights.n = p.bknights.n = 0;
+  p.wqueens.n = p.bqueens.n = 0;
+  // A new position has no last move to show.
+  p.lastmove = 0;
+
+  std::vector<std::string> f = blankFields(trimspazi(text));
+  auto field = [&](size_t i) { return i < f.size() ? f[i] : std::string(); };
+  placePieces(p, field(0));
+
+  const std::string side = field(1);
+  if (side == "w" || side == "W") p.side = WHITE;
+  if (side == "b" || side == "B") p.side = BLACK;
+  if (p.side != WHITE && p.side != BLACK) p.side = WHITE;  // a record never set up before
+
+  const std::string castle = field(2);
+  p.castling = 0;
+  if (castle.find('K') != std::string::npos) p.castling += CASTLE_WK;
+  if (castle.find('Q') != std::string::npos) p.castling += CASTLE_WQ;
+  if (castle.find('k') != std::string::npos) p.castling += CASTLE_BK;
+  if (castle.find('q') != std::string::npos) p.castling += CASTLE_BQ;
+
+  const std::string ep = field(3);
+  p.epfile = 10;
+  if (!ep.empty() && ep != "-")
+    for (char c = 'a'; c <= 'h'; ++c)
+      if (ep.find(c) != std::string::npos) p.epfile = static_cast<uint8_t>(c - 'a');
+
+  const std::string hm = field(4);
+  int halfmoves = 0;
+  if (hm != "-" && leggiintero(hm, halfmoves)) {
+    if (halfmoves < 0) halfmoves = 0;
+    if (halfmoves > 255) halfmoves = 255;
+  } else {
+    halfmoves = 0;
+  }
+  p.halfmoves = static_cast<uint8_t>(halfmoves);
+
+  p.whitelo = p.whitehi = p.blacklo = p.blackhi = 0;
+  for (int s = 0; s < 64; ++s) {
+    if (p.board[s] > 0) (s < 32 ? p.whitelo : p.whitehi) |= 1u << (s & 31);
+    if (p.board[s] < 0) (s < 32 ? p.blacklo : p.blackhi) |= 1u << (s & 31);
+  }
+  p.occupiedlo = p.whitelo | p.blacklo;
+  p.occupiedhi = p.whitehi | p.blackhi;
+
+  computeKeys();
+
+  p.material = static_cast<int16_t>((p.wpawns.n - p.bpawns.n) * 100 + (p.wknights.n - p.bknights.n) * 295 +
+                                    (p.wbishops.n - p.bbishops.n) * 300 + (p.wrooks.n - p.brooks.n) * 480 +
+                                    (p.wqueens.n - p.bqueens.n) * 900);
+  partita.motorebianco = 0;
+  partita.motorenero = 0;
+
+  // Knights, bishops, rooks and queens of both colours (kings are not counted,
+  // whether or not the placement has them).
+  p.piececount = static_cast<uint8_t>(p.wknights.n + p.bknights.n + p.wbishops.n + p.bbishops.n + p.wrooks.n +
+                                      p.brooks.n + p.wqueens.n + p.bqueens.n);
+  p.phase = 2;
+  if (p.piececount < 5) p.phase = 3;
+  if (partita.startfen.empty()) p.phase = 1;
+  p.evalstatus = EVAL_ORDINARY;
+  p.checker = p.side == BLACK ? cercascacconero(p.blackking) : cercascaccobianco(p.whiteking);
+  p.materialkey = p.wpawns.n * MK_WPAWN + p.wqueens.n * MK_WQUEEN + p.wrooks.n * MK_WROOK +
+                  p.wbishops.n * MK_WBISHOP + p.wknights.n * MK_WKNIGHT + p.bpawns.n * MK_BPAWN +
+                  p.bqueens.n * MK_BQUEEN + p.brooks.n * MK_BROOK + p.bbishops.n * MK_BBISHOP +
+                  p.bknights.n * MK_BKNIGHT;
+  p.pawnslot = 0;
+  evaluatePawns();
+  evaluateFull(0);
+  p.extension = 0;
+}
+
+void nuovapartita() {
+  impostafen(STARTFEN, true);
+  partita.tempoBianco = partita.tempoBase;
+  partita.tempoNero = partita.tempoBase;
+  partita.orologiofermo = 1;
+  partita.count = 0;
+  partita.whiteplayer = valoreini("giocatore");
+  partita.blackplayer = ENGINENAME;
+  buildEvalTables(evalNoise);
+  fullwidth = 1;
+  partita.motorenero = 1;
+}

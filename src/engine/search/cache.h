@@ -1,0 +1,73 @@
+// Position keys, the transposition table and the principal-variation table.
+// Scores are from White's point of view; mate scores are made relative to
+// the node when stored and converted back when read.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/position/position.h"
+
+// Key tables. Piece-square entries are indexed by [square][piece code + 6];
+// the empty-square entry (index 6) is 0.
+extern const uint32_t (&pieceKeysCheck)[64][13];
+extern const uint32_t (&pieceKeysIndex)[64][13];
+extern uint32_t sideKeyCheck, sideKeyIndex;
+extern uint32_t castleKeysCheck[64], castleKeysIndex[64];
+extern uint32_t epKeysCheck[11], epKeysIndex[11];
+
+void initHashKeys();
+// Recompute both key halves of record ply from scratch; true when they equal
+// the ones the record held.
+bool computeKeys();
+
+struct HashEntry {
+  uint32_t check;
+  uint32_t index;
+  uint32_t move;   // low 17 bits of the best move; 0 = empty
+  int16_t score;
+  uint8_t depth;
+  uint8_t flags;   // bits 1..7 generation, bit 0 exact
+};
+static_assert(sizeof(HashEntry) == 16);
+
+struct PvEntry {
+  uint32_t check;
+  uint32_t data;  // bits 24..31 ply, bits 0..16 move
+};
+static_assert(sizeof(PvEntry) == 8);
+
+constexpr int PVENTRIES = 0x20000;
+constexpr uint32_t PV_RESET = 0x40000000;
+constexpr int HASH_DEFAULT_LEVEL = 3;
+constexpr int16_t NOHASHSCORE = 9999;
+
+extern HashEntry* hashTable;
+extern uint32_t hashMask;
+extern uint8_t hashGeneration;
+extern PvEntry pvTable[PVENTRIES];
+extern uint32_t hashMove;
+extern int16_t hashScore;
+extern int32_t hashHits;
+
+// Size the table for a "hash" level (1..10, 2^(15+level) entries); any other
+// level gives the default 2^18. Entries up to the smaller size keep their
+// contents. When memory is short the table falls back to smaller sizes.
+// Returns the number of entries the table now has.
+uint32_t setHashLevel(int level);
+uint32_t hashEntries();
+void releaseHashTable();
+
+void clearHashTable();
+void newSearchGeneration();
+void clearPvTable();
+bool probeHashMove();
+bool probeHashChild(int requiredDepth, int makePly);
+void storeHash();
+bool probePvMove();
+
+// The hash move stored for a position, or 0 (the generators' hash-first mode).
+inline uint32_t tableMoveFor(const tposizione& p) {
+  const HashEntry& e = hashTable[p.hashindex & hashMask];
+  if (e.check == p.hashcheck && e.index == p.hashindex) return e.move;
+  return 0;
+}

@@ -1,0 +1,3 @@
+#include "engine/search/pruning.h"
+
+void staticThreatPruning() {}  // filled by the search work
