@@ -1,5 +1,6 @@
 #include "engine/position/fen.h"
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -196,4 +197,78 @@ void nuovapartita() {
   buildEvalTables(evalNoise);
   fullwidth = 1;
   partita.motorenero = 1;
+}
+
+std::string fenProblem(std::string_view text) {
+  std::vector<std::string> f = blankFields(trimspazi(text));
+  if (f.empty()) return "empty FEN";
+  if (f.size() > 6) return "too many fields";
+  const std::string& placement = f[0];
+  int counts[13] = {};
+  int rank = 0, file = 0;
+  int8_t board[64] = {};
+  for (char c : placement) {
+    if (c == '/') {
+      if (file != 8) return "rank " + std::to_string(8 - rank) + " does not have eight squares";
+      ++rank;
+      file = 0;
+      if (rank > 7) return "more than eight ranks";
+      continue;
+    }
+    if (c >= '1' && c <= '8') {
+      file += c - '0';
+    } else {
+      int8_t piece = pieceOf(c);
+      if (!piece) return std::string("unexpected character '") + c + "' in the placement";
+      if (file < 8) board[(7 - rank) * 8 + file] = piece;
+      ++counts[piece + 6];
+      ++file;
+    }
+    if (file > 8) return "rank " + std::to_string(8 - rank) + " has more than eight squares";
+  }
+  if (rank != 7 || file != 8) return "the placement does not describe eight ranks of eight squares";
+  if (counts[12] != 1 || counts[0] != 1) return "each side needs exactly one king";
+  if (counts[7] > CAP_PAWNS || counts[5] > CAP_PAWNS) return "too many pawns";
+  for (int t = 2; t <= 4; ++t)
+    if (counts[6 + t] > CAP_MINOR || counts[6 - t] > CAP_MINOR) return "too many pieces of one kind";
+  if (counts[11] > CAP_QUEENS || counts[1] > CAP_QUEENS) return "too many queens";
+  for (int s = 0; s < 8; ++s)
+    if (board[s] == 1 || board[s] == -1 || board[56 + s] == 1 || board[56 + s] == -1)
+      return "a pawn on the first or last rank";
+  if (f.size() < 2 || (f[1] != "w" && f[1] != "b" && f[1] != "W" && f[1] != "B")) return "no side to move";
+  if (f.size() > 2 && f[2] != "-" && f[2].find_first_not_of("KQkq") != std::string::npos)
+    return "bad castling field";
+  if (f.size() > 3 && f[3] != "-") {
+    const std::string& ep = f[3];
+    if (ep.size() != 2 || ep[0] < 'a' || ep[0] > 'h' || (ep[1] != '3' && ep[1] != '6'))
+      return "bad en-passant field";
+  }
+  for (size_t i = 4; i < f.size(); ++i) {
+    int v = 0;
+    if (f[i] != "-" && (!leggiintero(f[i], v) || v < 0)) return "bad move counter";
+  }
+  // The side that has just moved may not be in check.
+  tposizione saved = posizioni[0];
+  const int savedPly = ply;
+  ply = 0;
+  tposizione& p = posizioni[0];
+  std::memcpy(p.board, board, 64);
+  p.wpawns.n = p.bpawns.n = p.wknights.n = p.bknights.n = p.wbishops.n = p.bbishops.n = 0;
+  p.wrooks.n = p.brooks.n = p.wqueens.n = p.bqueens.n = 0;
+  p.occupiedlo = p.occupiedhi = 0;
+  for (int s = 0; s < 64; ++s) {
+    int8_t v = board[s];
+    if (!v) continue;
+    (s < 32 ? p.occupiedlo : p.occupiedhi) |= 1u << (s & 31);
+    if (v == 6) p.whiteking = static_cast<uint8_t>(s);
+    if (v == -6) p.blackking = static_cast<uint8_t>(s);
+    ListRef l = pieceListOf(p, v);
+    if (l) l.sq[(*l.n)++] = static_cast<uint8_t>(s);
+  }
+  const bool whiteToMove = f[1] == "w" || f[1] == "W";
+  const uint8_t attacker = whiteToMove ? cercascacconero(p.blackking) : cercascaccobianco(p.whiteking);
+  posizioni[0] = saved;
+  ply = savedPly;
+  if (attacker != NOSQ) return "the side not to move is in check";
+  return {};
 }

@@ -1,6 +1,7 @@
 // Setting up the root position from FEN text, and the new-game reset.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // Build record 0 from a FEN text; with newgame also reset the game record.
@@ -10,3 +11,9 @@ void impostafen(std::string_view text, bool newgame);
 
 // The standard position as a new game, White human, the engine Black.
 void nuovapartita();
+
+// Why a FEN text does not describe a playable position (empty when it does):
+// eight ranks of eight squares, one king of each colour, piece counts the
+// record can hold, no pawn on the first or last rank, a side to move, sane
+// castling and en-passant fields, and the side not to move not in check.
+std::string fenProblem(std::string_view text);

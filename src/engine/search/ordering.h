@@ -1,0 +1,20 @@
+// Move ordering helpers: the best-first picker, the killer tables and the
+// root list re-ordering between iterations.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/position/position.h"
+#include "engine/search/searchstate.h"
+
+// Bonus for a move generated at ply p from the cut-off moves of row p-1:
+// 30 per matching entry, and for a quiet move 30 more per quiet entry.
+inline int killerBonus(uint32_t m) {
+  const int row = ply - 1;
+  const uint16_t key = static_cast<uint16_t>(m & MV_SQUARES);
+  int bonus = 0;
+  if ((m & MV_MOVE) < MV_CAPTURE)
+    for (int i = 0; i < 3; ++i) bonus += quietCutoffMoves[row][i] == key ? 30 : 0;
+  for (int i = 0; i < 3; ++i) bonus += cutoffMoves[row][i] == key ? 30 : 0;
+  return bonus;
+}
