@@ -28,11 +28,33 @@ inline PawnEntry& pawnEntryOf(const tposizione& p) { return pawnEntries[p.pawnsl
 // Recompute the pawn-structure entry of record ply's slot.
 void evaluatePawns();
 // Full evaluation of record ply (the bound is not used by the evaluation).
+// Also counts the tallies of record ply. The score is 16-bit: it is
+// returned already wrapped to int16 range.
 int evaluateFull(int bound);
-// Kings and pawns only.
+// Kings and pawns only, record atPly.
 int evaluatePawnEnding(int atPly);
 // Phase-3 ending recognition of record ply: may set score and evalstatus.
 void recogniseEnding();
 
-// Evaluation call counter (every 2048th full evaluation samples the clock).
+// The recognisers, each scoring record ply from White's point of view.
+int recogniseKingPawnWhite();
+int recogniseKingPawnBlack();
+int recogniseBishopPawnWhite();
+int recogniseBishopPawnBlack();
+int recogniseBishopPairWhite();
+int recogniseBishopPairBlack();
+int recogniseRookVsKnightWhite();
+int recogniseRookVsKnightBlack();
+int recogniseQueenMateBlack();
+
+// Race table of the bishop and rook pawn ending, seen from White (promotion
+// on rank 8): row 0 for the a-pawn, row 1 for the h-pawn. The value of a
+// king's square is its king distance to the promotion corner; the value of a
+// square on the rook file, where the pawn stands, is the pawn's moves to
+// promote plus one, so that "king value >= pawn value" means the king is
+// too slow with the stronger side to move.
+extern const int8_t (&rookPawnRace)[2][64];
+
+// Evaluation call counter: every 2048th full evaluation samples the clock
+// and checks the deadline, every 1024th pawn-ending evaluation samples it.
 extern int32_t evalCalls;
