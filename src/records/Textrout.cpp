@@ -68,8 +68,12 @@ bool leggiintero(std::string_view s, int& out) {
   if (t.empty()) return false;
   const char* b = t.data();
   const char* e = t.data() + t.size();
-  if (*b == '+') ++b;
-  if (b == e) return false;
+  // One optional sign; from_chars takes a minus itself, so "+-5" must be
+  // refused here.
+  if (*b == '+') {
+    ++b;
+    if (b == e || *b == '-') return false;
+  }
   int v = 0;
   auto [ptr, ec] = std::from_chars(b, e, v);
   if (ec != std::errc() || ptr != e) return false;
