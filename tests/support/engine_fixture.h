@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "engine/position/position.h"
 
@@ -13,4 +14,13 @@ void setUp(const std::string& fen);
 // Square index from its name ("e4").
 int sq(const char* name);
 
+}  // namespace zeftest
+
+namespace zeftest {
+// Generated moves of record 0 (ply 1, no hash move, no ordering pass).
+std::vector<uint32_t> rootMoves();
+// The generated move from-to (coordinate text such as "e2e4" or "e7e8n"), or 0.
+uint32_t findMove(const std::string& coord);
+// Make a generated move from record 0 into record 1 (ply 1); false when illegal or absent.
+bool makeRoot(const std::string& coord, int bound = 32100);
 }  // namespace zeftest
