@@ -176,7 +176,8 @@ int recogniseQueenMateBlack() {
 
 void recogniseEnding() {
   tposizione& p = posizioni[ply];
-  if (p.phase != 3) return;
+  // A fifty-move draw already found for this position stands.
+  if (p.phase != 3 || p.evalstatus == EVAL_FINAL) return;
   const uint32_t mk = p.materialkey;
   const int n = p.piececount, wp = p.wpawns.n, bp = p.bpawns.n;
   auto set = [&p](int score, uint8_t status) {
