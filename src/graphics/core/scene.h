@@ -1,0 +1,60 @@
+// State of the board scene shared by the window, the picking and the
+// renderer: camera, view kind, highlighted squares, redraw flag, quad count
+// and the piece colour swatches of the skin.
+#pragma once
+
+#include <cstdint>
+
+// Camera (degrees and board units).
+extern float rotazione;    // turn about the vertical axis, 0..360; 270 = White at the bottom
+extern float elevazione;   // 9..90; 90 looks straight down
+extern float distanza;     // eye to board centre along the view axis
+extern float scostamento;  // vertical offset of the eye; the presets set it to 0
+
+constexpr int VISTA_PIATTA = 2;
+constexpr int VISTA_3D = 3;
+extern int32_t vista;          // 2 flat board, 3 three-dimensional
+
+extern int32_t casellasotto;   // square under the mouse, -1 none
+extern int32_t casellascelta;  // square of the piece picked up, -1 none
+extern uint8_t ridisegna;      // the scene needs redrawing
+extern int32_t facce;          // quads of the last frame (frame, plate and pieces)
+
+// Texture coordinates of the piece swatches, pairs 1..8 (index 0 unused):
+// 1 white, 2 white that made the last move, 3 black, 4 black last move (flat
+// view), 5..8 the same four for the 3D view.
+struct CoordTex {
+  float s, t;
+};
+extern CoordTex coloripezzi[9];
+void riempicoloripezzi();
+
+// Camera presets; switching views resets the rotation to 270.
+void vistapiatta();
+void vista3d();
+
+// "Ruota 180°": half a turn, kept within 0..360.
+void ruota180();
+
+// Virtual-key codes of the camera keys in the held-key table.
+constexpr int TASTO_SINISTRA = 37;
+constexpr int TASTO_SU = 38;
+constexpr int TASTO_DESTRA = 39;
+constexpr int TASTO_GIU = 40;
+constexpr int TASTO_A = 65;
+constexpr int TASTO_Z = 90;
+
+// One tick of held camera keys (tastipremuti: 256 flags indexed by
+// virtual-key code). Arrows turn and tilt only in the 3D view; A and Z move
+// the eye in both. Every held key applies one step and sets ridisegna.
+// Returns whether any camera key was held.
+bool muovicamera(const uint8_t* tastipremuti);
+
+// The model-view matrix of the camera (column-major, as OpenGL keeps it),
+// built from the current camera in the order the renderer applies it.
+void matricecamera(float m[16]);
+// The projection of a panel of w x h pixels: 45° vertical field, near 0.3, far 300.
+void matriceproiezione(int w, int h, float m[16]);
+// Window position (pixels, y downward from the top) of a board point under
+// the current camera; false when the point is behind the eye.
+bool proiettapunto(float x, float y, float z, int w, int h, float& px, float& py);

@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "graphics/core/angles.h"
+#include "graphics/core/scene.h"
+
+namespace {
+
+class Camera : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { preparaangoli(); }
+  void SetUp() override {
+    std::memset(tasti, 0, sizeof tasti);
+    vista = VISTA_3D;
+    vista3d();
+    ridisegna = 0;
+  }
+  void TearDown() override {
+    vista = VISTA_3D;
+    vista3d();
+    ridisegna = 0;
+  }
+  uint8_t tasti[256];
+};
+
+TEST_F(Camera, Presets) {
+  rotazione = 35;
+  scostamento = 2;
+  vistapiatta();
+  EXPECT_EQ(elevazione, 90.0f);
+  EXPECT_EQ(distanza, 11.0f);
+  EXPECT_EQ(rotazione, 270.0f);
+  EXPECT_EQ(scostamento, 0.0f);
+  rotazione = 90;
+  vista3d();
+  EXPECT_EQ(elevazione, 60.0f);
+  EXPECT_EQ(distanza, 11.5f);
+  EXPECT_EQ(rotazione, 270.0f);
+}
+
+TEST_F(Camera, ArrowsTurnAndTiltWithinTheirRanges) {
+  tasti[TASTO_SINISTRA] = 1;
+  rotazione = 358;
+  EXPECT_TRUE(muovicamera(tasti));
+  EXPECT_FLOAT_EQ(rotazione, 3);
+  EXPECT_EQ(ridisegna, 1);
+  rotazione = 355;
+  muovicamera(tasti);
+  EXPECT_FLOAT_EQ(rotazione, 360);  // 360 itself is kept
+  tasti[TASTO_SINISTRA] = 0;
+  tasti[TASTO_DESTRA] = 1;
+  rotazione = 2;
+  muovicamera(tasti);
+  EXPECT_FLOAT_EQ(rotazione, 357);
+  tasti[TASTO_DESTRA] = 0;
+
+  tasti[TASTO_GIU] = 1;
+  for (int i = 0; i < 40; ++i) muovicamera(tasti);
+  EXPECT_FLOAT_EQ(elevazione, 9);
+  tasti[TASTO_GIU] = 0;
+  tasti[TASTO_SU] = 1;
+  muovicamera(tasti);
+  EXPECT_FLOAT_EQ(elevazione, 12);
+  for (int i = 0; i < 40; ++i) muovicamera(tasti);
+  EXPECT_FLOAT_EQ(elevazione, 90);
+}
+
+TEST_F(Camera, LeftAndRightTogetherCancel) {
+  tasti[TASTO_SINISTRA] = tasti[TASTO_DESTRA] = 1;
+  for (float r : {0.0f, 3.0f, 270.0f, 358.0f}) {
+    rotazione = r;
+    muovicamera(tasti);
+    EXPECT_FLOAT_EQ(rotazione, r) << r;
+  }
+}
+
+TEST_F(Camera, FlatViewIgnoresArrowsButNotDistance) {
+  vista = VISTA_PIATTA;
+  vistapiatta();
+  tasti[TASTO_SINISTRA] = tasti[TASTO_SU] = 1;
+  EXPECT_FALSE(muovicamera(tasti));
+  EXPECT_EQ(rotazione, 270.0f);
+  EXPECT_EQ(elevazione, 90.0f);
+  EXPECT_EQ(ridisegna, 0);
+  tasti[TASTO_A] = 1;
+  EXPECT_TRUE(muovicamera(tasti));
+  EXPECT_FLOAT_EQ(distanza, 11.1f);
+  EXPECT_EQ(ridisegna, 1);
+  tasti[TASTO_A] = 0;
+  tasti[TASTO_Z] = 1;
+  for (int i = 0; i < 120; ++i) muovicamera(tasti);
+  EXPECT_NEAR(distanza, -0.9f, 1e-3);  // no bound on the distance
+}
+
+TEST_F(Camera, OtherKeysDoNothing) {
+  tasti['Q'] = tasti[' '] = tasti[13] = 1;
+  EXPECT_FALSE(muovicamera(tasti));
+  EXPECT_EQ(ridisegna, 0);
+}
+
+TEST_F(Camera, HalfTurn) {
+  rotazione = 270;
+  ruota180();
+  EXPECT_FLOAT_EQ(rotazione, 90);
+  EXPECT_EQ(ridisegna, 1);
+  ruota180();
+  EXPECT_FLOAT_EQ(rotazione, 270);
+  rotazione = 180;
+  ruota180();
+  EXPECT_FLOAT_EQ(rotazione, 360);
+}
+
+TEST_F(Camera, SwatchCoordinates) {
+  riempicoloripezzi();
+  const float s[4] = {0.735714f, 0.771429f, 0.807143f, 0.842857f};
+  for (int n = 1; n <= 8; ++n) {
+    EXPECT_NEAR(coloripezzi[n].s, s[(n - 1) % 4], 1e-6) << n;
+    EXPECT_FLOAT_EQ(coloripezzi[n].t, n <= 4 ? 0.6f : 0.8f) << n;
+  }
+}
+
+// Projection of board points in a 1000 x 800 panel.
+struct Punto {
+  float x, y;
+};
+Punto proietta(float x, float y, float z) {
+  Punto p{};
+  EXPECT_TRUE(proiettapunto(x, y, z, 1000, 800, p.x, p.y));
+  return p;
+}
+
+TEST_F(Camera, FlatViewLooksStraightDownWithA1AtTheLowerLeft) {
+  vistapiatta();
+  const Punto centro = proietta(0, -1, 0);
+  EXPECT_NEAR(centro.x, 500, 0.01);
+  EXPECT_NEAR(centro.y, 400, 0.01);
+  const Punto a1 = proietta(-3.5f, -1, 3.5f);
+  const Punto h8 = proietta(3.5f, -1, -3.5f);
+  EXPECT_LT(a1.x, 500);
+  EXPECT_GT(a1.y, 400);
+  // The eye is 12 above the board: corner square centres at 0.704 of the
+  // half-height, the 10 x 10 frame just filling the height.
+  EXPECT_NEAR((a1.y - 400) / 400, 3.5 / (12 * std::tan(22.5 * M_PI / 180)), 1e-4);
+  EXPECT_NEAR((a1.y - 400) / 400, 0.704, 1e-3);
+  EXPECT_NEAR(500 - a1.x, a1.y - 400, 0.01);
+  EXPECT_NEAR(h8.x - 500, 500 - a1.x, 0.01);
+  const Punto bordo = proietta(0, -1, 5);
+  EXPECT_NEAR(bordo.y, 800, 4);
+}
+
+TEST_F(Camera, HalfTurnShowsBlacksSide) {
+  vistapiatta();
+  ruota180();
+  const Punto a1 = proietta(-3.5f, -1, 3.5f);
+  EXPECT_GT(a1.x, 500);
+  EXPECT_LT(a1.y, 400);
+}
+
+TEST_F(Camera, SolidViewNearRankLowerAndWider) {
+  vista3d();
+  const Punto a1 = proietta(-4, -1, 4), h1 = proietta(4, -1, 4);
+  const Punto a8 = proietta(-4, -1, -4), h8 = proietta(4, -1, -4);
+  EXPECT_GT(h1.x - a1.x, 1.3f * (h8.x - a8.x));
+  EXPECT_GT(a1.y, 400 + 0.7f * 400);
+  EXPECT_LT(a8.y, 400 - 0.5f * 400);
+  EXPECT_GT(a1.y - 400, 400 - a8.y);
+  // The shift toward the far side keeps the board centre near the middle.
+  const Punto centro = proietta(0, -1, 0);
+  EXPECT_NEAR(centro.x, 500, 0.01);
+  EXPECT_LT(std::fabs(centro.y - 400), 40);
+  // Without the shift (elevation 90 gives k = 0) nothing moves sideways.
+  float mv[16];
+  elevazione = 90;
+  matricecamera(mv);
+  EXPECT_NEAR(mv[12], 0, 1e-5);
+  EXPECT_NEAR(mv[13], 0, 1e-5);
+}
+
+void applica(const float m[16], float x, float y, float z, float out[3]) {
+  for (int l = 0; l < 3; ++l) out[l] = m[l] * x + m[4 + l] * y + m[8 + l] * z + m[12 + l];
+}
+
+// At rotation 270 the camera takes a board point (x, y, z), shifted by s
+// along z, to the eye point (x, -z' sin e + y cos e, z' cos e + y sin e - d)
+// with z' = z + s.
+TEST_F(Camera, ModelViewAtWhitesSide) {
+  struct Caso {
+    float elevazione, distanza, spinta;
+  };
+  // The shift is 4 * mezzoseno[270] * (90 - e) / 90: 2/3 of a square at 60,
+  // 1.8 squares at the lowest elevation, none looking straight down.
+  for (const Caso c : {Caso{60, 11.5f, -2.0f / 3}, Caso{9, 11.5f, -1.8f}, Caso{90, 11, 0}, Caso{33, 7, -4.0f * 57 / 180}}) {
+    rotazione = 270;
+    elevazione = c.elevazione;
+    distanza = c.distanza;
+    float mv[16];
+    matricecamera(mv);
+    const double e = c.elevazione * M_PI / 180;
+    const float punti[3][3] = {{0, -1, 0}, {-3.5f, -1, 3.5f}, {2, 0.5f, -4}};
+    for (const auto& p : punti) {
+      float out[3];
+      applica(mv, p[0], p[1], p[2], out);
+      const double z = p[2] + c.spinta;
+      EXPECT_NEAR(out[0], p[0], 1e-4);
+      EXPECT_NEAR(out[1], -z * std::sin(e) + p[1] * std::cos(e), 1e-4) << c.elevazione;
+      EXPECT_NEAR(out[2], z * std::cos(e) + p[1] * std::sin(e) - c.distanza, 1e-4) << c.elevazione;
+    }
+  }
+}
+
+TEST_F(Camera, ModelViewTurnedHalfWayInTheFlatView) {
+  vistapiatta();
+  ruota180();
+  float mv[16], out[3];
+  matricecamera(mv);
+  applica(mv, 1, -1, 2, out);
+  EXPECT_NEAR(out[0], -1, 1e-5);
+  EXPECT_NEAR(out[1], 2, 1e-5);
+  EXPECT_NEAR(out[2], -12, 1e-5);
+  // The vertical offset moves the eye along the view axis' side direction.
+  scostamento = 0.5f;
+  matricecamera(mv);
+  applica(mv, 0, -1, 0, out);
+  EXPECT_NEAR(out[1], 0.5f, 1e-5);
+}
+
+}  // namespace
