@@ -70,21 +70,14 @@ TEST(LeggiSan, QueenWithFromFileAndFromRank) {
   EXPECT_EQ(leggisan("Q1xe1"), mv("h1", "e1", MV_CAPTURE));
 }
 
-TEST(LeggiSan, SlidersNeedAnOpenLine) {
-  // Rooks a1 and h1 both see d1 only when nothing stands between.
+TEST(LeggiSan, SlidersNeedAnOpenLineAndTheLastOneWins) {
   setUp("4k3/8/8/8/8/8/8/R3K2R w - - 0 1");
   EXPECT_EQ(leggisan("Rd1"), mv("a1", "d1"));  // e1 king blocks the h1 rook
   EXPECT_EQ(leggisan("Rf1"), mv("h1", "f1"));
   setUp("4k3/8/8/8/8/8/1P6/B3K3 w - - 0 1");
   EXPECT_EQ(leggisan("Bc3"), SAN_INVALID);  // b2 pawn blocks
-  setUp("4k3/8/8/8/8/8/8/B3K3 w - - 0 1");
-  EXPECT_EQ(leggisan("Bc3"), mv("a1", "c3"));
   EXPECT_EQ(leggisan("Bb1"), SAN_INVALID);  // not a diagonal
-}
-
-TEST(LeggiSan, LastQualifyingSliderWins) {
-  // Without disambiguation the last rook in list order (placement order,
-  // from a1 upwards) is taken.
+  // Without disambiguation the last rook in list order (from a1 up) is taken.
   setUp("4k3/8/8/3R4/8/8/8/3RK3 w - - 0 1");
   EXPECT_EQ(leggisan("Rd3"), mv("d5", "d3"));
   EXPECT_EQ(leggisan("R1d3"), mv("d1", "d3"));
@@ -132,7 +125,6 @@ TEST(LeggiSan, AnnotationMarksDroppedInTheirOrder) {
 TEST(LeggiSan, KingMovesFromTheKingSquare) {
   setUp("4k3/8/8/8/8/8/4p3/4K3 w - - 0 1");
   EXPECT_EQ(leggisan("Kxe2"), mv("e1", "e2", MV_CAPTURE));
-  EXPECT_EQ(leggisan("Kd1"), mv("e1", "d1"));
   setUp("4k3/8/8/8/8/8/8/4K3 b - - 0 1");
   EXPECT_EQ(leggisan("Kf7"), mv("e8", "f7"));
 }
@@ -192,12 +184,8 @@ TEST(PieceFinders, TwinsAnswerForTheirOwnColour) {
   setUp("4k3/8/8/8/8/8/8/1N2K1n1 w - - 0 1");
   EXPECT_EQ(trovacavallobianco(sq("c3"), 0, 0), sq("b1"));
   EXPECT_EQ(trovacavallonero(sq("c3"), 0, 0), -1);
-  EXPECT_EQ(trovacavallonero(sq("f3"), 0, 0), sq("g1"));
   EXPECT_EQ(trovacavallo(BLACK, sq("f3"), 0, 0), sq("g1"));
-  EXPECT_EQ(trovacavallo(WHITE, sq("d2"), 2, 1), sq("b1"));
-  EXPECT_EQ(trovacavallo(WHITE, sq("d2"), 3, 0), -1);
   EXPECT_EQ(trovatorre(WHITE, 64, 0, 0), -1);
-  EXPECT_EQ(trovapedone(WHITE, -1, 0), -1);
 }
 
 // --- writing ---------------------------------------------------------------
@@ -238,6 +226,9 @@ TEST(ScriviSan, DisambiguationByFileOrRank) {
   EXPECT_EQ(scrivisan(mv("f5", "d4"), 0), "Nfd4");
   setUp("1n2k3/8/5n2/8/8/8/8/4K3 b - - 0 1");
   EXPECT_EQ(scrivisan(mv("b8", "d7"), 0), "Nbd7");
+  // Pins are not considered: the f6 knight is pinned yet still counts.
+  setUp("8/6K1/5N2/8/3b4/2N5/8/7k w - - 0 1");
+  EXPECT_EQ(scrivisan(mv("c3", "e4"), 0), "Nce4");
 }
 
 TEST(ScriviSan, BlockedLinesCauseNoDisambiguation) {
@@ -245,17 +236,10 @@ TEST(ScriviSan, BlockedLinesCauseNoDisambiguation) {
   EXPECT_EQ(scrivisan(mv("a1", "a4"), 0), "Qa4");
   setUp("Q3k3/8/8/8/8/8/8/Q3K3 w - - 0 1");
   EXPECT_EQ(scrivisan(mv("a1", "a4"), 0), "Q1a4");
-  setUp("4k3/8/8/8/8/8/8/R3K2R w - - 0 1");
-  EXPECT_EQ(scrivisan(mv("a1", "d1"), 0), "Rd1");
   setUp("4k3/8/8/8/8/8/8/R4RK1 w - - 0 1");
   EXPECT_EQ(scrivisan(mv("a1", "d1"), 0), "Rad1");
   setUp("4k3/8/8/8/8/2B5/8/B3K3 w - - 0 1");
   EXPECT_EQ(scrivisan(mv("a1", "b2"), 0), "Bab2");
-}
-
-TEST(ScriviSan, PinsAreNotConsidered) {
-  setUp("8/6K1/5N2/8/3b4/2N5/8/7k w - - 0 1");
-  EXPECT_EQ(scrivisan(mv("c3", "e4"), 0), "Nce4");
 }
 
 TEST(ScriviSan, CapturesAndNoCheckSign) {
