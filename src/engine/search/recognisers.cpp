@@ -56,9 +56,10 @@ constexpr bool inside(int s) { return centreblock[s] != 0; }
 
 namespace {
 
-// King distance to the corner; on the corner's own file from the third rank
-// up, the pawn's moves to promote plus one (a king there stands in front of
-// or behind the pawn, and the extra unit never changes its verdict).
+// King distance to the corner; on the corner's own file from the third to
+// the seventh rank, the pawn's moves to promote plus one (a king there
+// stands in front of or behind the pawn, and the extra unit never changes
+// its verdict). From the second rank the double step makes both equal.
 struct RaceRows {
   int8_t row[2][64] = {};
   constexpr RaceRows() {
@@ -67,7 +68,7 @@ struct RaceRows {
       for (int s = 0; s < 64; ++s) {
         const int df = fileOf(s) > fileOf(corners[c]) ? fileOf(s) - fileOf(corners[c]) : fileOf(corners[c]) - fileOf(s);
         const int dr = 7 - rankOf(s);
-        const int onFile = fileOf(s) == fileOf(corners[c]) && rankOf(s) >= 2 ? 1 : 0;
+        const int onFile = fileOf(s) == fileOf(corners[c]) && rankOf(s) >= 2 && rankOf(s) <= 6 ? 1 : 0;
         row[c][s] = static_cast<int8_t>((df > dr ? df : dr) + onFile);
       }
   }
