@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "graphics/core/angles.h"
 #include "graphics/core/mesh.h"
 #include "graphics/core/scene.h"
 
@@ -174,6 +175,9 @@ void svuotapezzi() {
 }
 
 void costruiscipezzi() {
+  // The primitives read the angle tables: a set built before them would
+  // collapse to points.
+  preparaangoli();
   svuotapezzi();
   if (vista == VISTA_PIATTA)
     costruiscipiatti();

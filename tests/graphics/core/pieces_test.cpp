@@ -55,6 +55,15 @@ TEST_F(Pezzi, RebuildReplacesTheSet) {
   EXPECT_TRUE(lavoro.empty());
 }
 
+TEST_F(Pezzi, BuildingNeedsNoEarlierTableSetUp) {
+  for (int i = 0; i < GRADI; ++i) seno[i] = coseno[i] = 0.0f;
+  costruisci(VISTA_3D);
+  // The pawn's head would have collapsed onto its axis.
+  float largo = 0;
+  for (const Quad& q : pezzi[MESH_PEDONE]) largo = std::max(largo, std::fabs(q.p[0].x));
+  EXPECT_NEAR(largo, 0.35f, 1e-3);
+}
+
 TEST_F(Pezzi, SolidPawnIsBuiltInOrder) {
   costruisci(VISTA_3D);
   const Mesh& p = pezzi[MESH_PEDONE];

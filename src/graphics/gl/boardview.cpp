@@ -1,0 +1,296 @@
+#include "graphics/gl/boardview.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QOpenGLContext>
+
+#include <cstring>
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include "engine/position/position.h"
+#include "graphics/core/angles.h"
+#include "graphics/core/scene.h"
+#include "graphics/core/scenewalk.h"
+
+namespace {
+
+// Immediate-mode output of the scene walk.
+struct UscitaGL {
+  void cullfront(bool f) { glCullFace(f ? GL_FRONT : GL_BACK); }
+  void begin() { glBegin(GL_QUADS); }
+  void end() { glEnd(); }
+  void normal(float x, float y, float z) { glNormal3f(x, y, z); }
+  void texcoord(float s, float t) { glTexCoord2f(s, t); }
+  void vertex(float x, float y, float z) { glVertex3f(x, y, z); }
+};
+
+// Whether the context takes textures of any size (OpenGL 2.0 and later, or
+// the extension on older drivers).
+bool dimensioniqualsiasi() {
+  const char* versione = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+  if (versione && versione[0] >= '2' && versione[0] <= '9') return true;
+  const char* estensioni = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+  return estensioni && std::strstr(estensioni, "GL_ARB_texture_non_power_of_two") != nullptr;
+}
+
+const GLfloat luce0ambiente[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+const GLfloat luce0diffusa[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+const GLfloat luce0posizione[4] = {30.0f, 40.0f, 30.0f, 1.0f};
+const GLfloat luce1diffusa[4] = {0.5f, 0.5f, 0.5f, 1.0f};
+const GLfloat luce1posizione[4] = {30.0f, -40.0f, 30.0f, 1.0f};
+
+}  // namespace
+
+BoardView::BoardView(QWidget* parent) : QOpenGLWidget(parent), skin_(skinpredefinita()) {
+  setFormat(formatoscena());
+  // Frames drawn outside paintGL must survive until Qt presents them.
+  setUpdateBehavior(QOpenGLWidget::PartialUpdate);
+  // The tables are cheap and idempotent; the camera needs them from the
+  // first frame on, whoever builds them first.
+  preparaangoli();
+  riempicoloripezzi();
+}
+
+BoardView::~BoardView() {
+  if (pronto_) {
+    makeCurrent();
+    liberatexture();
+    doneCurrent();
+  }
+}
+
+QSurfaceFormat BoardView::formatoscena() {
+  QSurfaceFormat f;
+  f.setRenderableType(QSurfaceFormat::OpenGL);
+  f.setProfile(QSurfaceFormat::CompatibilityProfile);
+  f.setVersion(2, 1);
+  f.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
+  f.setRedBufferSize(8);
+  f.setGreenBufferSize(8);
+  f.setBlueBufferSize(8);
+  f.setAlphaBufferSize(0);
+  f.setDepthBufferSize(24);
+  f.setStencilBufferSize(0);
+  return f;
+}
+
+void BoardView::initializeGL() {
+  iniziagl();
+  // A new context (first show, or the widget moved to another window) has
+  // no texture yet: make the current skin's again.
+  connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &BoardView::perdicontesto, Qt::UniqueConnection);
+}
+
+void BoardView::perdicontesto() {
+  makeCurrent();
+  liberatexture();
+  pronto_ = false;
+  doneCurrent();
+}
+
+void BoardView::iniziagl() {
+  reimpostavista(width(), height());
+  glClearColor(sfondo_[0], sfondo_[1], sfondo_[2], sfondo_[3]);
+  glEnable(GL_TEXTURE_2D);
+  glShadeModel(GL_SMOOTH);
+  glClearDepth(1.0);
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(GL_LESS);
+  glEnable(GL_CULL_FACE);
+  glCullFace(GL_BACK);
+  glLightfv(GL_LIGHT0, GL_AMBIENT, luce0ambiente);
+  glLightfv(GL_LIGHT0, GL_DIFFUSE, luce0diffusa);
+  glLightfv(GL_LIGHT1, GL_DIFFUSE, luce1diffusa);
+  glEnable(GL_LIGHT0);
+  glEnable(GL_LIGHT1);
+  glEnable(GL_LIGHTING);
+  glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+  glEnable(GL_NORMALIZE);
+  riempicoloripezzi();
+
+  std::string errore;
+  unsigned int nome = 0;
+  if (!createxture(skin_, nome, errore)) {
+    // The loaded skin passed the file checks but this context refused it
+    // (too large for the driver, say): fall back to the plain one.
+    segnala(QString(), errore);
+    skin_ = skinpredefinita();
+    createxture(skin_, nome, errore);
+  }
+  texture_ = nome;
+  pronto_ = true;
+  fresco_ = false;
+}
+
+void BoardView::reimpostavista(int w, int h) {
+  const qreal dpr = devicePixelRatioF();
+  glViewport(0, 0, static_cast<GLsizei>(w * dpr), static_cast<GLsizei>(h * dpr));
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluPerspective(45.0, h > 0 ? static_cast<GLdouble>(w) / h : 1.0, 0.3, 300.0);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+}
+
+void BoardView::resizeGL(int w, int h) {
+  reimpostavista(w, h);
+  fresco_ = false;  // the framebuffer was remade: nothing of the last frame is left
+  ridisegna = 1;
+}
+
+bool BoardView::createxture(const Skin& s, unsigned int& nome, std::string& errore) {
+  GLuint t = 0;
+  glGenTextures(1, &t);
+  glBindTexture(GL_TEXTURE_2D, t);
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  // Rows are tightly packed whatever the width.
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  GLint esito = 0;
+  if (dimensioniqualsiasi()) {
+    // The sampling is GL_NEAREST at both ends, so the base level is all
+    // that is ever read; at its own size no texel blends two tiles.
+    for (int i = 0; i < 32 && glGetError() != GL_NO_ERROR; ++i) {
+    }
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, s.larghezza, s.altezza, 0, GL_RGB, GL_UNSIGNED_BYTE, s.rgb.data());
+    const GLenum e = glGetError();
+    if (e != GL_NO_ERROR) esito = static_cast<GLint>(e);
+  } else {
+    // Without non-power-of-two textures, GLU scales the image to fit.
+    esito = gluBuild2DMipmaps(GL_TEXTURE_2D, 3, s.larghezza, s.altezza, GL_RGB, GL_UNSIGNED_BYTE, s.rgb.data());
+  }
+  if (esito != 0) {
+    const GLubyte* testo = gluErrorString(static_cast<GLenum>(esito));
+    errore = std::string("the texture could not be made (") +
+             (testo ? reinterpret_cast<const char*>(testo) : std::to_string(esito).c_str()) + ")";
+    glDeleteTextures(1, &t);
+    glBindTexture(GL_TEXTURE_2D, texture_);
+    return false;
+  }
+  nome = t;
+  return true;
+}
+
+void BoardView::liberatexture() {
+  if (texture_ != 0) {
+    GLuint t = texture_;
+    glDeleteTextures(1, &t);
+    texture_ = 0;
+  }
+}
+
+void BoardView::segnala(const QString& percorso, const std::string& motivo) {
+  const QString nome = percorso.isEmpty() ? QStringLiteral("skin") : QFileInfo(percorso).fileName();
+  ultimoerrore_ = QStringLiteral("Skin %1 not loaded: %2").arg(nome, QString::fromStdString(motivo));
+  emit messaggioskin(ultimoerrore_);
+}
+
+bool BoardView::caricaskin(const QString& percorso) {
+  Skin nuova;
+  std::string errore;
+  if (!leggiskin(QFile::encodeName(percorso).toStdString(), nuova, errore)) {
+    segnala(percorso, errore);
+    return false;
+  }
+  if (pronto_) {
+    makeCurrent();
+    unsigned int nome = 0;
+    const bool ok = createxture(nuova, nome, errore);
+    if (ok) {
+      // The old texture is no longer drawn: free it rather than let every
+      // skin change leave one behind.
+      liberatexture();
+      texture_ = nome;
+    }
+    doneCurrent();
+    if (!ok) {
+      segnala(percorso, errore);
+      return false;
+    }
+  }
+  skin_ = std::move(nuova);
+  ultimoerrore_.clear();
+  fresco_ = false;
+  ridisegna = 1;
+  return true;
+}
+
+void BoardView::impostasfondo(float r, float g, float b, float a) {
+  sfondo_[0] = r;
+  sfondo_[1] = g;
+  sfondo_[2] = b;
+  sfondo_[3] = a;
+  fresco_ = false;
+}
+
+void BoardView::modoedita(bool attivo) {
+  if (attivo)
+    impostasfondo(1.0f, 0.0f, 0.0f, 0.0f);
+  else
+    impostasfondo(0.8f, 0.8f, 1.0f, 0.0f);
+}
+
+void BoardView::disegnascena(bool forzato) {
+  if (!forzato && partita.inricerca != 0) return;
+  if (!pronto_ || !isVisible()) {
+    // No surface to draw into yet (or hidden): Qt draws when it shows it.
+    update();
+    return;
+  }
+  // Drawn at once into the widget's framebuffer, so that the frame exists
+  // (and facce and ridisegna are settled) when this returns, even inside a
+  // search; Qt puts it on the screen at its next event processing. A
+  // repaint() would not do: Qt 6 defers it while a previous frame is still
+  // being presented.
+  makeCurrent();
+  const qreal dpr = devicePixelRatioF();
+  glViewport(0, 0, static_cast<GLsizei>(width() * dpr), static_cast<GLsizei>(height() * dpr));
+  disegna();
+  glFlush();
+  doneCurrent();
+  fresco_ = true;
+  update();
+}
+
+void BoardView::paintGL() {
+  // The frame disegnascena has just drawn is still in the framebuffer
+  // (partial updates keep it): present it as it is.
+  if (fresco_) {
+    fresco_ = false;
+    return;
+  }
+  disegna();
+}
+
+void BoardView::disegna() {
+  glCullFace(GL_BACK);
+  facce = 0;
+  glClearColor(sfondo_[0], sfondo_[1], sfondo_[2], sfondo_[3]);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+
+  // With the identity in place, the lights sit relative to the eye.
+  glLightfv(GL_LIGHT0, GL_POSITION, luce0posizione);
+  glLightfv(GL_LIGHT0, GL_DIFFUSE, luce0diffusa);
+  glLightfv(GL_LIGHT1, GL_POSITION, luce1posizione);
+  glLightfv(GL_LIGHT1, GL_DIFFUSE, luce1diffusa);
+
+  glRotatef(90.0f, 0.0f, 1.0f, 0.0f);
+  glTranslatef(distanza, scostamento, 0.0f);
+  glRotatef(elevazione, 0.0f, 0.0f, 1.0f);
+  glRotatef(rotazione, 0.0f, 1.0f, 0.0f);
+  const float k = (90.0f - elevazione) / 90.0f;
+  int r = static_cast<int>(rotazione);
+  r = r < 0 ? 0 : (r > 360 ? 360 : r);
+  glTranslatef(4.0f * mezzocoseno[r] * k, 0.0f, 4.0f * mezzoseno[r] * k);
+
+  glEnable(GL_TEXTURE_2D);
+  glBindTexture(GL_TEXTURE_2D, texture_);
+  UscitaGL uscita;
+  facce = percorriscena(posizioni[0], uscita);
+  ridisegna = 0;
+}

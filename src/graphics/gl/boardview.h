@@ -1,0 +1,74 @@
+// The board surface: an OpenGL view that draws the scene of the root
+// position with the current camera, skin and highlights.
+//
+// The window embeds one BoardView as its board panel, forwards the mouse
+// itself, and asks for frames with disegnascena. A frame is drawn at once
+// into the widget's framebuffer and shown at Qt's next event processing;
+// one that is not forced is skipped while a search runs. Qt also calls
+// paintGL on its own when the surface needs its content (first show,
+// resize), which draws the same scene.
+#pragma once
+
+#include <QOpenGLWidget>
+#include <QString>
+#include <QSurfaceFormat>
+
+#include "graphics/core/skinfile.h"
+
+class BoardView : public QOpenGLWidget {
+  Q_OBJECT
+
+ public:
+  explicit BoardView(QWidget* parent = nullptr);
+  ~BoardView() override;
+
+  // The surface the scene needs: double-buffered RGBA with a depth buffer,
+  // compatibility profile (fixed-function pipeline).
+  static QSurfaceFormat formatoscena();
+
+  // Loads a skin file and makes it the board's texture. On any failure the
+  // previous texture stays (the built-in plain one before any skin loaded),
+  // messaggioskin is emitted with a one-line reason and false is returned.
+  // Works before the surface exists: the texture is made when it does.
+  bool caricaskin(const QString& percorso);
+
+  // Draws one frame now. Not forced, it does nothing while a search runs
+  // (partita.inricerca != 0). Clears ridisegna once drawn.
+  void disegnascena(bool forzato);
+
+  // Background colour of the scene; modoedita switches between the edit
+  // board's red (1, 0, 0, 0) and the normal (0.8, 0.8, 1, 0).
+  void impostasfondo(float r, float g, float b, float a);
+  void modoedita(bool attivo);
+
+  // Viewport and projection for a surface of w x h (device-independent) pixels.
+  void reimpostavista(int w, int h);
+
+  QString ultimoerrore() const { return ultimoerrore_; }
+  // Size of the skin in use (the built-in one until a file loads).
+  int larghezzaskin() const { return skin_.larghezza; }
+  int altezzaskin() const { return skin_.altezza; }
+
+ signals:
+  void messaggioskin(const QString& testo);
+
+ protected:
+  void initializeGL() override;
+  void resizeGL(int w, int h) override;
+  void paintGL() override;
+
+ private:
+  void iniziagl();
+  void disegna();
+  void perdicontesto();
+  bool createxture(const Skin& s, unsigned int& nome, std::string& errore);
+  void liberatexture();
+  void segnala(const QString& percorso, const std::string& motivo);
+
+  Skin skin_;
+  unsigned int texture_ = 0;
+  bool pronto_ = false;
+  bool fresco_ = false;  // the framebuffer holds a frame drawn by disegnascena
+  float sfondo_[4] = {0.8f, 0.8f, 1.0f, 0.0f};
+  QString ultimoerrore_;
+};
