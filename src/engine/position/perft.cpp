@@ -1,6 +1,7 @@
 #include "engine/position/perft.h"
 
 #include <chrono>
+#include <cstdio>
 
 #include "engine/position/makemove.h"
 #include "engine/position/movegen.h"
@@ -35,8 +36,9 @@ void walk(int level) {
 }
 
 std::string twoDigits(int v) {
-  std::string s = std::to_string(v);
-  return v < 10 ? "0" + s : s;
+  char b[16];
+  std::snprintf(b, sizeof b, "%02d", v);
+  return b;
 }
 
 }  // namespace

@@ -16,3 +16,16 @@ void sampleClock();
 uint32_t elapsedMs();
 // True when the move's allowance is used up (a negative deadline at once).
 bool deadlinePassed();
+
+// Time-control kinds (modoTempo).
+constexpr int TC_MOVES = 1;      // X time for Y moves
+constexpr int TC_GAME = 2;       // X time for the whole game
+constexpr int TC_INCREMENT = 3;  // whole game plus a bonus per move
+constexpr int TC_QUICKPLAY = 4;  // X time for Y moves, then a quick-play finish
+
+// Thinking time for one move from the time left (writes "temporestante = ").
+int32_t allocateTime(int32_t remaining);
+// After a move at game level: charge the side that moved, add the bonuses.
+void chargeClock();
+// Clock label text: [hh.]mm.ss, "00.00" for a negative time.
+std::string clockText(int32_t ms);

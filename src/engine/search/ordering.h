@@ -18,3 +18,18 @@ inline int killerBonus(uint32_t m) {
   for (int i = 0; i < 3; ++i) bonus += cutoffMoves[row][i] == key ? 30 : 0;
   return bonus;
 }
+
+struct RootScore {
+  uint32_t move;  // 17-bit move
+  int32_t score;
+};
+// Root moves of the last iteration with their scores, index 1..moveCount[1].
+extern RootScore rootScores[MAXMOVES];
+
+// The i-th move to try at the node of ply (17-bit), completing a list that so
+// far holds only the hash move when slot 2 is reached.
+uint32_t dammiprimo(int i);
+// A cut-off of the node at ply p with best move bestMove[p].
+void recordCutoff(int p);
+// Re-order the root list by the previous iteration's scores (best first).
+void orderRootMoves();

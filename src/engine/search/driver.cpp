@@ -1,0 +1,52 @@
+#include "engine/search/driver.h"
+
+#include "engine/position/makemove.h"
+#include "engine/position/position.h"
+#include "engine/search/cache.h"
+#include "engine/search/clock.h"
+#include "engine/search/search.h"
+#include "engine/search/searchstate.h"
+
+uint32_t iterativeDeepening(const SearchLimits& limits, const std::function<void(const Iteration&)>& onIteration) {
+  const bool white = posizioni[0].side == WHITE;
+  partita.inricerca = white ? 1 : 2;
+  genCalls = 0;
+  iterationDepth = 2;
+  reducedAtDepth = 0;
+  newSearchGeneration();
+  uint32_t best = 0;
+  // A root reduction repeats a depth; a fixed-depth search still ends.
+  int iterations = 0;
+  const int maxIterations = limits.targetDepth > 0 ? 3 * limits.targetDepth + 3 : 1000;
+  for (;;) {
+    ++iterationDepth;
+    ++iterations;
+    const uint32_t m = white ? cercabianco() : cercanero();
+    if (m) best = m;
+    sampleClock();
+    const int score = white ? whiteBound[1] : blackBound[1];
+    if (onIteration) onIteration(Iteration{iterationDepth, score, elapsedMs(), genCalls, m});
+    if (limits.targetDepth > 0 && (iterationDepth >= limits.targetDepth || iterations >= maxIterations)) break;
+    const int64_t allowance = static_cast<int64_t>(searchDeadline) / limits.timeDivisor + 10;
+    if (!(static_cast<int64_t>(elapsedMs()) < allowance)) break;
+    if (iterationDepth > limits.maxDepth) break;
+    if (white ? score >= 31001 : score < -31000) break;
+  }
+  partita.inricerca = 0;
+  return best;
+}
+
+std::vector<uint32_t> principalVariation(uint32_t first, int maxMoves) {
+  std::vector<uint32_t> line;
+  ply = 1;
+  if (!first || !eseguimossa(first, 32100)) return line;
+  for (int k = 0; k < maxMoves && ply + 1 < MAXPLY; ++k) {
+    ++ply;
+    if (!probePvMove()) break;
+    const uint32_t next = hashMove;  // make-move's table probe overwrites hashMove
+    if (!eseguimossa(next, 32100)) break;
+    line.push_back(next);
+  }
+  ply = 1;
+  return line;
+}
