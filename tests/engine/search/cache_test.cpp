@@ -161,6 +161,8 @@ TEST_F(Cache, MateScoresAreMadeRelativeToTheNode) {
   // Found again two plies nearer the root: a mate one move sooner.
   ASSERT_TRUE(probeChild(5, 0x8888, 0x500, 0));
   EXPECT_EQ(hashScore, 31991);
+  ASSERT_TRUE(probeChild(4, 0x8888, 0x500, 0));
+  EXPECT_EQ(hashScore, 31991);
   store(7, 0x9999, 0x501, MOVE_A, -31990, 2);
   EXPECT_EQ(hashTable[0x501].score, -31993);
   ASSERT_TRUE(probeChild(7, 0x9999, 0x501, 0));

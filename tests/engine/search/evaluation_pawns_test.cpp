@@ -64,6 +64,10 @@ TEST(PawnStructure, PassedPawnRule) {
   const PawnEntry& a = pawnsOf("4k3/8/8/8/3pP3/8/8/4K3 w - - 0 1");
   EXPECT_EQ(a.whitePassedFiles, 1 << 5);
   EXPECT_EQ(a.blackPassedFiles, 1 << 4);
+  // The same with the White pawn on the other side.
+  const PawnEntry& a2 = pawnsOf("4k3/8/8/8/3Pp3/8/8/4K3 w - - 0 1");
+  EXPECT_EQ(a2.whitePassedFiles, 1 << 4);
+  EXPECT_EQ(a2.blackPassedFiles, 1 << 5);
   // An enemy pawn one rank ahead on a neighbouring file stops it.
   const PawnEntry& b = pawnsOf("4k3/8/8/3p4/4P3/8/8/4K3 w - - 0 1");
   EXPECT_EQ(b.whitePassedFiles, 0);

@@ -237,6 +237,10 @@ TEST(EvaluationEnding, RooksOnTheSeventhAndBehindPassers) {
   const std::string bBase = "6k1/6pp/8/8/8/4r3/P5P1/6K1 w - - 0 1";
   const std::string bSeventh = "6k1/6pp/8/8/8/8/P3r1P1/6K1 w - - 0 1";
   EXPECT_EQ(evalOf(bSeventh) - evalOf(bBase), -(3 + 8 + 12));
+  // Black's rook behind its passed pawn h4 (h8 is behind, h3 in front).
+  EXPECT_EQ(evalOf("1k5r/1p6/8/8/7p/8/1P6/1K6 w - - 0 1") - evalOf("1k6/1p6/8/8/7p/7r/1P6/1K6 w - - 0 1"), -10);
+  // In front of the pawn (h6 pawn, rook h4) it earns nothing.
+  EXPECT_EQ(evalOf("1k6/1p6/7p/8/7r/8/1P6/1K6 w - - 0 1"), evalOf("1k6/1p6/7p/8/8/7r/1P6/1K6 w - - 0 1"));
 }
 
 TEST(EvaluationEnding, SingleBishopDislikesPawnsOnItsColour) {
@@ -254,6 +258,11 @@ TEST(EvaluationMiddle, TalliesCountAttackersNearTheKing) {
   evalOf("6k1/5pRp/5N2/7Q/8/8/5PPP/3R2K1 w - - 0 1", 2);
   EXPECT_EQ(posizioni[0].whitetally, 2 + 1 + 2);  // rook g7 2, knight 1, queen 2
   EXPECT_EQ(posizioni[0].blacktally, 0);
+  // Distance 3 still counts, 4 does not: knights e5 and d4, rook d5 (one
+  // for distance 3), Black's knight f3 beside White's king g1.
+  evalOf("6k1/5ppp/8/3RN3/3N4/5n2/5PPP/6K1 w - - 0 1", 2);
+  EXPECT_EQ(posizioni[0].whitetally, 1 + 1);
+  EXPECT_EQ(posizioni[0].blacktally, 1);
   // The ending counts nothing.
   evalOf("6k1/5pRp/5N2/8/8/8/5PPP/6K1 w - - 0 1");
   EXPECT_EQ(posizioni[0].phase, 3);
@@ -333,9 +342,12 @@ TEST(EvaluationMiddle, OwnCampSquares) {
   EXPECT_EQ(evalOf("2bq2k1/5ppp/8/8/8/8/5PPR/R5K1 w - - 0 1", 2) -
                 evalOf("2bq2k1/5ppp/8/8/8/7R/5PP1/R5K1 w - - 0 1", 2),
             0);
-  // A bishop c1 shut in by pawns b2 and d2: -14 and -30, against h6 (0).
+  // A bishop c1 shut in by pawns b2 and d2: -14 and -30, against h6 (0);
+  // one pawn alone does not shut it in.
   EXPECT_EQ(evalOf("4k3/8/7B/8/8/8/1P1P4/4K3 w - - 0 1", 2) - evalOf("4k3/8/8/8/8/8/1P1P4/2B1K3 w - - 0 1", 2),
             14 + 30);
+  EXPECT_EQ(evalOf("4k3/8/7B/8/8/8/1P6/4K3 w - - 0 1", 2) - evalOf("4k3/8/8/8/8/8/1P6/2B1K3 w - - 0 1", 2), 14);
+  EXPECT_EQ(evalOf("4k3/8/7B/8/8/8/3P4/4K3 w - - 0 1", 2) - evalOf("4k3/8/8/8/8/8/3P4/2B1K3 w - - 0 1", 2), 14);
   // The d2 pawn walled in by the bishop on d3: 2 for the square, -12.
   EXPECT_EQ(evalOf("4k3/8/8/8/8/3B4/3P4/4K3 w - - 0 1", 2) - evalOf("4k3/8/7B/8/8/8/3P4/4K3 w - - 0 1", 2),
             2 - 12);
