@@ -10,6 +10,7 @@
 #include "engine/search/searchstate.h"
 
 int epvictim = 0;
+uint64_t positionsMade = 0;
 
 namespace {
 
@@ -374,6 +375,7 @@ bool makeMove(uint32_t move, int bound) {
   }
   p.lastmove = m;
   p.evalstatus = EVAL_ORDINARY;
+  ++positionsMade;
 
   p.hashcheck ^= pieceKeysCheck[to][placed + 6] ^ sideKeyCheck;
   p.hashindex ^= pieceKeysIndex[to][placed + 6] ^ sideKeyIndex;

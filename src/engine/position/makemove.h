@@ -16,3 +16,6 @@ bool verificalegalenero(int piece, int from, int to);
 
 // The square of the pawn taken by the last en-passant capture (0 = none).
 extern int epvictim;
+
+// Legal positions made since the counter was last cleared (the search's node count).
+extern uint64_t positionsMade;
