@@ -15,3 +15,14 @@ add_custom_target(skins
   COMMAND skinmaker ${CMAKE_SOURCE_DIR}/data/skins
   DEPENDS skinmaker
   COMMENT "Regenerating the skins in data/skins")
+
+# Frame benchmark of the board view (needs the GUI build and Google Benchmark):
+#   DISPLAY=... LIBGL_ALWAYS_SOFTWARE=1 <build>/bench_frame
+if(ZEF_HAVE_GUI)
+  find_package(benchmark QUIET)
+  if(benchmark_FOUND)
+    add_executable(bench_frame src/graphics/bench/frame_bench.cpp)
+    target_link_libraries(bench_frame PRIVATE zefgui Qt6::Test benchmark::benchmark)
+    target_compile_definitions(bench_frame PRIVATE ZEF_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  endif()
+endif()

@@ -38,6 +38,8 @@ struct Image {
 };
 
 // ---- value noise ----------------------------------------------------------
+// Every pattern repeats exactly once per tile in both directions, so the
+// frame, which shows one tile per border square, has no visible seams.
 
 uint32_t hash(int x, int y, uint32_t seed) {
   uint32_t h = seed ^ (static_cast<uint32_t>(x) * 0x8da6b343u) ^ (static_cast<uint32_t>(y) * 0xd8163841u);
@@ -46,56 +48,65 @@ uint32_t hash(int x, int y, uint32_t seed) {
   h ^= h >> 16;
   return h;
 }
-float lattice(int x, int y, uint32_t seed) { return (hash(x, y, seed) & 0xffff) / 65535.0f; }
+int wrap(int a, int p) { return ((a % p) + p) % p; }
+float lattice(int x, int y, int px, int py, uint32_t seed) {
+  return (hash(wrap(x, px), wrap(y, py), seed) & 0xffff) / 65535.0f;
+}
 float smooth(float t) { return t * t * (3 - 2 * t); }
-float noise(float x, float y, uint32_t seed) {
+// Value noise of period px by py lattice cells.
+float noise(float x, float y, int px, int py, uint32_t seed) {
   const int x0 = static_cast<int>(std::floor(x)), y0 = static_cast<int>(std::floor(y));
   const float fx = smooth(x - x0), fy = smooth(y - y0);
-  const float a = lattice(x0, y0, seed), b = lattice(x0 + 1, y0, seed);
-  const float c = lattice(x0, y0 + 1, seed), d = lattice(x0 + 1, y0 + 1, seed);
-  return (a + (b - a) * fx) + ((c + (d - c) * fx) - (a + (b - a) * fx)) * fy;
+  const float a = lattice(x0, y0, px, py, seed), b = lattice(x0 + 1, y0, px, py, seed);
+  const float c = lattice(x0, y0 + 1, px, py, seed), d = lattice(x0 + 1, y0 + 1, px, py, seed);
+  const float top = a + (b - a) * fx, bottom = c + (d - c) * fx;
+  return top + (bottom - top) * fy;
 }
-float fbm(float x, float y, uint32_t seed, int octaves = 5) {
+// Fractal noise over the tile (u, v in 0..1) with fu x fv cells at the
+// coarsest octave.
+float fbm(float u, float v, int fu, int fv, uint32_t seed, int octaves = 5) {
   float sum = 0, amp = 0.5f, norm = 0;
   for (int o = 0; o < octaves; ++o) {
-    sum += amp * noise(x, y, seed + 101u * o);
+    sum += amp * noise(u * fu, v * fv, fu, fv, seed + 101u * o);
     norm += amp;
-    x *= 2.03f;
-    y *= 2.03f;
+    fu *= 2;
+    fv *= 2;
     amp *= 0.5f;
   }
   return sum / norm;
 }
 
+constexpr float TAU = 6.2831853f;
+
 // ---- materials ------------------------------------------------------------
 
 struct Wood {
   Rgb early, late;  // light and dark growth rings
-  float rings;      // rings across a tile
+  int rings;        // rings across a tile
   uint32_t seed;
   bool across;      // grain along y instead of x
 };
 Rgb wood(const Wood& w, int x, int y) {
   float u = x / float(T), v = y / float(T);
   if (w.across) std::swap(u, v);
-  const float warp = fbm(u * 2.0f, v * 6.0f, w.seed) * 2.2f;
-  const float ring = 0.5f + 0.5f * std::sin((v * w.rings + warp) * 6.2831853f);
-  const float fibre = fbm(u * 40.0f, v * 3.0f, w.seed + 7) - 0.5f;
+  const float warp = fbm(u, v, 2, 3, w.seed) * 2.2f;
+  const float ring = 0.5f + 0.5f * std::sin((v * w.rings + warp) * TAU);
+  const float fibre = fbm(u, v, 32, 3, w.seed + 7) - 0.5f;
   Rgb c = mix(w.early, w.late, std::pow(ring, 2.2f));
   return scale(c, 1.0f + 0.18f * fibre);
 }
 
 struct Marble {
   Rgb base, vein;
-  float veins;  // vein frequency across a tile
+  int a, b;  // vein bands across the tile along u and v
   uint32_t seed;
 };
 Rgb marble(const Marble& m, int x, int y) {
   const float u = x / float(T), v = y / float(T);
-  const float turbulence = fbm(u * 3.0f, v * 3.0f, m.seed, 6) * 3.5f;
-  const float s = std::fabs(std::sin((u * 0.8f + v * 1.3f) * m.veins + turbulence * 3.1415926f));
+  const float turbulence = fbm(u, v, 3, 3, m.seed, 6) * 3.5f;
+  const float s = std::fabs(std::sin((u * m.a + v * m.b) * TAU / 2 + turbulence * 3.1415926f));
   const float vein = std::pow(1.0f - s, 7.0f);
-  const float cloud = fbm(u * 5.0f, v * 5.0f, m.seed + 3, 4) - 0.5f;
+  const float cloud = fbm(u, v, 5, 5, m.seed + 3, 4) - 0.5f;
   return mix(scale(m.base, 1.0f + 0.12f * cloud), m.vein, std::min(1.0f, vein * 1.2f));
 }
 
@@ -184,7 +195,7 @@ void plateTile(Image& im, Rgb metal, Rgb edge, Rgb ink, Rgb shine, const Swatche
         c = t < 0.7f ? sw.flat[band] : sw.solid[band];
       } else {
         // Brushed metal with a bevelled border.
-        const float brush = fbm(x * 0.02f, y * 0.9f, 77u, 3) - 0.5f;
+        const float brush = fbm(x / float(T), y / float(T), 2, 64, 77u, 3) - 0.5f;
         c = scale(metal, 1.0f + 0.15f * brush + 0.12f * (0.5f - t * 2.0f));
         const int e = std::min({x, T - 1 - x, y - T / 2, T - 1 - y});
         if (e < 4) c = mix(c, edge, 0.75f);
@@ -231,9 +242,9 @@ bool write(const std::string& path, const Image& im) {
 }
 
 void woodSkin(Image& im) {
-  const Wood frame{hex(0x5b3419), hex(0x2e180b), 7.0f, 11u, false};
-  const Wood dark{hex(0x9a6136), hex(0x6b3c1e), 5.0f, 23u, true};
-  const Wood light{hex(0xf0d3a0), hex(0xcfa86e), 4.0f, 37u, true};
+  const Wood frame{hex(0x5b3419), hex(0x2e180b), 7, 11u, false};
+  const Wood dark{hex(0x9a6136), hex(0x6b3c1e), 5, 23u, true};
+  const Wood light{hex(0xe8c68e), hex(0xc79d62), 4, 37u, true};
   for (int y = 0; y < T; ++y)
     for (int x = 0; x < T; ++x) im.set(x, y, wood(frame, x, y));
   squareTile(im, 1, [&](int x, int y) { return wood(dark, x, y); }, 0.10f);
@@ -247,9 +258,9 @@ void woodSkin(Image& im) {
 }
 
 void marbleSkin(Image& im) {
-  const Marble frame{hex(0x3c403f), hex(0xa8aca6), 5.0f, 5u};
-  const Marble dark{hex(0x2f5a48), hex(0xb9d2c2), 6.0f, 17u};
-  const Marble light{hex(0xeeeae2), hex(0x8c8c94), 4.0f, 29u};
+  const Marble frame{hex(0x3c403f), hex(0xa8aca6), 2, 3, 5u};
+  const Marble dark{hex(0x2f5a48), hex(0xb9d2c2), 3, 2, 17u};
+  const Marble light{hex(0xd9d0bf), hex(0x8a8478), 2, 1, 29u};
   for (int y = 0; y < T; ++y)
     for (int x = 0; x < T; ++x) im.set(x, y, marble(frame, x, y));
   squareTile(im, 1, [&](int x, int y) { return marble(dark, x, y); }, 0.08f);

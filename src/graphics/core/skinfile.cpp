@@ -162,13 +162,13 @@ Skin skinpredefinita() {
   const uint32_t piastrelle[7] = {0x5a3a22, 0x8b5a2b, 0xe8c890, 0x6f8a2e, 0xc8e070, 0xb08d57, 0x000000};
   // Upper half of tile 6, by quarter: white, white last move, black, black
   // last move; rows 8-11 are the flat view, 12-15 the 3D view.
-  const uint32_t piatti[4] = {0xf4f0e6, 0xf0c860, 0x262626, 0x8c2a1e};
-  const uint32_t solidi[4] = {0xe6dcc3, 0xf0c060, 0x4a4038, 0x902818};
+  const uint32_t campioni[2][4] = {{0xf4f0e6, 0xf0c860, 0x262626, 0x8c2a1e},   // flat
+                                   {0xe6dcc3, 0xf0c060, 0x4a4038, 0x902818}};  // 3D
   for (int y = 0; y < T; ++y)
     for (int x = 0; x < 7 * T; ++x) {
       const int tile = x / T;
       uint32_t c = piastrelle[tile];
-      if (tile == 5 && y >= T / 2) c = (y < 3 * T / 4 ? piatti : solidi)[(x % T) / 4];
+      if (tile == 5 && y >= T / 2) c = campioni[y < 3 * T / 4 ? 0 : 1][(x % T) / 4];
       metti(x, y, c);
     }
   return s;
