@@ -1,0 +1,83 @@
+// Game files: PGN files read through an index of their games and written
+// one game at a time, and FEN files holding a single position.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The lines of the PGN file last opened (line endings removed).
+extern std::vector<std::string> filepgn;
+// One entry per game of filepgn: "LINE White-Black : Result", where LINE is
+// the number (from 0) of the game's first tag line.
+extern std::vector<std::string> indicepartite;
+
+// The most move tokens one game may hold: the game record's length.
+constexpr int MAXTOKENMOSSE = 600;
+// Larger files are refused rather than read into memory.
+constexpr long long MAXFILEPARTITE = 512LL << 20;
+
+// Reads a text file whose lines end with CR LF or LF. On failure the lines
+// are left as they were and errore says why in one line; a file holding NUL
+// bytes is not a text file and is refused.
+bool leggirighefile(const std::string& path, std::vector<std::string>& righe, std::string& errore);
+
+// Opening a PGN file: its lines replace filepgn and the index is rebuilt. A
+// file that cannot be read changes nothing and gives false.
+bool aprifilepgn(const std::string& path, std::string& errore);
+
+// Rebuilds indicepartite from filepgn. A game starts at a line beginning
+// with "[" that follows movetext (or the start of the file); its entry is
+// added when its tag section ends, so games that start from a later move
+// number, or whose movetext opens with a comment, get an entry of their own.
+// White, Black and the result come from this game's tags only.
+void indicizzapgn();
+
+// The start line an index entry names.
+int rigadiindice(std::string_view entry);
+
+// The movetext cleaning, in order: comments in braces, then variations in
+// parentheses (nested ones whole), the result and whatever follows it,
+// "e.p." marks, dots, and runs of blanks. An opening bracket without its
+// closing one drops the rest of the text; a stray closing bracket is dropped
+// alone. Every removed piece leaves a blank, so the moves beside it stay apart.
+std::string puliscimosse(std::string_view movetext);
+
+// The move tokens of a cleaned movetext: the blank-separated words that do
+// not start with a digit 1 to 9 (move numbers), without numeric annotation
+// glyphs ($1) and evaluation signs (!?, +-, =), at most MAXTOKENMOSSE; when
+// there are more, the first one left out goes to *eccedente.
+std::vector<std::string> tokenmosse(std::string_view pulito, std::string* eccedente = nullptr);
+
+enum class esitocaricamento {
+  completa,    // every move token was played
+  interrotta,  // the game was set up, and its moves played up to one that could not be
+  rifiutata    // nothing changed
+};
+
+// Loads the game whose tag section starts at that line of filepgn and
+// replays it on the board. When a move token cannot be played the moves
+// before it stay played, the line "White Black token" is added to
+// listaverifica, and *fallita (when given) receives the token. A line
+// outside filepgn, or a FEN tag that is not a playable position (logged the
+// same way, with the reason instead of a token), changes nothing.
+esitocaricamento caricapartita(int line, std::string* fallita = nullptr);
+
+// The move code a move token names in the game position, or 0 when it names
+// none of the legal moves. The SAN reader decides first; when its move is
+// not legal here, the token is resolved against the legal moves (for a piece
+// written without the disambiguation a pinned twin would need, a capture
+// written without "x", or long algebraic "e2-e4"), and a unique match wins.
+uint32_t mossadatoken(std::string_view token);
+
+// Writes the current game as PGN: upper-case tags (and SETUP and FEN when the
+// game began from a set-up position), then the movetext in lines under 81
+// characters. The text goes to a temporary file in the same folder that is
+// then renamed over the target, so a failed save (false, the cause in
+// errore) leaves the old file as it was.
+bool salvapgn(const std::string& filename, std::string& errore);
+
+// Loads a FEN file: its last line that is not empty after trimming is set up
+// as a new game. A file that cannot be read, holds no such line or does not
+// describe a playable position changes nothing and gives false.
+bool caricafen(const std::string& path, std::string& errore);
