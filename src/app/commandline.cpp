@@ -14,6 +14,11 @@
 #include "engine/position/position.h"
 #include "records/Textrout.h"
 #include "records/notation.h"
+#include "protocol/coordinates.h"
+#include "engine/search/clock.h"
+#include "engine/search/driver.h"
+#include "engine/search/searchstate.h"
+#include "engine/toolkit.h"
 
 namespace {
 
@@ -81,26 +86,65 @@ int legalSan(const std::string& fen) {
   ply = 1;
   const int n = generamosse(false);
   std::vector<uint32_t> moves(listamosse[1] + 1, listamosse[1] + 1 + n);
-  auto coord = [](uint32_t m) {
-    std::string c;
-    c += static_cast<char>('a' + (mvFrom(m) & 7));
-    c += static_cast<char>('1' + (mvFrom(m) >> 3));
-    c += static_cast<char>('a' + (mvTo(m) & 7));
-    c += static_cast<char>('1' + (mvTo(m) >> 3));
-    if (m & MV_PROMO_Q) c += 'q';
-    if (m & MV_PROMO_N) c += 'n';
-    if (m & MV_PROMO_R) c += 'r';
-    if (m & MV_PROMO_B) c += 'b';
-    return c;
-  };
   for (uint32_t m : moves) {
     if (!m) continue;
     ply = 1;
     if (!eseguimossa(m, 32100)) continue;
     const std::string san = scrivisan(m & MV_MOVE, 0);
     const uint32_t back = leggisan(san);
-    std::printf("%s %s %s\n", coord(m).c_str(), san.c_str(), back == SAN_INVALID ? "-" : coord(back).c_str());
+    std::printf("%s %s %s\n", coordinata(m).c_str(), san.c_str(), back == SAN_INVALID ? "-" : coordinata(back).c_str());
   }
+  return 0;
+}
+
+// --search FEN (--depth N | --movetime MS): one line per iteration, then the move.
+int searchCommand(const std::vector<std::string>& args) {
+  size_t i = 1;
+  std::vector<std::string> fenParts;
+  while (i < args.size() && args[i].rfind("--", 0) != 0) fenParts.push_back(args[i++]);
+  int depth = 0, movetime = 0;
+  for (; i < args.size(); ++i) {
+    if (args[i] == "--depth" && i + 1 < args.size() && leggiintero(args[i + 1], depth) && depth >= 1 && depth <= 49) {
+      ++i;
+    } else if (args[i] == "--movetime" && i + 1 < args.size() && leggiintero(args[i + 1], movetime) && movetime >= 1) {
+      ++i;
+    } else {
+      return usage("usage: Zefiran3D --search FEN (--depth N | --movetime MS)   (N 1 to 49, MS at least 1)");
+    }
+  }
+  if ((depth > 0) == (movetime > 0) || fenParts.empty())
+    return usage("usage: Zefiran3D --search FEN (--depth N | --movetime MS)   (N 1 to 49, MS at least 1)");
+  const std::string fen = joined(fenParts, 0);
+  const std::string problem = fenProblem(fen);
+  if (!problem.empty()) {
+    std::fprintf(stderr, "bad FEN: %s\n", problem.c_str());
+    return 2;
+  }
+  initialiseEngine(0);
+  impostafen(fen, true);
+  SearchLimits limits;
+  if (depth > 0) {
+    limits.targetDepth = depth < 3 ? 3 : depth;
+    searchDeadline = 0x7fffffff;
+  } else {
+    searchDeadline = movetime;
+  }
+  moveStart = adesso();
+  clockNow = moveStart;
+  const uint32_t best = iterativeDeepening(limits, [](const Iteration& it) {
+    char head[128];
+    std::snprintf(head, sizeof head, "depth %d score %d time %u nodes %lld pv ", it.depth, it.score, it.elapsedMs,
+                  static_cast<long long>(it.nodes));
+    std::string line = head;
+    line += it.best ? coordinata(it.best) : std::string("-");
+    for (uint32_t m : principalVariation(it.best, it.depth - 1)) {
+      line += ' ';
+      line += coordinata(m);
+    }
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+  });
+  std::printf("bestmove %s\n", best ? coordinata(best).c_str() : "(none)");
   return 0;
 }
 
@@ -121,5 +165,6 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args) {
   if (cmd == "--legal-san") return legalSanCommand(args);
   if (cmd == "--build-book") return buildBookCommand(args);
   if (cmd == "--pgn-check") return pgnCheckCommand(args);
+  if (cmd == "--search") return searchCommand(args);
   return std::nullopt;
 }
