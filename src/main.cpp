@@ -1,15 +1,40 @@
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "app/commandline.h"
+#include "app/headless.h"
+
+#ifdef ZEF_HAVE_GUI
+#include "ui/app.h"
+#endif
+
+namespace {
+bool haveDisplay() {
+  const char* x = std::getenv("DISPLAY");
+  const char* w = std::getenv("WAYLAND_DISPLAY");
+  return (x && *x) || (w && *w);
+}
+}  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (auto code = runCommandLine(args)) return *code;
-  if (!args.empty()) {
-    std::fprintf(stderr, "unknown option: %s\n", args[0].c_str());
-    return 2;
+  bool engine = false;
+  for (const std::string& a : args) {
+    if (a == "--engine") {
+      engine = true;
+    } else {
+      std::fprintf(stderr, "unknown option: %s (see the README for the command line)\n", a.c_str());
+      return 2;
+    }
   }
-  return 0;
+  const bool window = !engine && haveDisplay();
+#ifdef ZEF_HAVE_GUI
+  if (window) return eseguifinestra(argc, argv);
+#else
+  if (window) std::fprintf(stderr, "Zefiran_3D: built without the window; serving as a WinBoard engine\n");
+#endif
+  return eseguimotore(argv[0]);
 }

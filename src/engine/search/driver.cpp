@@ -6,6 +6,7 @@
 #include "engine/search/clock.h"
 #include "engine/search/search.h"
 #include "engine/search/searchstate.h"
+#include "records/book.h"
 
 uint32_t iterativeDeepening(const SearchLimits& limits, const std::function<void(const Iteration&)>& onIteration) {
   const bool white = posizioni[0].side == WHITE;
@@ -49,4 +50,29 @@ std::vector<uint32_t> principalVariation(uint32_t first, int maxMoves) {
   }
   ply = 1;
   return line;
+}
+
+EngineChoice pensamossa(const SearchLimits& limits, const std::function<void(const Iteration&)>& onIteration) {
+  EngineChoice choice;
+  const bool white = posizioni[0].side == WHITE;
+  partita.inricerca = white ? 1 : 2;
+  genCalls = 0;
+  if (posizioni[0].phase == 1) {
+    choice.move = trovamossadabook(false);
+    if (!choice.move) posizioni[0].phase = 2;  // the book is not asked again in this game
+  }
+  if (choice.move) {
+    choice.fromBook = true;
+    newSearchGeneration();
+    partita.inricerca = 0;
+    return choice;
+  }
+  int lastScore = 0;
+  choice.move = iterativeDeepening(limits, [&](const Iteration& it) {
+    lastScore = it.score;
+    if (onIteration) onIteration(it);
+  });
+  choice.score = lastScore;
+  if (white ? (lastScore < -900 && lastScore > -30000) : (lastScore > 900 && lastScore < 30000)) ++partita.resigncount;
+  return choice;
 }

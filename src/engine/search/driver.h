@@ -35,3 +35,15 @@ std::vector<uint32_t> principalVariation(uint32_t first, int maxMoves);
 
 // Mate scores are beyond this (from either side).
 constexpr int MATESCORE = 31000;
+
+// The engine's choice for the side to move of record 0, the steps both the
+// WinBoard mode and the window share: the searching flag, the book while the
+// game is in its opening phase (a miss ends that phase), a new generation,
+// the iterations, and the resignation count while the score stays hopeless.
+// The caller sets moveStart and searchDeadline first and plays the move.
+struct EngineChoice {
+  uint32_t move = 0;
+  bool fromBook = false;
+  int score = 0;  // root score of the last iteration (White's point of view)
+};
+EngineChoice pensamossa(const SearchLimits& limits, const std::function<void(const Iteration&)>& onIteration);
