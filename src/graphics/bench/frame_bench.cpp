@@ -10,8 +10,6 @@
 #include <QApplication>
 #include <QTest>
 
-#include <GL/gl.h>
-
 #include "engine/engine.h"
 #include "engine/position/fen.h"
 #include "engine/position/position.h"

@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include <GL/gl.h>
+// qopengl.h (through QOpenGLWidget) brings the OpenGL 1.1 declarations.
 #include <GL/glu.h>
 
 #include "engine/position/position.h"
@@ -54,6 +54,9 @@ BoardView::BoardView(QWidget* parent) : QOpenGLWidget(parent), skin_(skinpredefi
 }
 
 BoardView::~BoardView() {
+  // QOpenGLWidget destroys the context after this destructor has run: the
+  // notice must not reach this object any more.
+  if (context()) disconnect(context(), nullptr, this, nullptr);
   if (pronto_) {
     makeCurrent();
     liberatexture();
@@ -91,7 +94,7 @@ void BoardView::perdicontesto() {
 }
 
 void BoardView::iniziagl() {
-  reimpostavista(width(), height());
+  impostaproiezione(width(), height());
   glClearColor(sfondo_[0], sfondo_[1], sfondo_[2], sfondo_[3]);
   glEnable(GL_TEXTURE_2D);
   glShadeModel(GL_SMOOTH);
@@ -125,6 +128,14 @@ void BoardView::iniziagl() {
 }
 
 void BoardView::reimpostavista(int w, int h) {
+  if (!pronto_) return;  // the surface sets its own up when it is made
+  makeCurrent();
+  impostaproiezione(w, h);
+  doneCurrent();
+  ridisegna = 1;
+}
+
+void BoardView::impostaproiezione(int w, int h) {
   const qreal dpr = devicePixelRatioF();
   glViewport(0, 0, static_cast<GLsizei>(w * dpr), static_cast<GLsizei>(h * dpr));
   glMatrixMode(GL_PROJECTION);
@@ -135,7 +146,7 @@ void BoardView::reimpostavista(int w, int h) {
 }
 
 void BoardView::resizeGL(int w, int h) {
-  reimpostavista(w, h);
+  impostaproiezione(w, h);
   fresco_ = false;  // the framebuffer was remade: nothing of the last frame is left
   ridisegna = 1;
 }

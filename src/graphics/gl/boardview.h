@@ -41,7 +41,9 @@ class BoardView : public QOpenGLWidget {
   void impostasfondo(float r, float g, float b, float a);
   void modoedita(bool attivo);
 
-  // Viewport and projection for a surface of w x h (device-independent) pixels.
+  // Viewport and projection for a surface of w x h (device-independent)
+  // pixels. Qt already does this on every resize (resizeGL); a call of the
+  // window's own is harmless.
   void reimpostavista(int w, int h);
 
   QString ultimoerrore() const { return ultimoerrore_; }
@@ -59,6 +61,7 @@ class BoardView : public QOpenGLWidget {
 
  private:
   void iniziagl();
+  void impostaproiezione(int w, int h);
   void disegna();
   void perdicontesto();
   bool createxture(const Skin& s, unsigned int& nome, std::string& errore);

@@ -43,15 +43,6 @@ TEST_F(Primitive, QuadCountsPerPrimitive) {
   EXPECT_EQ(lavoro.size(), 23u);
 }
 
-TEST_F(Primitive, NonsenseCountsAddNothing) {
-  ellissoide(0, 5, {1, 1, 1}, {0, 0, 0});
-  cilindro(-3, 1, 1, {0, 0, 0});
-  const Vec2 uno[1] = {{0, 0}};
-  tornio(10, uno, {0, 0, 0});
-  prisma(Asse::Y, {0, 0}, uno, 0.1f, {0, 0, 0});
-  EXPECT_TRUE(lavoro.empty());
-}
-
 TEST_F(Primitive, EllipsoidPolesAreDegenerateWithUnitNormals) {
   ellissoide(20, 12, {0.7f, 0.7f, 0.7f}, {0, -1, 0});
   // Stack 0 of every slice touches the top pole with its first two corners,
@@ -74,26 +65,6 @@ TEST_F(Primitive, EllipsoidPolesAreDegenerateWithUnitNormals) {
       EXPECT_NEAR(bottom.n[c].z, 0, 1e-5);
     }
   }
-}
-
-TEST_F(Primitive, EllipsoidIsScaledByHalfItsSizeButKeepsSphereNormals) {
-  ellissoide(10, 10, {0.55f, 0.15f, 0.45f}, {0.5f, 0.05f, -2});
-  float maxx = -9, minx = 9, maxy = -9, miny = 9, maxz = -9, minz = 9;
-  for (const Quad& q : lavoro)
-    for (int c = 0; c < 4; ++c) {
-      maxx = std::max(maxx, q.p[c].x), minx = std::min(minx, q.p[c].x);
-      maxy = std::max(maxy, q.p[c].y), miny = std::min(miny, q.p[c].y);
-      maxz = std::max(maxz, q.p[c].z), minz = std::min(minz, q.p[c].z);
-      EXPECT_NEAR(lunghezza(q.n[c]), 1.0f, 1e-5);
-      // Position relative to the centre, unscaled, is the normal.
-      EXPECT_NEAR((q.p[c].y - 0.05f) / 0.075f, q.n[c].y, 1e-4);
-    }
-  // 36° slices miss 90° and 270°: the widest corners sit at 108° and 252°.
-  EXPECT_NEAR(maxx - minx, 0.55f * seno[108], 1e-5);
-  EXPECT_NEAR(maxy - miny, 0.15f, 1e-5);
-  EXPECT_NEAR(maxz - minz, 0.45f, 1e-3);
-  EXPECT_NEAR((maxx + minx) / 2, 0.5f, 1e-3);
-  EXPECT_NEAR((maxz + minz) / 2, -2.0f, 1e-3);
 }
 
 TEST_F(Primitive, CylinderCapsAndSides) {
