@@ -11,3 +11,8 @@ if(ZEF_BOOK_GAMES)
     VERBATIM)
   add_custom_target(zefbook ALL DEPENDS ${CMAKE_BINARY_DIR}/book.opn)
 endif()
+
+# The records benchmark reads the same game records.
+if(TARGET records_bench)
+  target_compile_definitions(records_bench PRIVATE ZEF_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+endif()
