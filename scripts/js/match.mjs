@@ -1,0 +1,137 @@
+// A referee for engine matches over the WinBoard/xboard protocol. Every move
+// is checked by chess.js; illegal moves, crashes and silences are counted.
+// Usage: node match.mjs OURS OPPONENT GAMES SECONDS [PGNFILE]
+import { Chess } from 'chess.js';
+import { spawn } from 'node:child_process';
+import { appendFileSync, writeFileSync } from 'node:fs';
+
+const [ours, opponent, gamesArg, secondsArg, pgnFile] = process.argv.slice(2);
+const games = Number(gamesArg || 10);
+const seconds = Number(secondsArg || 30);
+if (pgnFile) writeFileSync(pgnFile, '');
+
+class Engine {
+  constructor(command, name) {
+    this.name = name;
+    this.lines = [];
+    this.waiters = [];
+    this.exited = false;
+    const [cmd, ...args] = command.split(' ');
+    this.proc = spawn(cmd, args, { stdio: ['pipe', 'pipe', 'ignore'], env: { ...process.env, DISPLAY: '' } });
+    this.proc.on('exit', () => { this.exited = true; this.flush(); });
+    this.proc.stdin.on('error', () => {});
+    let buffer = '';
+    this.proc.stdout.on('data', (d) => {
+      buffer += d.toString();
+      let i;
+      while ((i = buffer.indexOf('\n')) >= 0) {
+        this.lines.push(buffer.slice(0, i).replace(/\r$/, ''));
+        buffer = buffer.slice(i + 1);
+      }
+      this.flush();
+    });
+  }
+  send(text) { if (!this.exited) this.proc.stdin.write(text + '\n'); }
+  flush() { const w = this.waiters; this.waiters = []; w.forEach((f) => f()); }
+  // The next line matching the test, or null on timeout or exit.
+  async next(test, timeoutMs) {
+    const end = Date.now() + timeoutMs;
+    for (;;) {
+      const i = this.lines.findIndex(test);
+      if (i >= 0) { const l = this.lines[i]; this.lines.splice(0, i + 1); return l; }
+      if (this.exited || Date.now() > end) return null;
+      await new Promise((resolve) => { this.waiters.push(resolve); setTimeout(resolve, 50); });
+    }
+  }
+  kill() { try { this.proc.kill('SIGKILL'); } catch {} }
+}
+
+const isMove = (l) => /^move \S+/.test(l) || /^(1-0|0-1|1\/2-1\/2|resign)/.test(l);
+const tally = { wins: 0, draws: 0, losses: 0, illegal: 0, crashes: 0, silences: 0 };
+const reasons = {};
+
+async function start(command, name) {
+  const e = new Engine(command, name);
+  e.send('xboard');
+  e.send('protover 2');
+  await new Promise((r) => setTimeout(r, 300));
+  return e;
+}
+
+function toUci(m) { return m.from + m.to + (m.promotion || ''); }
+
+async function playGame(n, oursWhite) {
+  const white = await start(oursWhite ? ours : opponent, oursWhite ? 'Zefiran_3D' : 'opponent');
+  const black = await start(oursWhite ? opponent : ours, oursWhite ? 'opponent' : 'Zefiran_3D');
+  const chess = new Chess();
+  const clock = { w: seconds * 1000, b: seconds * 1000 };
+  for (const e of [white, black]) {
+    e.send('new');
+    e.send('random');
+    e.send(`level 0 ${Math.floor(seconds / 60)}:${String(seconds % 60).padStart(2, '0')} 0`);
+  }
+  white.send('force');
+  let result = null, why = '';
+  let first = true;
+  while (!result) {
+    const side = chess.turn();
+    const mover = side === 'w' ? white : black, other = side === 'w' ? black : white;
+    // The first move uses the front ends' idiom for "play White now":
+    // black, time, otim, white, go.
+    if (first) mover.send('black');
+    mover.send(`time ${Math.max(1, Math.floor(clock[side] / 10))}`);
+    mover.send(`otim ${Math.max(1, Math.floor(clock[side === 'w' ? 'b' : 'w'] / 10))}`);
+    if (first) { mover.send('white'); mover.send('go'); first = false; }
+    const t0 = Date.now();
+    const line = await mover.next(isMove, Math.max(clock[side], 0) + 30000);
+    clock[side] -= Date.now() - t0;
+    const oursMoving = mover.name === 'Zefiran_3D';
+    if (line === null) {
+      if (mover.exited) { tally.crashes += oursMoving ? 1 : 0; why = `${mover.name} crashed`; }
+      else { tally.silences += oursMoving ? 1 : 0; why = `${mover.name} fell silent`; }
+      result = side === 'w' ? '0-1' : '1-0';
+      break;
+    }
+    if (!line.startsWith('move ')) {
+      // A result claim before any move: trust only what the board says.
+      if (line.startsWith('resign')) { result = side === 'w' ? '0-1' : '1-0'; why = `${mover.name} resigns`; break; }
+      if (chess.isGameOver()) break;
+      const claim = line.split(' ')[0];
+      if (claim === (side === 'w' ? '0-1' : '1-0')) { result = claim; why = `${mover.name} resigns (${line})`; break; }
+      continue;
+    }
+    const text = line.slice(5).trim().toLowerCase();
+    let played = null;
+    try { played = chess.move({ from: text.slice(0, 2), to: text.slice(2, 4), promotion: text[4] || undefined }); } catch {}
+    if (!played) {
+      tally.illegal += oursMoving ? 1 : 0;
+      result = side === 'w' ? '0-1' : '1-0';
+      why = `${mover.name} played the illegal move ${text} in ${chess.fen()}`;
+      break;
+    }
+    other.send(toUci(played));
+    if (chess.isCheckmate()) { result = side === 'w' ? '1-0' : '0-1'; why = 'checkmate'; }
+    else if (chess.isStalemate()) { result = '1/2-1/2'; why = 'stalemate'; }
+    else if (chess.isThreefoldRepetition()) { result = '1/2-1/2'; why = 'repetition'; }
+    else if (chess.isInsufficientMaterial()) { result = '1/2-1/2'; why = 'insufficient material'; }
+    else if (chess.isDraw()) { result = '1/2-1/2'; why = 'fifty-move rule'; }
+    else if (chess.history().length >= 400) { result = '1/2-1/2'; why = 'adjudicated after 200 moves'; }
+  }
+  for (const e of [white, black]) { e.send('quit'); }
+  await new Promise((r) => setTimeout(r, 300));
+  for (const e of [white, black]) {
+    if (!e.exited) e.kill();
+  }
+  const oursScore = result === '1/2-1/2' ? 0.5 : (result === '1-0') === oursWhite ? 1 : 0;
+  if (oursScore === 1) tally.wins++; else if (oursScore === 0) tally.losses++; else tally.draws++;
+  reasons[why.split(' in ')[0]] = (reasons[why.split(' in ')[0]] || 0) + 1;
+  chess.header('White', white.name, 'Black', black.name, 'Result', result, 'Round', String(n));
+  if (pgnFile) appendFileSync(pgnFile, chess.pgn() + ` ${result}\n\n`);
+  console.log(`game ${n}: ${white.name} - ${black.name} ${result} (${why}), ${chess.history().length} plies`);
+}
+
+for (let g = 1; g <= games; g++) await playGame(g, g % 2 === 1);
+console.log(`Zefiran_3D: ${tally.wins} wins, ${tally.draws} draws, ${tally.losses} losses; ` +
+            `${tally.illegal} illegal moves, ${tally.crashes} crashes, ${tally.silences} silences`);
+console.log('endings:', JSON.stringify(reasons));
+process.exit(tally.illegal || tally.crashes || tally.silences ? 1 : 0);
