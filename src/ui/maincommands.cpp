@@ -1,0 +1,361 @@
+// The menu commands of the main window.
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QWidget>
+
+#include "engine/position/fen.h"
+#include "engine/position/game.h"
+#include "engine/position/perft.h"
+#include "engine/position/position.h"
+#include "engine/search/clock.h"
+#include "engine/search/searchstate.h"
+#include "graphics/core/pieces.h"
+#include "graphics/core/scene.h"
+#include "graphics/gl/boardview.h"
+#include "records/Textrout.h"
+#include "records/book.h"
+#include "records/pgnfen.h"
+#include "settings/language.h"
+#include "settings/manageini.h"
+#include "ui/main.h"
+#include "ui/unitconfig.h"
+#include "ui/unitsettatempo.h"
+
+namespace {
+
+QString t(const char* chiave) { return QString::fromUtf8(testo(chiave)); }
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+void coloreetichetta(QLabel* l, const QColor& c) {
+  QPalette p = l->palette();
+  p.setColor(QPalette::WindowText, c);
+  l->setPalette(p);
+}
+
+}  // namespace
+
+// A refused command leaves its check mark as it was (the toolkit has
+// flipped it already).
+bool TZefiran_3D::ricercaincorso() const { return partita.inricerca != 0; }
+
+void TZefiran_3D::mostragiocatori() {
+  Label2->setText(q(partita.whiteplayer.str()));
+  Label1->setText(q(partita.blackplayer.str()));
+}
+
+void TZefiran_3D::mostraorologi() {
+  Label4->setText(q(clockText(partita.tempoBianco)));
+  Label3->setText(q(clockText(partita.tempoNero)));
+  coloreetichetta(Label4, QColor(255, 255, 255));
+  coloreetichetta(Label3, QColor(0, 0, 0));
+}
+
+void TZefiran_3D::NuovaPartita1Click() {
+  if (ricercaincorso()) return;
+  paginanotebook2("Default");
+  nuovapartita();
+  Memo1->clear();
+  Memo2->clear();
+  mostragiocatori();
+  mostraorologi();
+  drawlog(1);
+  ridisegna = 1;
+  sistemagriglia(1);
+}
+
+void TZefiran_3D::dopocaricamento(bool paginaload) {
+  mostragiocatori();
+  drawlog(1);
+  ridisegna = 1;
+  Panel1->disegnascena(true);
+  sistemagriglia(1);
+  if (!paginaload) {
+    mostraorologi();
+    return;
+  }
+  Label4->setText(QStringLiteral("-.--.--"));
+  Label3->setText(QStringLiteral("-.--.--"));
+  paginanotebook2("load");
+  listacampipartita->clear();
+  listavaloripartita->clear();
+  for (const char* k : {"P_WHITE", "P_BLACK", "P_RESULT", "P_PLY"}) listacampipartita->addItem(t(k) + " : ");
+  listavaloripartita->addItem(q(partita.whiteplayer.str()));
+  listavaloripartita->addItem(q(partita.blackplayer.str()));
+  listavaloripartita->addItem(q(partita.result.str()));
+  listavaloripartita->addItem(QString::number(partita.count));
+}
+
+void TZefiran_3D::Apripartitapgn1Click() {
+  if (ricercaincorso()) return;
+  const QString nome = QFileDialog::getOpenFileName(this, t("M_OPENGAME"), q(cartella),
+                                                    QStringLiteral("PGN (*.pgn);;* (*)"));
+  if (nome.isEmpty()) return;
+  std::string errore;
+  if (!aprifilepgn(nome.toStdString(), errore)) {
+    QMessageBox::warning(this, windowTitle(), q(errore));
+    return;
+  }
+  if (indicepartite.empty()) return;
+  if (indicepartite.size() == 1) {
+    caricapartita(rigadiindice(indicepartite[0]));
+    dopocaricamento(true);
+    return;
+  }
+  listapartite->clear();
+  for (const std::string& voce : indicepartite) listapartite->addItem(q(voce));
+  statolistapartite->setText(t("P_GAMESFILE") + " " + QString::number(indicepartite.size()));
+  paginanotebook1("listapartite");
+}
+
+void TZefiran_3D::listapartiteDblClick() {
+  if (ricercaincorso()) return;
+  QListWidgetItem* voce = listapartite->currentItem();
+  if (!voce) return;
+  paginanotebook1(QString());
+  caricapartita(numero(voce->text().toStdString()));
+  dopocaricamento(true);
+}
+
+void TZefiran_3D::Salvapartitapdn1Click() {
+  const QString nome = QFileDialog::getSaveFileName(this, t("M_SAVEGAME"), q(cartella));
+  if (nome.isEmpty()) return;
+  std::string errore;
+  if (!salvapgn(nome.toStdString(), errore)) QMessageBox::warning(this, windowTitle(), q(errore));
+}
+
+void TZefiran_3D::configurazione1Click() {
+  if (ricercaincorso()) return;
+  if (configurazione->exec() != QDialog::Accepted) return;
+  if (!leggiini()) inidefault();
+  Panel1->caricaskin(q(cartella + "skins/" + nomeskin));
+  settalingua();
+  ridisegna = 1;
+}
+
+void TZefiran_3D::Controllotempo1Click() {
+  if (settatempo->exec() != QDialog::Accepted) return;
+  mostraorologi();
+  coloreetichetta(Label2, QColor(255, 255, 255));
+  coloreetichetta(Label1, QColor(0, 0, 0));
+}
+
+void TZefiran_3D::Gestionebook1Click() {
+  if (ricercaincorso()) return;
+  pannelloavanzamento->hide();
+  paginanotebook1("book");
+}
+
+void TZefiran_3D::costruiscilibro(bool nuovo) {
+  if (ricercaincorso()) return;
+  // Without a file there is nothing to add: the last index is not reused.
+  const QString nome = QFileDialog::getOpenFileName(this, t("M_MANAGEBOOK"), q(cartella),
+                                                    QStringLiteral("PGN (*.pgn);;* (*)"));
+  if (nome.isEmpty()) return;
+  std::string errore;
+  if (!aprifilepgn(nome.toStdString(), errore)) {
+    QMessageBox::warning(this, windowTitle(), q(errore));
+    return;
+  }
+  pannelloavanzamento->show();
+  barraavanzamento->setRange(0, static_cast<int>(indicepartite.size()));
+  barraavanzamento->setValue(0);
+  const tavanzamentobook avanzamento = [this](int fatte, int totale, const std::string& etichetta) {
+    barraavanzamento->setMaximum(totale);
+    barraavanzamento->setValue(fatte);
+    etichettaavanzamento->setText(q(etichetta));
+  };
+  const bool ok = nuovo ? nuovobook(avanzamento, errore) : managebook(avanzamento, errore);
+  if (!ok) QMessageBox::warning(this, windowTitle(), q(errore));
+  dopocaricamento(false);
+}
+
+void TZefiran_3D::bookAggiungiClick() { costruiscilibro(false); }
+void TZefiran_3D::bookNuovoClick() { costruiscilibro(true); }
+
+void TZefiran_3D::Visualizzapropostebook1Click() {
+  if (ricercaincorso()) return;
+  paginanotebook2("book");
+  trovamossadabook(true);
+  listapropostebook->clear();
+  for (const std::string& riga : propostebook) listapropostebook->addItem(q(riga));
+}
+
+void TZefiran_3D::muovisubito1Click() { searchDeadline = 1; }
+
+void TZefiran_3D::EditaScacchiera1Click() {
+  Panel1->modoedita(true);
+  modoedita_ = true;
+  paginanotebook2("editmode");
+  Panel11->setText(t("P_RIGHTCLICK"));
+  Panel1->disegnascena(false);
+}
+
+void TZefiran_3D::Button1Click() {
+  Panel1->modoedita(false);
+  modoedita_ = false;
+  paginanotebook2("Default");
+  Panel11->clear();
+  Panel1->disegnascena(false);
+}
+
+void TZefiran_3D::editaposizioneFEN1Click() {
+  if (ricercaincorso()) return;
+  bool ok = false;
+  const QString fen = QInputDialog::getText(this, QStringLiteral("Edita FEN"), QString(), QLineEdit::Normal,
+                                            QString(), &ok);
+  if (ok) {
+    // A text that is no playable position would leave the engine a board
+    // it cannot search: it is refused and the game stays as it was.
+    const std::string problema = fenProblem(fen.toStdString());
+    if (problema.empty()) {
+      impostafen(fen.toStdString(), true);
+      dopocaricamento(false);
+    } else {
+      Panel11->setText(q(problema));
+    }
+  }
+  drawlog(1);
+}
+
+void TZefiran_3D::caricaposizionefen1Click() {
+  if (ricercaincorso()) return;
+  const QString nome = QFileDialog::getOpenFileName(this, t("M_LOADFEN"), q(cartella),
+                                                    QStringLiteral("FEN (*.fen);;* (*)"));
+  if (nome.isEmpty()) return;
+  std::string errore;
+  if (!caricafen(nome.toStdString(), errore)) {
+    QMessageBox::warning(this, windowTitle(), q(errore));
+    return;
+  }
+  dopocaricamento(false);
+}
+
+void TZefiran_3D::Esci1Click() { close(); }
+
+void TZefiran_3D::costruisciscena(int nuovavista) {
+  vista = nuovavista;
+  scacchiera2D1->setChecked(nuovavista == VISTA_PIATTA);
+  scacchiera3D1->setChecked(nuovavista == VISTA_3D);
+  costruiscipezzi();
+  paginanotebook1("opengl");
+  if (nuovavista == VISTA_PIATTA) vistapiatta();
+  else vista3d();
+  Panel1->disegnascena(true);
+}
+
+void TZefiran_3D::scacchiera2D1Click() {
+  if (ricercaincorso()) {
+    scacchiera2D1->setChecked(!scacchiera2D1->isChecked());
+    return;
+  }
+  costruisciscena(VISTA_PIATTA);
+}
+
+void TZefiran_3D::scacchiera3D1Click() {
+  if (ricercaincorso()) {
+    scacchiera3D1->setChecked(!scacchiera3D1->isChecked());
+    return;
+  }
+  costruisciscena(VISTA_3D);
+}
+
+void TZefiran_3D::Nascondilineeelaborate1Click() {
+  // The toolkit has toggled the mark already.
+  const bool nascoste = Nascondilineeelaborate1->isChecked();
+  Memo1->setVisible(!nascoste);
+  Memo2->setVisible(!nascoste);
+}
+
+void TZefiran_3D::Schermopieno1Click() {
+  for (QWidget* w : {Panel4, Panel5, Panel2}) w->setVisible(w->isHidden());
+}
+
+void TZefiran_3D::testadimensione(int w, int h) {
+  showNormal();
+  resize(w, h);
+}
+
+void TZefiran_3D::Ruota1801Click() {
+  ruota180();
+  ridisegna = 1;
+}
+
+void TZefiran_3D::Umano1Click() {
+  if (ricercaincorso()) {
+    Umano1->setChecked(!Umano1->isChecked());
+    return;
+  }
+  modointerfaccia = 1;
+  partita.whiteplayer = valoreini("giocatore");
+  Label2->setText(q(partita.whiteplayer.str()));
+  partita.motorebianco = 0;
+  Umano1->setChecked(true);
+  Dralen1->setChecked(false);
+}
+
+void TZefiran_3D::Dralen1Click() {
+  if (ricercaincorso()) {
+    Dralen1->setChecked(!Dralen1->isChecked());
+    return;
+  }
+  modointerfaccia = 1;
+  partita.whiteplayer = ENGINENAME;
+  Label2->setText(q(partita.whiteplayer.str()));
+  partita.motorebianco = 1;
+  Umano1->setChecked(false);
+  Dralen1->setChecked(true);
+  if (posizioni[0].side == WHITE) partita.orologiofermo = 0;
+}
+
+void TZefiran_3D::Umano2Click() {
+  if (ricercaincorso()) {
+    Umano2->setChecked(!Umano2->isChecked());
+    return;
+  }
+  modointerfaccia = 1;
+  partita.blackplayer = valoreini("giocatore");
+  Label1->setText(q(partita.blackplayer.str()));
+  partita.motorenero = 0;
+  Umano2->setChecked(true);
+  Dralen2->setChecked(false);
+}
+
+void TZefiran_3D::Dralen2Click() {
+  if (ricercaincorso()) {
+    Dralen2->setChecked(!Dralen2->isChecked());
+    return;
+  }
+  modointerfaccia = 1;
+  partita.blackplayer = ENGINENAME;
+  Label1->setText(q(partita.blackplayer.str()));
+  partita.motorenero = 1;
+  Umano2->setChecked(false);
+  Dralen2->setChecked(true);
+  if (posizioni[0].side == BLACK) partita.orologiofermo = 0;
+}
+
+void TZefiran_3D::perftClick(int depth) {
+  if (ricercaincorso()) return;
+  paginanotebook2("perft");
+  perftresult->clear();
+  loopperft(depth, [this](const std::string& riga) { perftresult->addItem(q(riga)); });
+}
+
+void TZefiran_3D::Info1Click() {
+  QMessageBox::about(this, t("M_INFO"), QString::fromUtf8("Zefiran_3D 0.92 ") + QString::fromUtf8(VERSIONE));
+}
+
+void TZefiran_3D::BitBtn1Click() { paginanotebook1(QString()); }
+
+void TZefiran_3D::BitBtn2Click() {
+  paginanotebook2("Default");
+  paginanotebook1(QString());
+}

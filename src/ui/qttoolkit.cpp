@@ -1,0 +1,7 @@
+#include "ui/qttoolkit.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+void QtToolkit::pumpMessages() { QCoreApplication::processEvents(); }
+void QtToolkit::beep() { QApplication::beep(); }

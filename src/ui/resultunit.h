@@ -1,0 +1,40 @@
+// The game-over notice: one message, an OK button, and a watch on its own
+// position so that the board under a dragged notice is repainted.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+class Tresultform : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit Tresultform(QWidget* parent = nullptr);
+
+  // Called when the notice has moved (a forced redraw of the board).
+  void impostaridisegno(std::function<void()> ridisegna) { ridisegna_ = std::move(ridisegna); }
+
+  QLabel* Label1;
+  QPushButton* BitBtn1;
+  QTimer* Timer1;
+
+  // How many times the notice has been shown since creation.
+  int aperture() const { return aperture_; }
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
+
+ private:
+  void FormActivate();
+  void Timer1Timer();
+  void FormClose();
+
+  std::function<void()> ridisegna_;
+  long long posizione_ = 0;  // left * top at the last check
+  int aperture_ = 0;
+};

@@ -1,0 +1,63 @@
+// The time-control dialog: four kinds of control on four pages, each with
+// hours, minutes and seconds fields; OK checks them and sets the game's
+// clocks.
+#pragma once
+
+#include <QDialog>
+#include <QList>
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStackedWidget;
+
+class Tsettatempo : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit Tsettatempo(QWidget* parent = nullptr);
+
+  // Hours, minutes and seconds fields of one period.
+  struct Periodo {
+    QLineEdit* ore = nullptr;
+    QLineEdit* minuti = nullptr;
+    QLineEdit* secondi = nullptr;
+  };
+
+  QStackedWidget* Notebook1;
+  QPushButton* SpeedButton1;  // page "XMINXMOV"
+  QPushButton* SpeedButton2;  // page "XMIN"
+  QPushButton* SpeedButton3;  // page "XMINFISCH"
+  QPushButton* SpeedButton4;  // page "XMINQPF"
+  QPushButton* BitBtn1;       // OK
+  QPushButton* BitBtn2;       // Cancel
+
+  // The fields, page by page.
+  Periodo xminxmov, xmin, xminfisch, xminfischbonus, xminqpf, xminqpffinale;
+  QLineEdit* mossexmov;
+  QLineEdit* mosseqpf;
+
+  // The page in use: "XMINXMOV", "XMIN", "XMINFISCH" or "XMINQPF".
+  QString pagina() const;
+
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+  void SpeedButton3Click();
+  void SpeedButton4Click();
+  // Checks the page's fields; stores and closes when they are valid, else
+  // focuses the first bad field, beeps and stays open.
+  void BitBtn1Click();
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+
+ private:
+  void FormActivate();
+  Periodo creaperiodo(QWidget* pagina, QGridLayout* griglia, int riga, int ore, int minuti, int secondi);
+  QLineEdit* creamosse(QWidget* pagina, QGridLayout* griglia, int riga, int mosse);
+  void mostrapagina(int indice);
+
+  QList<QLabel*> etichetteore_, etichetteminuti_, etichettesecondi_, etichetteper_, etichettemosse_;
+  QLabel* etichettabonus_ = nullptr;
+};

@@ -1,0 +1,324 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTabWidget>
+
+#include "engine/search/cache.h"
+#include "graphics/core/skinfile.h"
+#include "graphics/gl/boardview.h"
+#include "ui/resultunit.h"
+#include "ui/unitconfig.h"
+#include "ui/unitsettatempo.h"
+#include "uifixture.h"
+
+namespace {
+
+using zeftest::ChiudiModali;
+using zeftest::Finestra;
+
+QString t(const char* chiave) { return QString::fromUtf8(testo(chiave)); }
+
+class Dialoghi : public Finestra {
+ protected:
+  // The dialog opened as the menu opens it, but without its own event loop.
+  template <class D>
+  D& mostra(D& d) {
+    d.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+    return d;
+  }
+};
+
+TEST_F(Dialoghi, TimeControlOpensOnTheWholeGamePageWithFiveMinutes) {
+  Tsettatempo d;
+  mostra(d);
+  EXPECT_EQ(d.pagina(), QString("XMIN"));
+  EXPECT_TRUE(d.SpeedButton2->isChecked());
+  EXPECT_EQ(d.xmin.ore->text(), QString("0"));
+  EXPECT_EQ(d.xmin.minuti->text(), QString("5"));
+  EXPECT_EQ(d.xmin.secondi->text(), QString("0"));
+  EXPECT_EQ(d.windowTitle(), t("P_TIMECONTROL"));
+  EXPECT_EQ(d.SpeedButton1->text(), t("P_TIMEXY"));
+  EXPECT_EQ(d.SpeedButton4->text(), t("P_TIMEXYQ"));
+  d.SpeedButton1Click();
+  EXPECT_EQ(d.pagina(), QString("XMINXMOV"));
+  EXPECT_EQ(d.mossexmov->text(), QString("40"));
+  d.SpeedButton3Click();
+  EXPECT_EQ(d.pagina(), QString("XMINFISCH"));
+  EXPECT_EQ(d.xminfischbonus.secondi->text(), QString("1"));
+  d.SpeedButton4Click();
+  EXPECT_EQ(d.pagina(), QString("XMINQPF"));
+  EXPECT_EQ(d.mosseqpf->text(), QString("40"));
+}
+
+TEST_F(Dialoghi, TimeControlRefusesAnOutOfRangeFieldWithABeep) {
+  Tsettatempo d;
+  mostra(d);
+  partita.tempoBase = 300000;
+  partita.tempoBianco = 123;
+  d.xmin.minuti->setText("60");
+  d.BitBtn1Click();
+  EXPECT_EQ(toolkit.beep_, 1);
+  EXPECT_EQ(d.focusWidget(), d.xmin.minuti);
+  EXPECT_TRUE(d.isVisible()) << "the dialog stays open";
+  EXPECT_EQ(partita.tempoBase, 300000) << "nothing is stored";
+  EXPECT_EQ(partita.tempoBianco, 123);
+
+  // The first failing field wins: hours before minutes.
+  d.xmin.ore->setText("24");
+  d.BitBtn1Click();
+  EXPECT_EQ(toolkit.beep_, 2);
+  EXPECT_EQ(d.focusWidget(), d.xmin.ore);
+  d.xmin.ore->setText("0");
+  d.xmin.minuti->setText("59");
+  d.xmin.secondi->setText("60");
+  d.BitBtn1Click();
+  EXPECT_EQ(toolkit.beep_, 3);
+  EXPECT_EQ(d.focusWidget(), d.xmin.secondi);
+  d.xmin.secondi->setText("x");
+  d.BitBtn1Click();
+  EXPECT_EQ(toolkit.beep_, 4) << "a field that is no number";
+  EXPECT_TRUE(d.isVisible());
+
+  d.xmin.secondi->setText("30");
+  d.BitBtn1Click();
+  EXPECT_EQ(toolkit.beep_, 4);
+  EXPECT_FALSE(d.isVisible());
+  EXPECT_EQ(d.result(), QDialog::Accepted);
+  EXPECT_EQ(partita.tempoBase, 59 * 60000 + 30000);
+  EXPECT_EQ(partita.tempoBianco, partita.tempoBase);
+  EXPECT_EQ(partita.tempoNero, partita.tempoBase);
+  EXPECT_EQ(partita.modoTempo, 2);
+}
+
+TEST_F(Dialoghi, TimeControlStoresEachKind) {
+  Tsettatempo d;
+  mostra(d);
+  d.SpeedButton1Click();
+  d.xminxmov.ore->setText("1");
+  d.xminxmov.minuti->setText("0");
+  d.mossexmov->setText("30");
+  d.BitBtn1Click();
+  EXPECT_EQ(partita.modoTempo, 1);
+  EXPECT_EQ(partita.tempoBase, 3600000);
+  EXPECT_EQ(partita.mossePerControllo, 30);
+  EXPECT_EQ(partita.tempoNero, 3600000);
+
+  mostra(d);
+  d.SpeedButton3Click();
+  d.xminfisch.minuti->setText("3");
+  d.xminfischbonus.secondi->setText("2");
+  d.BitBtn1Click();
+  EXPECT_EQ(partita.modoTempo, 3);
+  EXPECT_EQ(partita.tempoBase, 180000);
+  EXPECT_EQ(partita.incremento, 2000);
+  EXPECT_EQ(partita.mossePerControllo, 0);
+  EXPECT_EQ(partita.tempoBianco, 180000);
+
+  mostra(d);
+  d.SpeedButton4Click();
+  d.xminqpf.minuti->setText("10");
+  d.mosseqpf->setText("20");
+  d.xminqpffinale.minuti->setText("2");
+  d.BitBtn1Click();
+  EXPECT_EQ(partita.modoTempo, 4);
+  EXPECT_EQ(partita.tempoBase, 600000);
+  EXPECT_EQ(partita.tempoFinale, 120000);
+  EXPECT_EQ(partita.mossePerControllo, 20);
+
+  mostra(d);
+  d.SpeedButton1Click();
+  d.mossexmov->setText("0");
+  d.BitBtn1Click();
+  EXPECT_EQ(d.focusWidget(), d.mossexmov) << "a period of no moves";
+  EXPECT_TRUE(d.isVisible());
+}
+
+TEST_F(Dialoghi, TheMenuResetsTheClockLabelsAfterTheTimeControl) {
+  TZefiran_3D& f = apri();
+  ChiudiModali chiudi;
+  chiudi.primadichiudere = [&](QDialog* d) {
+    if (d != f.settatempo) return;
+    f.settatempo->SpeedButton2Click();
+    f.settatempo->xmin.minuti->setText("7");
+    f.settatempo->xmin.secondi->setText("5");
+    f.settatempo->BitBtn1Click();
+  };
+  f.Controllotempo1->trigger();
+  EXPECT_EQ(f.Label4->text(), QString("07.05"));
+  EXPECT_EQ(f.Label3->text(), QString("07.05"));
+  ASSERT_EQ(chiudi.visti.size(), 1u);
+}
+
+TEST_F(Dialoghi, ConfigurationShowsTheSettingsFileAndItsEstimate) {
+  folder.write("Zefiran3D.ini", "giocatore=Anna\r\nlocalita=Roma\r\nevento=Torneo\r\nHASH=2\r\nprofonditalibro=8\r\n"
+                                "abbandona=no\r\nskin=marble.usk\r\nlinguaggio=english.dat\r\n");
+  std::string errore;
+  ASSERT_EQ(caricaini(folder.file("Zefiran3D.ini"), errore), esitolettura::letto) << errore;
+  ASSERT_TRUE(leggiini());
+  Tconfigurazione d;
+  mostra(d);
+  EXPECT_EQ(d.windowTitle(), t("P_CONFIGURATION"));
+  EXPECT_EQ(d.PageControl1->count(), 5);
+  EXPECT_EQ(d.PageControl1->tabText(4), t("P_LANGUAGE"));
+  EXPECT_EQ(d.Edit1->text(), QString("Anna"));
+  EXPECT_EQ(d.Edit2->text(), QString("Roma"));
+  EXPECT_EQ(d.Edit3->text(), QString("Torneo"));
+  EXPECT_TRUE(d.livelli[1]->isChecked());
+  EXPECT_FALSE(d.livelli[2]->isChecked());
+  EXPECT_EQ(d.livello(), QString("2"));
+  EXPECT_EQ(d.memoria->text(), QString("21548 kb."));
+  EXPECT_EQ(d.SpinEdit1->value(), 8);
+  EXPECT_TRUE(d.No1->isChecked());
+  EXPECT_FALSE(d.Si1->isChecked());
+  EXPECT_EQ(d.nomeskinattuale->text(), QString("marble.usk"));
+  EXPECT_FALSE(d.Image1->pixmap().isNull()) << "the current skin is drawn";
+  EXPECT_EQ(d.nomelinguaattuale->text(), QString("english.dat"));
+  EXPECT_EQ(d.FileListBox1->count(), 2);
+  EXPECT_EQ(d.FileListBox2->count(), 2);
+
+  QTest::mouseClick(d.livelli[2], Qt::LeftButton);
+  EXPECT_EQ(d.memoria->text(), QString("23596 kb."));
+  QTest::mouseClick(d.livelli[8], Qt::LeftButton);
+  EXPECT_EQ(d.memoria->text(), QString::number(256 * 1024 + 19500) + " kb.");
+  EXPECT_EQ(Tconfigurazione::stimamemoria("1"), QString("20524 kb."));
+}
+
+TEST_F(Dialoghi, ConfigurationSavesAFileTheReaderReadsBack) {
+  listaini.clear();
+  inidefault();
+  Tconfigurazione d;
+  mostra(d);
+  EXPECT_EQ(d.livello(), QString("3")) << "no file: the default level";
+  d.Edit1->setText(QString::fromUtf8("Nicolò"));
+  d.Edit2->setText("Torino");
+  d.Edit3->setText("");
+  QTest::mouseClick(d.livelli[4], Qt::LeftButton);
+  d.SpinEdit1->setValue(12);
+  QTest::mouseClick(d.Si1, Qt::LeftButton);
+  d.FileListBox1->setCurrentItem(d.FileListBox1->findItems("marble.usk", Qt::MatchExactly)[0]);
+  d.cambiaskin();
+  EXPECT_EQ(nomeskin, "marble.usk");
+  d.BitBtn1Click();
+  EXPECT_EQ(d.result(), QDialog::Accepted);
+
+  const std::string scritto = folder.read("Zefiran3D.ini");
+  EXPECT_EQ(scritto,
+            "FILE DI CONFIGURAZIONE DI ZEFIRAN 3D\r\nNON EDITARE DIRETTAMENTE QUESTO FILE MA\r\n"
+            "UTILIZZARE IL MENU' FILE -> CONFIGURAZIONE\r\n\r\ngiocatore=Nicol\xc3\xb2\r\nlocalita=Torino\r\n"
+            "hash=5\r\nprofonditalibro=12\r\nabbandona=si\r\nskin=marble.usk\r\nlinguaggio=english.dat\r\n");
+  // What the program reads at its next start.
+  listaini.clear();
+  inidefault();
+  std::string errore;
+  ASSERT_EQ(caricaini(folder.file("Zefiran3D.ini"), errore), esitolettura::letto) << errore;
+  ASSERT_TRUE(leggiini());
+  EXPECT_EQ(hashEntries(), 1u << 20);
+  EXPECT_EQ(profonditalibro, 24);
+  EXPECT_TRUE(abbandonoconsentito);
+  EXPECT_EQ(nomeskin, "marble.usk");
+  EXPECT_EQ(valoreini("giocatore"), "Nicol\xc3\xb2");
+  // Shown again, the dialog reads the same values back.
+  Tconfigurazione d2;
+  mostra(d2);
+  EXPECT_TRUE(d2.Si1->isChecked());
+  EXPECT_TRUE(d2.livelli[4]->isChecked());
+  EXPECT_EQ(d2.Edit1->text(), QString::fromUtf8("Nicolò"));
+  EXPECT_EQ(d2.SpinEdit1->value(), 12);
+  inidefault();
+}
+
+TEST_F(Dialoghi, ChangingTheLanguageRelabelsTheDialogAtOnce) {
+  Tconfigurazione d;
+  mostra(d);
+  const QString inglese = d.BitBtn1->text();
+  EXPECT_EQ(inglese, t("P_SAVECONFIG"));
+  const QList<QListWidgetItem*> trovati = d.FileListBox2->findItems("italiano.dat", Qt::MatchExactly);
+  ASSERT_EQ(trovati.size(), 1);
+  d.FileListBox2->setCurrentItem(trovati[0]);
+  QTest::mouseClick(d.BitBtn4, Qt::LeftButton);
+  EXPECT_EQ(nomelingua, "italiano.dat");
+  EXPECT_EQ(d.nomelinguaattuale->text(), QString("italiano.dat"));
+  EXPECT_NE(d.BitBtn1->text(), inglese);
+  EXPECT_EQ(d.BitBtn1->text(), t("P_SAVECONFIG"));
+  EXPECT_EQ(d.PageControl1->tabText(0), t("P_GAMEDATA"));
+
+  // A file that is no language file changes nothing.
+  folder.write("languages/rotto.dat", "nothing here\r\n");
+  d.aggiornaelenchi();
+  d.FileListBox2->setCurrentItem(d.FileListBox2->findItems("rotto.dat", Qt::MatchExactly)[0]);
+  d.cambialingua();
+  EXPECT_EQ(nomelingua, "italiano.dat");
+  EXPECT_FALSE(d.errore->text().isEmpty());
+  EXPECT_EQ(d.BitBtn1->text(), t("P_SAVECONFIG"));
+  nomelingua = "english.dat";
+}
+
+TEST_F(Dialoghi, SavingTheConfigurationFromTheMenuRelabelsTheWindow) {
+  TZefiran_3D& f = apri();
+  ChiudiModali chiudi;
+  chiudi.primadichiudere = [&](QDialog* d) {
+    if (d != f.configurazione) return;
+    Tconfigurazione* c = f.configurazione;
+    c->FileListBox2->setCurrentItem(c->FileListBox2->findItems("italiano.dat", Qt::MatchExactly)[0]);
+    c->cambialingua();
+    c->BitBtn1Click();
+  };
+  const QString prima = f.Nuovapartita1->text();
+  f.configurazione1->trigger();
+  ASSERT_EQ(chiudi.visti.size(), 1u);
+  EXPECT_NE(f.Nuovapartita1->text(), prima);
+  EXPECT_EQ(f.Nuovapartita1->text(), t("M_NEWGAME"));
+  EXPECT_NE(folder.read("Zefiran3D.ini").find("linguaggio=italiano.dat"), std::string::npos);
+  nomelingua = "english.dat";
+}
+
+TEST_F(Dialoghi, SkinPreviewStartsSixHundredPixelsIn) {
+  QString motivo;
+  const QImage img = Tconfigurazione::anteprimaskin(QString::fromStdString(folder.file("skins/default.usk")), motivo);
+  ASSERT_TRUE(motivo.isEmpty()) << motivo.toStdString();
+  Skin s;
+  std::string errore;
+  ASSERT_TRUE(leggiskin(folder.file("skins/default.usk"), s, errore));
+  ASSERT_EQ(img.width(), s.larghezza - 600);
+  ASSERT_EQ(img.height(), s.altezza);
+  // Picture pixel (x, y) is skin pixel (600 + x, bottom row up).
+  for (auto [x, y] : {std::pair{0, 0}, std::pair{40, 5}, std::pair{150, s.altezza - 1}}) {
+    const uint8_t* p = &s.rgb[(static_cast<size_t>(s.altezza - 1 - y) * s.larghezza + 600 + x) * 3];
+    EXPECT_EQ(QColor(img.pixel(x, y)), QColor(p[0], p[1], p[2])) << x << "," << y;
+  }
+  Tconfigurazione::anteprimaskin(QString::fromStdString(folder.file("skins/none.usk")), motivo);
+  EXPECT_FALSE(motivo.isEmpty());
+}
+
+TEST_F(Dialoghi, GameOverNoticeGuardsAndRepaintsWhenMoved) {
+  Tresultform d;
+  int ridisegni = 0;
+  d.impostaridisegno([&] { ++ridisegni; });
+  d.move(100, 100);
+  mostra(d);
+  EXPECT_EQ(risultatovisibile, 1);
+  EXPECT_EQ(d.windowTitle(), t("P_GAMEOVER"));
+  EXPECT_TRUE(d.Timer1->isActive());
+  QTest::qWait(150);
+  EXPECT_EQ(ridisegni, 0) << "not moved";
+  d.move(d.x() + 50, d.y() + 30);
+  ASSERT_TRUE(attendi([&] { return ridisegni > 0; }, 2000));
+  const int dopo = ridisegni;
+  // A move that keeps left times top the same is not noticed.
+  const int x = d.x(), y = d.y();
+  if (x > 0 && y > 0 && (x * y) % 2 == 0) {
+    d.move(x * 2, y / 2);
+    QTest::qWait(150);
+    if (d.x() * d.y() == x * y) EXPECT_EQ(ridisegni, dopo);
+  }
+  d.accept();
+  EXPECT_EQ(risultatovisibile, 0);
+  EXPECT_FALSE(d.Timer1->isActive());
+  EXPECT_EQ(d.aperture(), 1);
+}
+
+}  // namespace
