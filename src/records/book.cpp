@@ -202,6 +202,7 @@ int aggiungipartitebook(const tavanzamentobook& avanzamento) {
   const std::vector<std::string> index = indicepartite;
   const int total = static_cast<int>(index.size());
   int added = 0;
+  if (avanzamento) avanzamento(0, total, std::string());
   for (int i = 0; i < total; ++i) {
     if (caricapartita(rigadiindice(index[i])) != esitocaricamento::rifiutata && partita.startfen.empty()) {
       const char letter = letterOfResult(partita.result.view());
