@@ -2,14 +2,39 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QScreen>
 #include <QSurfaceFormat>
+
+#include <cstdio>
+#include <string>
 
 #include "app/startup.h"
 #include "graphics/core/pieces.h"
 #include "graphics/gl/boardview.h"
+#include "records/book.h"
+#include "settings/manageini.h"
+#include "settings/namevalue.h"
 #include "ui/main.h"
 #include "ui/protocolbridge.h"
 #include "ui/qttoolkit.h"
+
+namespace {
+
+// The book loader reports a missing book on standard error only: the
+// status strip names it like the other start-up problems.
+std::string libromancante() {
+  if (!listabook.empty()) return {};
+  for (const std::string& p : problemiavvio())
+    if (p.find(NOMEBOOK) != std::string::npos) return {};
+  const std::string percorso = cartella + NOMEBOOK;
+  if (std::FILE* f = std::fopen(percorso.c_str(), "rb")) {
+    std::fclose(f);
+    return {};  // present but empty: nothing to report
+  }
+  return "cannot open " + percorso + "; playing without an opening book";
+}
+
+}  // namespace
 
 int eseguifinestra(int argc, char** argv) {
   QSurfaceFormat::setDefaultFormat(BoardView::formatoscena());
@@ -17,10 +42,12 @@ int eseguifinestra(int argc, char** argv) {
   QtToolkit toolkit;
   setToolkit(&toolkit);
   avviaprogramma(argc > 0 ? argv[0] : nullptr);
+  const std::string libro = libromancante();
 
   int esito = 0;
   {
     TZefiran_3D finestra;
+    if (!libro.empty()) finestra.aggiungistato(QString::fromStdString(libro));
     collegaprotocollo(
         [&finestra] {
           svuotapezzi();
@@ -30,6 +57,8 @@ int eseguifinestra(int argc, char** argv) {
           finestra.close();
           QCoreApplication::quit();
         });
+    // Without a window manager "maximised" means nothing: fill the screen.
+    if (QScreen* schermo = finestra.screen()) finestra.setGeometry(schermo->availableGeometry());
     finestra.showMaximized();
     esito = app.exec();
     collegaprotocollo(nullptr, nullptr);

@@ -118,6 +118,10 @@ class TZefiran_3D : public QMainWindow {
   void aggiornagrafica();
   // The engine's move for the side to move, as the tick starts it.
   void turnomotore();
+  // The engine's moves the tick has asked for: White's, then Black's.
+  void turnimotore();
+  // Whether the engine plays the side to move.
+  bool tocca_al_motore() const;
   // The game-over message after a human move (the board's click handler).
   void finepartitaumana(int risultato);
   // Shows a game-over message in the dialog and its memo, unless one is open.
@@ -193,4 +197,5 @@ class TZefiran_3D : public QMainWindow {
 
   bool modoedita_ = false;
   bool chiuso_ = false;
+  bool turnoprenotato_ = false;  // the engine's turn is due right after the tick
 };

@@ -58,6 +58,24 @@ void TZefiran_3D::Timer1Timer() {
   muovicamera(tastipremuti);
   if (ridisegna) Panel1->disegnascena(false);
 
+  // The engine's turn runs just after this tick rather than inside it: the
+  // toolkit never re-enters a timer's own handler, and the search needs the
+  // ticks to go on (clocks, thinking frame, camera) while it runs.
+  if (partita.inricerca != 0 || chiuso_ || turnoprenotato_) return;
+  if (tocca_al_motore()) {
+    turnoprenotato_ = true;
+    QMetaObject::invokeMethod(this, &TZefiran_3D::turnimotore, Qt::QueuedConnection);
+  }
+}
+
+bool TZefiran_3D::tocca_al_motore() const {
+  const bool bianco = posizioni[0].side == WHITE;
+  return bianco ? partita.motorebianco == 1 : partita.motorenero == 1;
+}
+
+void TZefiran_3D::turnimotore() {
+  turnoprenotato_ = false;
+  // White first, then, in the same turn, Black when the engine plays it too.
   if (partita.inricerca != 0 || chiuso_) return;
   if (posizioni[0].side == WHITE && partita.motorebianco == 1) turnomotore();
   if (partita.inricerca != 0 || chiuso_) return;
@@ -100,7 +118,7 @@ void TZefiran_3D::turnomotore() {
   if (!scelta.move || !giocamossa(scelta.move)) {
     // No move, or a game record already full: the engine stops here and
     // says so, rather than trying again at every tick.
-    const std::string perche = "engine stopped: " + std::string(scelta.move ? "the game record is full" : "no move found");
+    const std::string perche = "engine stopped: " + std::string(scelta.move ? "its move could not be played" : "no move found");
     listaverifica.push_back(perche);
     aggiungistato(QString::fromStdString(perche));
     partita.inricerca = 0;

@@ -129,12 +129,43 @@ TEST_F(Finestra, ANestedTickStartsNoEngineMove) {
   TZefiran_3D& f = apri();
   f.Timer1->stop();
   partita.motorebianco = 1;
+  partita.motorenero = 0;
   partita.inricerca = 2;  // a search is running below this tick
   f.Timer1Timer();
+  QApplication::processEvents();
   EXPECT_EQ(partita.count, 0);
   EXPECT_TRUE(f.Memo2->toPlainText().isEmpty());
   partita.inricerca = 0;
+  // Idle, the same tick hands the move to the engine.
+  partita.tempoBianco = 1000;
+  f.Timer1Timer();
+  QApplication::processEvents();
+  EXPECT_EQ(partita.count, 1);
+  EXPECT_FALSE(f.Memo2->toPlainText().isEmpty());
   partita.motorebianco = 0;
+}
+
+TEST_F(Finestra, TicksGoOnWhileTheEngineThinks) {
+  TZefiran_3D& f = apri();
+  partita.tempoBase = partita.tempoBianco = partita.tempoNero = 60000;
+  int ticknellaricerca = 0;
+  bool cornice = false;
+  QTimer spia;
+  spia.setInterval(5);
+  int32_t ultimo = contatoretick;
+  QObject::connect(&spia, &QTimer::timeout, [&] {
+    if (partita.inricerca == 1 && contatoretick != ultimo) ++ticknellaricerca;
+    ultimo = contatoretick;
+    cornice |= partita.inricerca == 1 && f.PaintBox2->fase() >= 0;
+  });
+  spia.start();
+  f.Dralen1->trigger();
+  ASSERT_TRUE(attendi([] { return partita.count >= 1; }, 30000));
+  EXPECT_GT(ticknellaricerca, 5) << "the clock tick runs nested in the search";
+  EXPECT_TRUE(cornice) << "the thinking frame is drawn while White thinks";
+  partita.motorebianco = 0;
+  partita.motorenero = 0;
+  ASSERT_TRUE(attendi([] { return partita.inricerca == 0; }, 30000));
 }
 
 TEST_F(Finestra, TheEngineMatesAndTheGameOverNoticeAppearsOnce) {
