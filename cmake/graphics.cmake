@@ -1,12 +1,5 @@
 # Graphics tools: the skin generator and the frame benchmark.
 
-# The graphics core library compiles against the project's headers too (its
-# include folder is declared for its users only).
-get_target_property(ZEF_GFX_CORE_TYPE zefgfxcore TYPE)
-if(NOT ZEF_GFX_CORE_TYPE STREQUAL "INTERFACE_LIBRARY")
-  target_include_directories(zefgfxcore PRIVATE ${CMAKE_SOURCE_DIR}/src)
-endif()
-
 # Writes the project's skins (default.usk, marble.usk) into a folder:
 #   cmake --build <build> --target skins   regenerates data/skins/ in the source tree.
 add_executable(skinmaker tools/skinmaker.cpp)
