@@ -255,7 +255,7 @@ bool leggirighefile(const std::string& path, std::vector<std::string>& righe, st
   errore.clear();
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) {
-    errore = "cannot open " + path + ": " + std::strerror(errno);
+    errore = "cannot open " + path + ": " + causaerrore(errno);
     return false;
   }
   struct stat st {};

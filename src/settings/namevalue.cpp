@@ -29,7 +29,7 @@ const std::string* findLine(const std::vector<std::string>& lines, std::string_v
 }
 
 std::string systemError(const std::string& what, const std::string& path) {
-  return what + " " + path + ": " + std::strerror(errno);
+  return what + " " + path + ": " + causaerrore(errno);
 }
 
 std::vector<std::string>& problems() {
@@ -158,3 +158,10 @@ void segnalaproblema(const std::string& messaggio) {
 const std::vector<std::string>& problemiavvio() { return problems(); }
 
 void cancellaproblemi() { problems().clear(); }
+
+std::string causaerrore(int err) {
+  // Front ends read an engine's standard error too, and some take the
+  // system's "No such file or directory" for a program that failed to start.
+  if (err == ENOENT || err == ENOTDIR) return "the file is missing";
+  return std::strerror(err);
+}

@@ -45,3 +45,6 @@ bool scrivirighe(const std::string& path, const std::vector<std::string>& righe,
 void segnalaproblema(const std::string& messaggio);
 const std::vector<std::string>& problemiavvio();
 void cancellaproblemi();
+
+// The cause of a failed file operation in words (errno value).
+std::string causaerrore(int err);

@@ -136,7 +136,9 @@ TEST(MakeMove, RepetitionWithinTheLine) {
       if (mvFrom(listamosse[ply][j]) == from && mvTo(listamosse[ply][j]) == to) m = listamosse[ply][j];
     ASSERT_TRUE(eseguimossa(m, 0)) << line[i];
     // Plies 1..5 are never draws by repetition; ply 6 and 8 repeat ply 2 and 4.
-    if (ply == 5) EXPECT_NE(posizioni[ply].evalstatus, EVAL_FINAL);
+    if (ply == 5) {
+      EXPECT_NE(posizioni[ply].evalstatus, EVAL_FINAL);
+    }
     if (ply == 6 || ply == 8) {
       EXPECT_EQ(posizioni[ply].evalstatus, EVAL_FINAL) << ply;
       EXPECT_EQ(posizioni[ply].score, 0);
