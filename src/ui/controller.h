@@ -15,12 +15,9 @@ extern uint8_t risultatovisibile;   // the game-over dialog is open
 extern int32_t contatoretick;       // ticks since start
 extern uint8_t tastipremuti[256];   // 1 while the key with that virtual-key code is held
 
-// The thinking line of one iteration: "[depth] score time SAN pv...", the
-// score right-aligned in 4 (never cut), the time as tempotesto, then the
-// best move and at most depth + 3 further moves of the principal variation
-// in SAN. Overwrites the position records from 1 on (the search has ended
-// its iteration when this runs).
-std::string rigaricerca(const Iteration& it);
+// The thinking line of one iteration (rigaricerca) is shared with the test
+// suites' logs.
+#include "records/searchline.h"
 
 // Who made the move that ended the game.
 enum class Autore {
