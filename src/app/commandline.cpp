@@ -14,6 +14,8 @@
 #include "engine/position/position.h"
 #include "records/Textrout.h"
 #include "records/notation.h"
+#include "records/testsuites.h"
+#include "settings/language.h"
 #include "protocol/coordinates.h"
 #include "engine/search/clock.h"
 #include "engine/search/driver.h"
@@ -148,6 +150,40 @@ int searchCommand(const std::vector<std::string>& args) {
   return 0;
 }
 
+// --epd FILE.epd [--movetime MS] and --speed FILE.tst: the test runs with
+// their log on standard output (and in debug.txt).
+int testRunCommand(const std::vector<std::string>& args) {
+  const bool epd = args[0] == "--epd";
+  int movetime = 5000;
+  if (args.size() < 2) return usage(epd ? "usage: Zefiran3D --epd FILE.epd [--movetime MS]" : "usage: Zefiran3D --speed FILE.tst");
+  if (epd && args.size() > 2) {
+    if (args.size() != 4 || args[2] != "--movetime" || !leggiintero(args[3], movetime) || movetime < 1)
+      return usage("usage: Zefiran3D --epd FILE.epd [--movetime MS]");
+  } else if (!epd && args.size() > 2) {
+    return usage("usage: Zefiran3D --speed FILE.tst");
+  }
+  initialiseEngine(0);
+  caricalinguainterna();
+  setDebugEcho([](const std::string& line) {
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+  });
+  if (epd) {
+    const EpdOutcome r = eseguiepd(args[1], movetime, {});
+    if (!r.opened) return 2;
+    std::printf("solved %d of %d\n", r.correct, r.positions);
+    return 0;
+  }
+  std::string why;
+  const int n = eseguispeed(args[1], {}, &why);
+  if (n < 0) {
+    std::fprintf(stderr, "%s\n", why.c_str());
+    return 2;
+  }
+  std::printf("searched %d positions\n", n);
+  return 0;
+}
+
 }  // namespace
 
 std::optional<int> runCommandLine(const std::vector<std::string>& args) {
@@ -166,5 +202,6 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args) {
   if (cmd == "--build-book") return buildBookCommand(args);
   if (cmd == "--pgn-check") return pgnCheckCommand(args);
   if (cmd == "--search") return searchCommand(args);
+  if (cmd == "--epd" || cmd == "--speed") return testRunCommand(args);
   return std::nullopt;
 }

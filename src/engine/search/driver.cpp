@@ -28,7 +28,7 @@ uint32_t iterativeDeepening(const SearchLimits& limits, const std::function<void
     const int score = white ? whiteBound[1] : blackBound[1];
     if (onIteration) onIteration(Iteration{iterationDepth, score, elapsedMs(), genCalls, m});
     if (limits.targetDepth > 0 && (iterationDepth >= limits.targetDepth || iterations >= maxIterations)) break;
-    const int64_t allowance = static_cast<int64_t>(searchDeadline) / limits.timeDivisor + 10;
+    const int64_t allowance = static_cast<int64_t>(searchDeadline) / limits.timeDivisor + limits.extraMs;
     if (!(static_cast<int64_t>(elapsedMs()) < allowance)) break;
     if (iterationDepth > limits.maxDepth) break;
     if (white ? score >= 31001 : score < -31000) break;

@@ -16,8 +16,9 @@ struct Iteration {
 
 struct SearchLimits {
   // A new iteration starts while the elapsed time is below
-  // searchDeadline / timeDivisor + 10 (4 for a front end, 5 in the window).
+  // searchDeadline / timeDivisor + extraMs (4 for a front end, 5 in the window).
   int timeDivisor = 4;
+  int extraMs = 10;
   // The deepest iteration to start (48 gives 49 at most).
   int maxDepth = 48;
   // A fixed-depth search ends once this iteration has been searched (0: none).
