@@ -202,6 +202,23 @@ TEST_F(Finestra, TheEngineMatesAndTheGameOverNoticeAppearsOnce) {
   EXPECT_GE(toolkit.beep_, 1);
 }
 
+TEST_F(Finestra, InsufficientMaterialEndsEnginePlaySilently) {
+  TZefiran_3D& f = apri();
+  ChiudiModali chiudi;
+  // Taking the rook is White's only legal move; it leaves two bare kings.
+  zeftest::setUp("8/8/8/4k3/8/8/1r6/K7 w - - 0 1");
+  partita.tempoBase = partita.tempoBianco = partita.tempoNero = 20000;
+  f.Dralen1->trigger();
+  f.Dralen2->trigger();
+  ASSERT_TRUE(attendi([] { return partita.motorebianco == 0 && partita.motorenero == 0; }, 30000));
+  QTest::qWait(150);
+  EXPECT_EQ(partita.count, 1);
+  EXPECT_EQ(finepartita(), GAME_MATERIAL);
+  EXPECT_EQ(f.resultform->aperture(), 0);
+  EXPECT_TRUE(chiudi.visti.empty());
+  EXPECT_TRUE(f.Memo1->toPlainText().isEmpty()) << "Black never moved and no message was added";
+}
+
 TEST_F(Finestra, TheEnginePlaysItselfToTheEndOfAGame) {
   TZefiran_3D& f = apri();
   ChiudiModali chiudi;
@@ -292,6 +309,25 @@ TEST(RigaRicerca, TheLineReplaysAsLegalMovesFromTheRoot) {
     const uint32_t m = mossavalida(leggisan(parole[k]));
     ASSERT_NE(m, 0u) << parole[k] << " in " << ultima;
     ASSERT_TRUE(giocamossa(m)) << parole[k] << " in " << ultima;
+  }
+}
+
+// With 1 ms to think, iterations are cut short at once; the move they
+// hand back must still be one the game accepts.
+TEST(TurnoMotore, InTimeTroubleTheEngineStillPlaysALegalMove) {
+  for (const char* fen : {"4k3/8/8/8/8/8/3PP3/r3K2R w K - 0 1", "r3k3/3pp3/8/8/8/8/8/R3K3 b - - 0 1",
+                          "4k3/8/8/8/1b6/8/3PPP2/R3K2R w KQ - 0 1"}) {
+    for (int volta = 0; volta < 20; ++volta) {
+      zeftest::setUp(fen);
+      moveStart = adesso();
+      clockNow = moveStart;
+      searchDeadline = 1;
+      SearchLimits l;
+      l.timeDivisor = 5;
+      const EngineChoice c = pensamossa(l, nullptr);
+      ASSERT_NE(c.move, 0u) << fen;
+      ASSERT_TRUE(giocamossa(c.move)) << fen << ": the engine chose " << c.move;
+    }
   }
 }
 
