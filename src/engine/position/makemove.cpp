@@ -21,9 +21,14 @@ inline void toggleBit(uint32_t& lo, uint32_t& hi, int s) {
     hi ^= 1u << (s - 32);
 }
 
-inline void keyOut(tposizione& p, int s, int piece) {
-  p.hashcheck ^= pieceKeysCheck[s][piece + 6];
-  p.hashindex ^= pieceKeysIndex[s][piece + 6];
+// The two key halves, kept in registers while the move is made.
+struct Key {
+  uint32_t check, index;
+};
+
+inline void keyOut(Key& k, int s, int piece) {
+  k.check ^= pieceKeysCheck[s][piece + 6];
+  k.index ^= pieceKeysIndex[s][piece + 6];
 }
 
 inline void replaceInList(uint8_t* sq, int n, int from, int to) {
@@ -202,10 +207,12 @@ bool makeMove(uint32_t move, int bound) {
   const int from = mvFrom(m), to = mvTo(m);
   const bool capture = (m & MV_CAPTURE) != 0;
 
+  const tposizione& parent = posizioni[ply - 1];
+  Key key{parent.hashcheck, parent.hashindex};
   if (p.epfile != 10) {
     if (p.epfile < 11) {
-      p.hashcheck ^= epKeysCheck[p.epfile];
-      p.hashindex ^= epKeysIndex[p.epfile];
+      key.check ^= epKeysCheck[p.epfile];
+      key.index ^= epKeysIndex[p.epfile];
     }
     p.epfile = 10;
   }
@@ -215,11 +222,14 @@ bool makeMove(uint32_t move, int bound) {
   bool pawnInvolved = false;
   epvictim = 0;
 
+  // The colour sets are worked on in registers and stored once: reading them
+  // back right after a partial store would stall the processor.
+  uint32_t wlo = p.whitelo, whi = p.whitehi, blo = p.blacklo, bhi = p.blackhi;
   const int piece = p.board[from];
   // Only a piece of the side to move can move (a code from a key collision or
   // a contrived set-up could name anything else).
   if (W ? piece <= 0 : piece >= 0) return false;
-  keyOut(p, from, piece);
+  keyOut(key, from, piece);
 
   constexpr int base = W ? 0 : 56;  // the mover's first rank
   int placed = piece;
@@ -231,8 +241,8 @@ bool makeMove(uint32_t move, int bound) {
       replaceInList(W ? p.wpawns.sq : p.bpawns.sq, W ? p.wpawns.n : p.bpawns.n, from, to);
       if (to - from == (W ? 16 : -16)) {
         p.epfile = static_cast<uint8_t>(to & 7);
-        p.hashcheck ^= epKeysCheck[p.epfile];
-        p.hashindex ^= epKeysIndex[p.epfile];
+        key.check ^= epKeysCheck[p.epfile];
+        key.index ^= epKeysIndex[p.epfile];
       }
       pawnInvolved = true;
       break;
@@ -274,14 +284,14 @@ bool makeMove(uint32_t move, int bound) {
         p.board[rookTo] = rook;
         p.castling |= W ? CASTLED_W : CASTLED_B;
         if (W) {
-          toggleBit(p.whitelo, p.whitehi, rookFrom);
-          toggleBit(p.whitelo, p.whitehi, rookTo);
+          toggleBit(wlo, whi, rookFrom);
+          toggleBit(wlo, whi, rookTo);
         } else {
-          toggleBit(p.blacklo, p.blackhi, rookFrom);
-          toggleBit(p.blacklo, p.blackhi, rookTo);
+          toggleBit(blo, bhi, rookFrom);
+          toggleBit(blo, bhi, rookTo);
         }
-        keyOut(p, rookFrom, rook);
-        keyOut(p, rookTo, rook);
+        keyOut(key, rookFrom, rook);
+        keyOut(key, rookTo, rook);
       }
       break;
     }
@@ -289,11 +299,11 @@ bool makeMove(uint32_t move, int bound) {
       return false;
   }
   if (W) {
-    toggleBit(p.whitelo, p.whitehi, from);
-    toggleBit(p.whitelo, p.whitehi, to);
+    toggleBit(wlo, whi, from);
+    toggleBit(wlo, whi, to);
   } else {
-    toggleBit(p.blacklo, p.blackhi, from);
-    toggleBit(p.blacklo, p.blackhi, to);
+    toggleBit(blo, bhi, from);
+    toggleBit(blo, bhi, to);
   }
 
   if (capture) {
@@ -303,11 +313,11 @@ bool makeMove(uint32_t move, int bound) {
       // Only an enemy piece other than the king can be taken.
       if (W ? (victim >= 0 || victim == -KING) : (victim <= 0 || victim == KING)) return false;
       if (W)
-        toggleBit(p.blacklo, p.blackhi, to);
+        toggleBit(blo, bhi, to);
       else
-        toggleBit(p.whitelo, p.whitehi, to);
+        toggleBit(wlo, whi, to);
       removeCaptured(p, victim, to);
-      keyOut(p, to, victim);
+      keyOut(key, to, victim);
       p.materialkey -= materialKeyWeight(victim);
       const int type = victim < 0 ? -victim : victim;
       p.material = static_cast<int16_t>(p.material + (W ? materialValue[type] : -materialValue[type]));
@@ -326,13 +336,13 @@ bool makeMove(uint32_t move, int bound) {
       epvictim = v;
       removeFrom(W ? p.bpawns : p.wpawns, v);
       p.board[v] = 0;
-      keyOut(p, v, enemyPawn);
+      keyOut(key, v, enemyPawn);
       p.materialkey -= W ? MK_BPAWN : MK_WPAWN;
       p.material = static_cast<int16_t>(p.material + (W ? 100 : -100));
       if (W)
-        toggleBit(p.blacklo, p.blackhi, v);
+        toggleBit(blo, bhi, v);
       else
-        toggleBit(p.whitelo, p.whitehi, v);
+        toggleBit(wlo, whi, v);
       pawnInvolved = true;
     }
     if (p.phase == 2 && p.piececount < 5) {
@@ -360,8 +370,12 @@ bool makeMove(uint32_t move, int bound) {
   p.side = W ? BLACK : WHITE;
   p.board[from] = 0;
   p.board[to] = static_cast<int8_t>(placed);
-  p.occupiedlo = p.whitelo | p.blacklo;
-  p.occupiedhi = p.whitehi | p.blackhi;
+  p.whitelo = wlo;
+  p.whitehi = whi;
+  p.blacklo = blo;
+  p.blackhi = bhi;
+  p.occupiedlo = wlo | blo;
+  p.occupiedhi = whi | bhi;
 
   if (!legalAndCheck<W>(placed, from, to)) return false;
 
@@ -377,12 +391,14 @@ bool makeMove(uint32_t move, int bound) {
   p.evalstatus = EVAL_ORDINARY;
   ++positionsMade;
 
-  p.hashcheck ^= pieceKeysCheck[to][placed + 6] ^ sideKeyCheck;
-  p.hashindex ^= pieceKeysIndex[to][placed + 6] ^ sideKeyIndex;
+  key.check ^= pieceKeysCheck[to][placed + 6] ^ sideKeyCheck;
+  key.index ^= pieceKeysIndex[to][placed + 6] ^ sideKeyIndex;
   if (p.castling != oldCastling) {
-    p.hashcheck ^= castleKeysCheck[p.castling] ^ castleKeysCheck[oldCastling];
-    p.hashindex ^= castleKeysIndex[p.castling] ^ castleKeysIndex[oldCastling];
+    key.check ^= castleKeysCheck[p.castling] ^ castleKeysCheck[oldCastling];
+    key.index ^= castleKeysIndex[p.castling] ^ castleKeysIndex[oldCastling];
   }
+  p.hashcheck = key.check;
+  p.hashindex = key.index;
   if (perftmode == 1) return true;
 
   // Fifty-move counter: 1 right after a pawn move, capture or promotion.

@@ -318,10 +318,18 @@ int generate(bool usehash) {
     }
   }
 
-  if (W)
-    calcolaattacchinero(ply - 1);
-  else
-    calcolaattacchibianco(ply - 1);
+  // Counting moves only, the opponent's map matters only for castling.
+  constexpr int home = W ? 0 : 56;
+  const bool mayCastle =
+      p.checker == NOSQ &&
+      (((p.castling & (W ? CASTLE_WK : CASTLE_BK)) && !p.board[home + 5] && !p.board[home + 6]) ||
+       ((p.castling & (W ? CASTLE_WQ : CASTLE_BQ)) && !p.board[home + 1] && !p.board[home + 2] && !p.board[home + 3]));
+  if (perftmode != 1 || mayCastle) {
+    if (W)
+      calcolaattacchinero(ply - 1);
+    else
+      calcolaattacchibianco(ply - 1);
+  }
   const uint8_t* attacked = W ? attacchinero[ply - 1].sq : attacchibianco[ply - 1].sq;
   const int8_t* board = p.board;
   Emitter e{list};

@@ -8,32 +8,7 @@
 
 namespace {
 
-// Fixed-seed generator for the key constants: the same numbers on every run.
-struct SplitMix {
-  uint64_t state;
-  constexpr uint32_t next() {
-    state += 0x9e3779b97f4a7c15ull;
-    uint64_t z = state;
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
-    return static_cast<uint32_t>((z ^ (z >> 31)) >> 16);
-  }
-};
-
-struct PieceKeys {
-  uint32_t check[64][13] = {};
-  uint32_t index[64][13] = {};
-  constexpr PieceKeys() {
-    SplitMix g{0x5a3f1e2d7c9b4a61ull};
-    for (int s = 0; s < 64; ++s)
-      for (int c = 0; c < 13; ++c) {
-        uint32_t a = g.next(), b = g.next();
-        check[s][c] = c == 6 ? 0 : a;
-        index[s][c] = c == 6 ? 0 : b;
-      }
-  }
-};
-constexpr PieceKeys pieceKeys{};
+using keytables::SplitMix;
 
 // Until the table is sized it is one empty entry, so a probe never reads
 // unallocated memory.
@@ -43,8 +18,6 @@ uint32_t entries = 1;
 
 }  // namespace
 
-const uint32_t (&pieceKeysCheck)[64][13] = pieceKeys.check;
-const uint32_t (&pieceKeysIndex)[64][13] = pieceKeys.index;
 uint32_t sideKeyCheck, sideKeyIndex;
 uint32_t castleKeysCheck[64], castleKeysIndex[64];
 uint32_t epKeysCheck[11], epKeysIndex[11];

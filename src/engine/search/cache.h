@@ -8,9 +8,36 @@
 #include "engine/position/position.h"
 
 // Key tables. Piece-square entries are indexed by [square][piece code + 6];
-// the empty-square entry (index 6) is 0.
-extern const uint32_t (&pieceKeysCheck)[64][13];
-extern const uint32_t (&pieceKeysIndex)[64][13];
+// the empty-square entry (index 6) is 0. The constants come from a
+// fixed-seed generator, so they are the same on every run.
+namespace keytables {
+struct SplitMix {
+  uint64_t state;
+  constexpr uint32_t next() {
+    state += 0x9e3779b97f4a7c15ull;
+    uint64_t z = state;
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+    return static_cast<uint32_t>((z ^ (z >> 31)) >> 16);
+  }
+};
+struct PieceKeys {
+  uint32_t check[64][13] = {};
+  uint32_t index[64][13] = {};
+  constexpr PieceKeys() {
+    SplitMix g{0x5a3f1e2d7c9b4a61ull};
+    for (int s = 0; s < 64; ++s)
+      for (int c = 0; c < 13; ++c) {
+        const uint32_t a = g.next(), b = g.next();
+        check[s][c] = c == 6 ? 0 : a;
+        index[s][c] = c == 6 ? 0 : b;
+      }
+  }
+};
+inline constexpr PieceKeys pieceKeys{};
+}  // namespace keytables
+inline constexpr const uint32_t (&pieceKeysCheck)[64][13] = keytables::pieceKeys.check;
+inline constexpr const uint32_t (&pieceKeysIndex)[64][13] = keytables::pieceKeys.index;
 extern uint32_t sideKeyCheck, sideKeyIndex;
 extern uint32_t castleKeysCheck[64], castleKeysIndex[64];
 extern uint32_t epKeysCheck[11], epKeysIndex[11];
