@@ -182,7 +182,8 @@ uint32_t root() {
     }
     ply = 1;
     const uint32_t m = dammiprimo(i);
-    if (eseguimossa(m, 32100)) {
+    const bool legale = eseguimossa(m, 32100);
+    if (legale) {
       ++legalCount[1];
       ply = 2;
       if (repetitionCount() >= 2) {
@@ -204,7 +205,9 @@ uint32_t root() {
         }
       }
     }
-    rootScores[i] = RootScore{m & MV_MOVE, nodeScore[2]};
+    // An illegal move keeps the worst score: it must never lead the next
+    // iteration's order, nor stand in for an interrupted iteration's move.
+    rootScores[i] = RootScore{m & MV_MOVE, legale ? nodeScore[2] : (W ? -1000000 : 1000000)};
   }
   ply = 1;
   if (!result && iterationDepth >= 4) result = previousBest;
