@@ -58,3 +58,13 @@ bool makeRoot(const std::string& coord, int bound) {
 }
 
 }  // namespace zeftest
+
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+namespace zeftest {
+std::string tempPath(const std::string& name) {
+  return ::testing::TempDir() + "zef" + std::to_string(getpid()) + "_" + name;
+}
+}  // namespace zeftest

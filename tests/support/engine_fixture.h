@@ -24,3 +24,8 @@ uint32_t findMove(const std::string& coord);
 // Make a generated move from record 0 into record 1 (ply 1); false when illegal or absent.
 bool makeRoot(const std::string& coord, int bound = 32100);
 }  // namespace zeftest
+
+namespace zeftest {
+// A file name in the temporary folder that no other test process uses.
+std::string tempPath(const std::string& name);
+}  // namespace zeftest

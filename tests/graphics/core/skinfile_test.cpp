@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/engine_fixture.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -163,8 +165,7 @@ TEST(SkinFile, RejectsWhatTheHeaderGetsWrong) {
 }
 
 TEST(SkinFile, ReadsFilesAndBackslashPaths) {
-  const std::string dir = ::testing::TempDir();
-  const std::string nome = dir + "zef_skin_test.usk";
+  const std::string nome = zeftest::tempPath("skin_test.usk");
   const std::vector<uint8_t> bmp = codificabmp(campione());
   {
     std::ofstream f(nome, std::ios::binary);
@@ -177,7 +178,7 @@ TEST(SkinFile, ReadsFilesAndBackslashPaths) {
   std::string rovescio = nome;
   std::replace(rovescio.begin(), rovescio.end(), '/', '\\');
   ASSERT_TRUE(leggiskin(rovescio, t, e)) << e;
-  EXPECT_FALSE(leggiskin(dir + "zef_no_such_skin.usk", t, e));
+  EXPECT_FALSE(leggiskin(zeftest::tempPath("no_such_skin.usk"), t, e));
   EXPECT_EQ(e, "cannot open the file");
   std::remove(nome.c_str());
 }

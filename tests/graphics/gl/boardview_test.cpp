@@ -63,7 +63,7 @@ std::string scriviskin(const std::string& nome) {
       p[1] = static_cast<uint8_t>(qGreen(c));
       p[2] = static_cast<uint8_t>(qBlue(c));
     }
-  const std::string percorso = ::testing::TempDir() + nome;
+  const std::string percorso = zeftest::tempPath(nome);
   const std::vector<uint8_t> bmp = codificabmp(s);
   std::ofstream f(percorso, std::ios::binary);
   f.write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
@@ -346,7 +346,7 @@ TEST_F(Vista, EditModeBackground) {
 
 TEST_F(Vista, FailedSkinKeepsThePreviousTexture) {
   QSignalSpy spia(vista_, &BoardView::messaggioskin);
-  const std::string cattiva = ::testing::TempDir() + "zef_bad_skin.usk";
+  const std::string cattiva = zeftest::tempPath("bad_skin.usk");
   {
     std::ofstream f(cattiva, std::ios::binary);
     f << "\x89PNG\r\n\x1a\n not a bitmap at all, just some bytes to fill the header out to 54 and more";
@@ -354,10 +354,10 @@ TEST_F(Vista, FailedSkinKeepsThePreviousTexture) {
   EXPECT_FALSE(vista_->caricaskin(QString::fromStdString(cattiva)));
   ASSERT_EQ(spia.count(), 1);
   const QString testo = spia.at(0).at(0).toString();
-  EXPECT_TRUE(testo.contains("zef_bad_skin.usk")) << testo.toStdString();
+  EXPECT_TRUE(testo.contains("bad_skin.usk")) << testo.toStdString();
   EXPECT_FALSE(testo.contains('\n'));
   EXPECT_EQ(vista_->ultimoerrore(), testo);
-  EXPECT_FALSE(vista_->caricaskin(QString::fromStdString(::testing::TempDir() + "zef_missing.usk")));
+  EXPECT_FALSE(vista_->caricaskin(QString::fromStdString(zeftest::tempPath("missing.usk"))));
   EXPECT_EQ(spia.count(), 2);
   const QImage i = foto();
   EXPECT_CLASS(i, casella("d4"), Rosso);
