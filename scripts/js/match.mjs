@@ -58,6 +58,12 @@ async function start(command, name) {
   return e;
 }
 
+// "time" (the engine's own clock) and "otim" (its opponent's), in centiseconds.
+function sendClocks(engine, side, clock) {
+  engine.send(`time ${Math.max(1, Math.floor(clock[side] / 10))}`);
+  engine.send(`otim ${Math.max(1, Math.floor(clock[side === 'w' ? 'b' : 'w'] / 10))}`);
+}
+
 function toUci(m) { return m.from + m.to + (m.promotion || ''); }
 
 async function playGame(n, oursWhite) {
@@ -77,11 +83,14 @@ async function playGame(n, oursWhite) {
     const side = chess.turn();
     const mover = side === 'w' ? white : black, other = side === 'w' ? black : white;
     // The first move uses the front ends' idiom for "play White now":
-    // black, time, otim, white, go.
-    if (first) mover.send('black');
-    mover.send(`time ${Math.max(1, Math.floor(clock[side] / 10))}`);
-    mover.send(`otim ${Math.max(1, Math.floor(clock[side === 'w' ? 'b' : 'w'] / 10))}`);
-    if (first) { mover.send('white'); mover.send('go'); first = false; }
+    // black, time, otim, white, go. Later moves carry the clocks before them.
+    if (first) {
+      mover.send('black');
+      sendClocks(mover, side, clock);
+      mover.send('white');
+      mover.send('go');
+      first = false;
+    }
     const t0 = Date.now();
     const line = await mover.next(isMove, Math.max(clock[side], 0) + 30000);
     clock[side] -= Date.now() - t0;
@@ -109,6 +118,7 @@ async function playGame(n, oursWhite) {
       why = `${mover.name} played the illegal move ${text} in ${chess.fen()}`;
       break;
     }
+    sendClocks(other, side === 'w' ? 'b' : 'w', clock);
     other.send(toUci(played));
     if (chess.isCheckmate()) { result = side === 'w' ? '1-0' : '0-1'; why = 'checkmate'; }
     else if (chess.isStalemate()) { result = '1/2-1/2'; why = 'stalemate'; }
