@@ -23,14 +23,7 @@ uint32_t dammiprimo(int i) {
       list[2] = list[1];
     }
   }
-  int best = i;
-  const int n = moveCount[ply];
-  for (int k = i + 1; k <= n; ++k)
-    if (list[k] > list[best]) best = k;
-  const uint32_t m = list[best];
-  list[best] = list[i];
-  list[i] = m;
-  return m & MV_MOVE;
+  return selectBest(list, i, moveCount[ply]);
 }
 
 void recordCutoff(int p) {

@@ -26,6 +26,18 @@ struct RootScore {
 // Root moves of the last iteration with their scores, index 1..moveCount[1].
 extern RootScore rootScores[MAXMOVES];
 
+// Selection step over slots i..n: the largest code (ties to the earliest
+// slot) is swapped into slot i; its 17-bit move.
+inline uint32_t selectBest(uint32_t* list, int i, int n) {
+  int best = i;
+  for (int k = i + 1; k <= n; ++k)
+    if (list[k] > list[best]) best = k;
+  const uint32_t m = list[best];
+  list[best] = list[i];
+  list[i] = m;
+  return m & MV_MOVE;
+}
+
 // The i-th move to try at the node of ply (17-bit), completing a list that so
 // far holds only the hash move when slot 2 is reached.
 uint32_t dammiprimo(int i);

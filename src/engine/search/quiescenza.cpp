@@ -5,6 +5,7 @@
 #include "engine/position/makemove.h"
 #include "engine/position/position.h"
 #include "engine/search/evaluation.h"
+#include "engine/search/ordering.h"
 #include "engine/search/searchstate.h"
 
 int32_t captureGenCalls = 0;
@@ -234,14 +235,4 @@ int quiesceBlackNode() { return quiesceNode<false>(); }
 int generacatturebianco(int bound) { return generateCaptures<true>(bound); }
 int generacatturenero(int bound) { return generateCaptures<false>(bound); }
 
-uint32_t pickCapture(int i) {
-  uint32_t* list = listamosse[ply];
-  int best = i;
-  const int n = moveCount[ply];
-  for (int k = i + 1; k <= n; ++k)
-    if (list[k] > list[best]) best = k;
-  const uint32_t m = list[best];
-  list[best] = list[i];
-  list[i] = m;
-  return m & MV_MOVE;
-}
+uint32_t pickCapture(int i) { return selectBest(listamosse[ply], i, moveCount[ply]); }
