@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPixmap>
 #include <QString>
 
+#include "records/testsuites.h"
 #include "ui/controller.h"
 
 class BoardView;
@@ -25,7 +27,10 @@ class QSplitter;
 class QStackedWidget;
 class QTimer;
 class QWidget;
+class TInfo;
 class Tconfigurazione;
+class Teditfen;
+class Tpromozione;
 class Tresultform;
 class Tsettatempo;
 
@@ -107,6 +112,14 @@ class TZefiran_3D : public QMainWindow {
   Tresultform* resultform;
   Tsettatempo* settatempo;
   Tconfigurazione* configurazione;
+  Teditfen* editfen;
+  TInfo* info;
+  Tpromozione* promozione;
+
+  // The half-move (1 = White's first) of the grid cell under the mouse.
+  int mossasotto = 0;
+  // Time each EPD position is searched for, in milliseconds.
+  int tempoepd = 5000;
 
   // Where FormDestroy writes the verification log (the working folder).
   QString fileverifica = QStringLiteral("verifica.txt");
@@ -129,8 +142,17 @@ class TZefiran_3D : public QMainWindow {
   // Both clock labels from the clocks, in their normal colours.
   void mostraorologi();
   void mostragiocatori();
-  // The move grid (drawn by its own module; here it is only repainted).
+  // The move grid: drawn on its bitmap, then shown; the FEN strip follows.
   void sistemagriglia(int flag);
+  // The grid's bitmap as last drawn, and its row height.
+  const QPixmap& bitmapgriglia() const { return bitmapgriglia_; }
+  int altezzariga() const;
+  void PaintBox1Paint();
+  void PaintBox1MouseMove(int x, int y);
+  void PaintBox1Click();
+  void ScrollBar1Change();
+  // The FEN strip: shown with the start FEN of a set-up game, else hidden.
+  void strisciafen();
   // Hides Notebook1 or shows it on a page.
   void paginanotebook1(const QString& nome);
   void paginanotebook2(const QString& nome);
@@ -169,6 +191,27 @@ class TZefiran_3D : public QMainWindow {
   void bookNuovoClick();
   void Panel1MouseMove(int x, int y);
   void Panel1Click();
+  void Epd1Click();
+  void speed1Click();
+
+  // What the file commands do once their dialog has given a name.
+  // Opening a game file: nothing for no games, the game for one, the list
+  // page for more. False (and a line in the status strip) when unreadable.
+  bool apripgn(const QString& nome);
+  bool salvapgnsu(const QString& nome);
+  bool caricafensu(const QString& nome);
+  // A position typed in the FEN dialog, set up as a new game; an unplayable
+  // one is refused with its reason in the status strip.
+  bool applicafen(const QString& fen);
+  void costruiscilibroda(const QString& nome, bool nuovo);
+  void eseguiepdsu(const QString& nome);
+  void eseguispeedsu(const QString& nome);
+  // An EPD or speed run is going on (menu handlers nest inside it).
+  bool testincorso() const { return testincorso_; }
+  bool stoprichiesto() const { return stoprichiesto_; }
+
+  // The open and save dialogs of the file commands; empty when cancelled.
+  QString sceglifile(const QString& titolo, const QString& cartellainiziale, const QString& filtro, bool salva);
 
   // Whether the window is in board-editing mode.
   bool modoedita() const { return modoedita_; }
@@ -195,6 +238,16 @@ class TZefiran_3D : public QMainWindow {
   void costruisciscena(int nuovavista);
   void costruiscilibro(bool nuovo);
 
+  void disegnagriglia();
+  // What a test run tells the window: thinking lines, redraws, stop requests.
+  TestHooks agganci();
+  void finetest();
+  bool eventogriglia(QEvent* e);
+  bool eventoboard(QEvent* e);
+
+  QPixmap bitmapgriglia_;
+  bool testincorso_ = false;
+  bool stoprichiesto_ = false;
   bool modoedita_ = false;
   bool chiuso_ = false;
   bool turnoprenotato_ = false;  // the engine's turn is due right after the tick

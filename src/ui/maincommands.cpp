@@ -2,11 +2,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QWidget>
@@ -23,8 +21,11 @@
 #include "records/Textrout.h"
 #include "records/book.h"
 #include "records/pgnfen.h"
+#include "records/verifylog.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
+#include "ui/Uniteditfen.h"
+#include "ui/Unitinfo.h"
 #include "ui/main.h"
 #include "ui/unitconfig.h"
 #include "ui/unitsettatempo.h"
@@ -44,7 +45,7 @@ void coloreetichetta(QLabel* l, const QColor& c) {
 
 // A refused command leaves its check mark as it was (the toolkit has
 // flipped it already).
-bool TZefiran_3D::ricercaincorso() const { return partita.inricerca != 0; }
+bool TZefiran_3D::ricercaincorso() const { return partita.inricerca != 0 || testincorso_; }
 
 void TZefiran_3D::mostragiocatori() {
   Label2->setText(q(partita.whiteplayer.str()));
@@ -72,6 +73,7 @@ void TZefiran_3D::NuovaPartita1Click() {
 }
 
 void TZefiran_3D::dopocaricamento(bool paginaload) {
+  casellascelta = -1;
   mostragiocatori();
   drawlog(1);
   ridisegna = 1;
@@ -93,26 +95,60 @@ void TZefiran_3D::dopocaricamento(bool paginaload) {
   listavaloripartita->addItem(QString::number(partita.count));
 }
 
+QString TZefiran_3D::sceglifile(const QString& titolo, const QString& cartellainiziale, const QString& filtro,
+                               bool salva) {
+  // The toolkit's own dialog: the same on every desktop, and modal like the
+  // program's other dialogs (the tick goes on inside it).
+  QFileDialog d(this, titolo, cartellainiziale, filtro);
+  d.setObjectName(salva ? "dialogosalva" : "dialogoapri");
+  d.setOption(QFileDialog::DontUseNativeDialog);
+  d.setAcceptMode(salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  d.setFileMode(salva ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return QString();
+  return d.selectedFiles().constFirst();
+}
+
+namespace {
+const QString FILTROPGN = QStringLiteral("PGN (*.pgn);;* (*)");
+}
+
 void TZefiran_3D::Apripartitapgn1Click() {
   if (ricercaincorso()) return;
-  const QString nome = QFileDialog::getOpenFileName(this, t("M_OPENGAME"), q(cartella),
-                                                    QStringLiteral("PGN (*.pgn);;* (*)"));
+  const QString nome = sceglifile(t("M_OPENGAME"), q(cartella), FILTROPGN, false);
   if (nome.isEmpty()) return;
+  apripgn(nome);
+}
+
+// After a load: the game on the board and in the grid, its names, and its
+// fields on the side page "load".
+static void notacaricamento(TZefiran_3D& w, esitocaricamento esito, const std::string& token) {
+  if (esito == esitocaricamento::interrotta)
+    w.aggiungistato(QString::fromUtf8("game loaded up to the move it could not play: ") + q(token));
+}
+
+bool TZefiran_3D::apripgn(const QString& nome) {
   std::string errore;
   if (!aprifilepgn(nome.toStdString(), errore)) {
-    QMessageBox::warning(this, windowTitle(), q(errore));
-    return;
+    aggiungistato(q(errore));
+    return false;
   }
-  if (indicepartite.empty()) return;
+  if (indicepartite.empty()) return true;
   if (indicepartite.size() == 1) {
-    caricapartita(rigadiindice(indicepartite[0]));
+    std::string token;
+    const esitocaricamento esito = caricapartita(rigadiindice(indicepartite[0]), &token);
+    if (esito == esitocaricamento::rifiutata) {
+      aggiungistato(QString::fromUtf8("game not loaded: ") + q(listaverifica.empty() ? std::string() : listaverifica.back()));
+      return true;
+    }
     dopocaricamento(true);
-    return;
+    notacaricamento(*this, esito, token);
+    return true;
   }
   listapartite->clear();
   for (const std::string& voce : indicepartite) listapartite->addItem(q(voce));
   statolistapartite->setText(t("P_GAMESFILE") + " " + QString::number(indicepartite.size()));
   paginanotebook1("listapartite");
+  return true;
 }
 
 void TZefiran_3D::listapartiteDblClick() {
@@ -120,15 +156,27 @@ void TZefiran_3D::listapartiteDblClick() {
   QListWidgetItem* voce = listapartite->currentItem();
   if (!voce) return;
   paginanotebook1(QString());
-  caricapartita(numero(voce->text().toStdString()));
+  std::string token;
+  const esitocaricamento esito = caricapartita(numero(voce->text().toStdString()), &token);
+  if (esito == esitocaricamento::rifiutata) {
+    aggiungistato(QString::fromUtf8("game not loaded: ") + q(listaverifica.empty() ? std::string() : listaverifica.back()));
+    return;
+  }
   dopocaricamento(true);
+  notacaricamento(*this, esito, token);
 }
 
 void TZefiran_3D::Salvapartitapdn1Click() {
-  const QString nome = QFileDialog::getSaveFileName(this, t("M_SAVEGAME"), q(cartella));
+  const QString nome = sceglifile(t("M_SAVEGAME"), q(cartella), QString(), true);
   if (nome.isEmpty()) return;
+  salvapgnsu(nome);
+}
+
+bool TZefiran_3D::salvapgnsu(const QString& nome) {
   std::string errore;
-  if (!salvapgn(nome.toStdString(), errore)) QMessageBox::warning(this, windowTitle(), q(errore));
+  if (salvapgn(nome.toStdString(), errore)) return true;
+  aggiungistato(QString::fromUtf8("game not saved: ") + q(errore));
+  return false;
 }
 
 void TZefiran_3D::configurazione1Click() {
@@ -156,24 +204,34 @@ void TZefiran_3D::Gestionebook1Click() {
 void TZefiran_3D::costruiscilibro(bool nuovo) {
   if (ricercaincorso()) return;
   // Without a file there is nothing to add: the last index is not reused.
-  const QString nome = QFileDialog::getOpenFileName(this, t("M_MANAGEBOOK"), q(cartella),
-                                                    QStringLiteral("PGN (*.pgn);;* (*)"));
+  const QString nome = sceglifile(t("M_MANAGEBOOK"), q(cartella), FILTROPGN, false);
   if (nome.isEmpty()) return;
+  costruiscilibroda(nome, nuovo);
+}
+
+void TZefiran_3D::costruiscilibroda(const QString& nome, bool nuovo) {
+  if (ricercaincorso() || testincorso_) return;
   std::string errore;
   if (!aprifilepgn(nome.toStdString(), errore)) {
-    QMessageBox::warning(this, windowTitle(), q(errore));
+    aggiungistato(q(errore));
     return;
   }
   pannelloavanzamento->show();
   barraavanzamento->setRange(0, static_cast<int>(indicepartite.size()));
   barraavanzamento->setValue(0);
+  etichettaavanzamento->clear();
   const tavanzamentobook avanzamento = [this](int fatte, int totale, const std::string& etichetta) {
     barraavanzamento->setMaximum(totale);
     barraavanzamento->setValue(fatte);
     etichettaavanzamento->setText(q(etichetta));
   };
+  // The build replays every game on the board and lets the window process
+  // its events: it counts as a run, so nothing else starts meanwhile.
+  testincorso_ = true;
   const bool ok = nuovo ? nuovobook(avanzamento, errore) : managebook(avanzamento, errore);
-  if (!ok) QMessageBox::warning(this, windowTitle(), q(errore));
+  testincorso_ = false;
+  stoprichiesto_ = false;
+  if (!ok) aggiungistato(QString::fromUtf8("book not written: ") + q(errore));
   dopocaricamento(false);
 }
 
@@ -208,34 +266,40 @@ void TZefiran_3D::Button1Click() {
 
 void TZefiran_3D::editaposizioneFEN1Click() {
   if (ricercaincorso()) return;
-  bool ok = false;
-  const QString fen = QInputDialog::getText(this, QStringLiteral("Edita FEN"), QString(), QLineEdit::Normal,
-                                            QString(), &ok);
-  if (ok) {
-    // A text that is no playable position would leave the engine a board
-    // it cannot search: it is refused and the game stays as it was.
-    const std::string problema = fenProblem(fen.toStdString());
-    if (problema.empty()) {
-      impostafen(fen.toStdString(), true);
-      dopocaricamento(false);
-    } else {
-      Panel11->setText(q(problema));
-    }
-  }
+  if (editfen->exec() == QDialog::Accepted) applicafen(editfen->fen());
   drawlog(1);
+}
+
+bool TZefiran_3D::applicafen(const QString& fen) {
+  if (ricercaincorso()) return false;
+  // A text that is no playable position would leave the engine a board
+  // it cannot search: it is refused and the game stays as it was.
+  const std::string problema = fenProblem(fen.toStdString());
+  if (!problema.empty()) {
+    aggiungistato(QString::fromUtf8("FEN refused: ") + q(problema));
+    return false;
+  }
+  impostafen(fen.toStdString(), true);
+  dopocaricamento(false);
+  return true;
 }
 
 void TZefiran_3D::caricaposizionefen1Click() {
   if (ricercaincorso()) return;
-  const QString nome = QFileDialog::getOpenFileName(this, t("M_LOADFEN"), q(cartella),
-                                                    QStringLiteral("FEN (*.fen);;* (*)"));
+  const QString nome = sceglifile(t("M_LOADFEN"), q(cartella), QStringLiteral("FEN (*.fen);;* (*)"), false);
   if (nome.isEmpty()) return;
+  caricafensu(nome);
+}
+
+bool TZefiran_3D::caricafensu(const QString& nome) {
+  if (ricercaincorso()) return false;
   std::string errore;
   if (!caricafen(nome.toStdString(), errore)) {
-    QMessageBox::warning(this, windowTitle(), q(errore));
-    return;
+    aggiungistato(q(errore));
+    return false;
   }
   dopocaricamento(false);
+  return true;
 }
 
 void TZefiran_3D::Esci1Click() { close(); }
@@ -349,13 +413,16 @@ void TZefiran_3D::perftClick(int depth) {
   loopperft(depth, [this](const std::string& riga) { perftresult->addItem(q(riga)); });
 }
 
-void TZefiran_3D::Info1Click() {
-  QMessageBox::about(this, t("M_INFO"), QString::fromUtf8("Zefiran_3D 0.92 ") + QString::fromUtf8(VERSIONE));
-}
+void TZefiran_3D::Info1Click() { info->exec(); }
 
 void TZefiran_3D::BitBtn1Click() { paginanotebook1(QString()); }
 
 void TZefiran_3D::BitBtn2Click() {
+  // During a run the press is a stop request, seen after the current position.
+  if (testincorso_) {
+    stoprichiesto_ = true;
+    return;
+  }
   paginanotebook2("Default");
   paginanotebook1(QString());
 }

@@ -129,6 +129,8 @@ void TZefiran_3D::creamenu() {
   connect(Umano2, &QAction::triggered, this, &TZefiran_3D::Umano2Click);
   connect(Dralen2, &QAction::triggered, this, &TZefiran_3D::Dralen2Click);
   connect(Info1, &QAction::triggered, this, &TZefiran_3D::Info1Click);
+  connect(Epd1, &QAction::triggered, this, &TZefiran_3D::Epd1Click);
+  connect(speed1, &QAction::triggered, this, &TZefiran_3D::speed1Click);
 }
 
 void TZefiran_3D::creapopup() {

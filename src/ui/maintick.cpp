@@ -158,5 +158,3 @@ void TZefiran_3D::mostrafinepartita(const MessaggioFine& m) {
   (m.memo == 2 ? Memo2 : Memo1)->appendPlainText(messaggio);
   resultform->exec();
 }
-
-void TZefiran_3D::sistemagriglia(int) { PaintBox1->update(); }

@@ -28,6 +28,9 @@
 #include "records/verifylog.h"
 #include "settings/manageini.h"
 #include "settings/namevalue.h"
+#include "ui/Uniteditfen.h"
+#include "ui/Unitinfo.h"
+#include "ui/Unitpromozione.h"
 #include "ui/indicatore.h"
 #include "ui/main.h"
 #include "ui/resultunit.h"
@@ -100,6 +103,9 @@ TZefiran_3D::TZefiran_3D(QWidget* parent) : QMainWindow(parent) {
   resultform->impostaridisegno([this] { Panel1->disegnascena(true); });
   settatempo = new Tsettatempo(this);
   configurazione = new Tconfigurazione(this);
+  editfen = new Teditfen(this);
+  info = new TInfo(this);
+  promozione = new Tpromozione(this);
 
   rilasciatutti();
   casellasotto = -1;
@@ -203,12 +209,17 @@ QWidget* TZefiran_3D::creacolonnasinistra() {
   griglia->setSpacing(0);
   PaintBox1 = new QWidget(Panel9);
   PaintBox1->setObjectName("PaintBox1");
-  colora(PaintBox1, QColor(128, 128, 128));
+  // The grid paints every pixel itself from its bitmap.
+  PaintBox1->setAttribute(Qt::WA_OpaquePaintEvent);
+  PaintBox1->setMouseTracking(true);
+  PaintBox1->setFont(arial(13, false));
+  PaintBox1->installEventFilter(this);
   ScrollBar1 = new QScrollBar(Qt::Vertical, Panel9);
   ScrollBar1->setObjectName("ScrollBar1");
   ScrollBar1->setMinimum(1);
   ScrollBar1->setMaximum(1);
   ScrollBar1->setEnabled(false);
+  connect(ScrollBar1, &QScrollBar::valueChanged, this, &TZefiran_3D::ScrollBar1Change);
   griglia->addWidget(PaintBox1, 1);
   griglia->addWidget(ScrollBar1);
   v9->addLayout(griglia, 1);
@@ -435,6 +446,10 @@ void TZefiran_3D::drawlog(int) {
   // it above this, so the two limits above still hold.
   if (P < LARGHEZZAMINIMACOLONNA) P = LARGHEZZAMINIMACOLONNA;
   Panel2->setFixedWidth(P);
+  strisciafen();
+}
+
+void TZefiran_3D::strisciafen() {
   if (!partita.startfen.empty()) {
     const QString t = QString::fromUtf8("Fen: ") + QString::fromStdString(partita.startfen.str());
     Panel8->setText(t);
@@ -469,6 +484,8 @@ void TZefiran_3D::closeEvent(QCloseEvent* e) {
   // FormCloseQuery: a running search ends at its next time check and its
   // move is still played; nothing new starts once the window has closed.
   searchDeadline = 1;
+  // A test run would go on with its next position: it stops too.
+  if (testincorso_) stoprichiesto_ = true;
   chiuso_ = true;
   Timer1->stop();
   e->accept();
@@ -510,32 +527,7 @@ bool TZefiran_3D::eventFilter(QObject* o, QEvent* e) {
     if (e->type() == QEvent::FocusOut) rilasciatutti();
     return false;
   }
-  if (o == Panel1) {
-    switch (e->type()) {
-      case QEvent::MouseMove: {
-        const auto* m = static_cast<QMouseEvent*>(e);
-        Panel1MouseMove(static_cast<int>(m->position().x()), static_cast<int>(m->position().y()));
-        break;
-      }
-      case QEvent::MouseButtonRelease: {
-        const auto* m = static_cast<QMouseEvent*>(e);
-        if (m->button() == Qt::LeftButton) Panel1Click();
-        if (m->button() == Qt::RightButton && modoedita_) PopupMenu1->popup(m->globalPosition().toPoint());
-        break;
-      }
-      default: break;
-    }
-  }
+  if (o == Panel1 && eventoboard(e)) return true;
+  if (o == PaintBox1 && eventogriglia(e)) return true;
   return QMainWindow::eventFilter(o, e);
-}
-
-void TZefiran_3D::Panel1MouseMove(int, int) {
-  if (partita.inricerca != 0) return;
-  // The square under the mouse is the picking's (board input); the camera
-  // keys need the focus sink.
-  Edit1->setFocus();
-}
-
-void TZefiran_3D::Panel1Click() {
-  if (partita.inricerca != 0) return;
 }

@@ -1,0 +1,35 @@
+// The FEN entry: one line of text, OK and Cancel. A text that describes no
+// playable position is not taken: the dialog stays open and says why in a
+// line under the buttons, so the text can be mended.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class Teditfen : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit Teditfen(QWidget* parent = nullptr);
+
+  QLineEdit* Edit1;
+  QPushButton* BitBtn1;  // OK
+  QPushButton* BitBtn2;  // Cancel
+  QLabel* motivo;        // why the text was refused; hidden while there is nothing to say
+
+  // The text as confirmed.
+  QString fen() const;
+
+  void accept() override;
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+
+ private:
+  void FormActivate();
+  void mostramotivo(const QString& testo);
+};

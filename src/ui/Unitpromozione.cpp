@@ -1,0 +1,103 @@
+#include "ui/Unitpromozione.h"
+
+#include <QButtonGroup>
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "engine/position/position.h"
+#include "settings/language.h"
+
+int32_t sceltapromozione = MV_PROMO_Q;
+
+namespace {
+
+// A piece picture: the chess figure as an outline filled in the piece's
+// colour, so that both colours read on the button's face.
+QPixmap figura(QChar simbolo, bool bianco, int lato) {
+  QPixmap pm(lato, lato);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  QFont f(QStringLiteral("DejaVu Sans"));
+  f.setPixelSize(lato * 9 / 10);
+  QPainterPath forma;
+  forma.addText(0, 0, f, QString(simbolo));
+  const QRectF r = forma.boundingRect();
+  forma.translate((lato - r.width()) / 2 - r.left(), (lato - r.height()) / 2 - r.top());
+  p.setPen(QPen(bianco ? QColor(0, 0, 0) : QColor(255, 255, 255), lato / 40.0 + 1.0));
+  p.setBrush(bianco ? QColor(255, 255, 255) : QColor(0, 0, 0));
+  p.drawPath(forma);
+  return pm;
+}
+
+}  // namespace
+
+Tpromozione::Tpromozione(QWidget* parent) : QDialog(parent) {
+  setObjectName("promozione");
+  setWindowTitle(QString::fromUtf8("proomosso a "));
+  setFixedSize(255, 263);
+  setModal(true);
+
+  gruppo_ = new QButtonGroup(this);
+  gruppo_->setExclusive(true);
+  auto bottone = [this](const char* nome, int x, int y) {
+    auto* b = new QToolButton(this);
+    b->setObjectName(nome);
+    b->setGeometry(x, y, 77, 81);
+    b->setCheckable(true);
+    b->setIconSize(QSize(64, 64));
+    gruppo_->addButton(b);
+    return b;
+  };
+  SpeedButton1 = bottone("SpeedButton1", 36, 24);
+  SpeedButton2 = bottone("SpeedButton2", 132, 24);
+  SpeedButton3 = bottone("SpeedButton3", 36, 116);
+  SpeedButton4 = bottone("SpeedButton4", 132, 116);
+  SpeedButton1->setChecked(true);
+  connect(SpeedButton1, &QToolButton::clicked, this, &Tpromozione::SpeedButton1Click);
+  connect(SpeedButton2, &QToolButton::clicked, this, &Tpromozione::SpeedButton2Click);
+  connect(SpeedButton3, &QToolButton::clicked, this, &Tpromozione::SpeedButton3Click);
+  connect(SpeedButton4, &QToolButton::clicked, this, &Tpromozione::SpeedButton4Click);
+
+  BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+  BitBtn1->setObjectName("BitBtn1");
+  BitBtn1->setGeometry(40, 216, 169, 25);
+  BitBtn1->setDefault(true);
+  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+  disegnapezzi();
+}
+
+void Tpromozione::impostacolore(bool bianco) {
+  if (bianco == bianco_) return;
+  bianco_ = bianco;
+  disegnapezzi();
+}
+
+void Tpromozione::disegnapezzi() {
+  // Queen, rook, knight, bishop: the figures of the four buttons in order.
+  const QChar simboli[4] = {QChar(0x265B), QChar(0x265C), QChar(0x265E), QChar(0x265D)};
+  QToolButton* bottoni[4] = {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4};
+  for (int i = 0; i < 4; ++i) bottoni[i]->setIcon(QIcon(figura(simboli[i], bianco_, 64)));
+}
+
+void Tpromozione::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  FormActivate();
+}
+
+void Tpromozione::FormActivate() {
+  setWindowTitle(QString::fromUtf8(testo("P_PROMOTE")));
+  sceltapromozione = MV_PROMO_Q;
+  // The buttons show the choice the dialog starts from.
+  SpeedButton1->setChecked(true);
+  BitBtn1->setFocus();
+}
+
+void Tpromozione::SpeedButton1Click() { sceltapromozione = MV_PROMO_Q; }
+void Tpromozione::SpeedButton2Click() { sceltapromozione = MV_PROMO_R; }
+void Tpromozione::SpeedButton3Click() { sceltapromozione = MV_PROMO_N; }
+void Tpromozione::SpeedButton4Click() { sceltapromozione = MV_PROMO_B; }

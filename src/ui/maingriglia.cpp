@@ -1,0 +1,143 @@
+// The move grid: three columns (move number, White's move, Black's move) on
+// an off-screen bitmap, the hovered and the current half-move marked, a
+// scroll bar once the moves outgrow the rows, and a click that sets the
+// board to the position after the clicked move.
+#include <QEvent>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "engine/position/game.h"
+#include "engine/position/position.h"
+#include "graphics/core/scene.h"
+#include "graphics/gl/boardview.h"
+#include "ui/griglia.h"
+#include "ui/main.h"
+
+namespace {
+
+const QColor GIALLO(255, 255, 0);
+const QColor BIANCO(255, 255, 255);
+const QColor NERO(0, 0, 0);
+
+// The stored text of half-move k (1-based), empty past the game's end.
+QString testomossa(int k) {
+  if (k < 1 || k > partita.count || k > MAXGAMEMOVES) return QString();
+  return QString::fromStdString(partita.movetext[k - 1].str());
+}
+
+}  // namespace
+
+bool TZefiran_3D::eventogriglia(QEvent* e) {
+  switch (e->type()) {
+    case QEvent::Paint:
+      PaintBox1Paint();
+      return true;
+    case QEvent::MouseMove: {
+      const auto* m = static_cast<QMouseEvent*>(e);
+      PaintBox1MouseMove(static_cast<int>(m->position().x()), static_cast<int>(m->position().y()));
+      return false;
+    }
+    case QEvent::MouseButtonRelease: {
+      const auto* m = static_cast<QMouseEvent*>(e);
+      const QPoint p = m->position().toPoint();
+      if (m->button() == Qt::LeftButton && PaintBox1->rect().contains(p)) {
+        PaintBox1MouseMove(p.x(), p.y());
+        PaintBox1Click();
+      }
+      return false;
+    }
+    default: return false;
+  }
+}
+
+int TZefiran_3D::altezzariga() const {
+  // The height of "lg" on the grid's canvas and two pixels above and below.
+  return QFontMetrics(PaintBox1->font()).height() + 4;
+}
+
+void TZefiran_3D::disegnagriglia() {
+  const QSize dimensione = PaintBox1->size();
+  if (bitmapgriglia_.size() != dimensione) bitmapgriglia_ = QPixmap(dimensione);
+  if (dimensione.isEmpty()) return;
+  const int larghezza = dimensione.width();
+  const int rh = altezzariga();
+  const int u = larghezza / 7;
+  const int n = dimensione.height() / rh;
+
+  const int a = partita.count / 2 - n;
+  int primo = 1;
+  {
+    // Setting the bar up is not a move of the user's.
+    const QSignalBlocker blocco(ScrollBar1);
+    if (a < 0) {
+      ScrollBar1->setEnabled(false);
+      ScrollBar1->setRange(1, 1);
+      ScrollBar1->setValue(1);
+    } else {
+      ScrollBar1->setEnabled(true);
+      ScrollBar1->setRange(1, a + 2);
+      ScrollBar1->setPageStep(n > 0 ? n : 1);
+      primo = ScrollBar1->value();
+    }
+  }
+
+  QPainter p(&bitmapgriglia_);
+  QFont normale = PaintBox1->font();
+  QFont grassetto = normale;
+  grassetto.setBold(true);
+  p.setFont(normale);
+  p.fillRect(QRect(QPoint(0, 0), dimensione), grigiogriglia());
+  videolinea(p, u, 0, 1, dimensione.height(), u);
+  videolinea(p, 4 * u, 0, 1, dimensione.height(), 4 * u);
+  for (int c = 0; c < n; ++c) {
+    const int m = primo + c;
+    const int y1 = rh * c + 1;
+    const int y2 = rh * (c + 1) - 1;
+    videolinea(p, 0, rh * (c + 1), 1, rh * (c + 1), larghezza);
+    videoscritta(p, 1, y1, GIALLO, 'c', QString::number(m), y2, u - 1);
+
+    const int bianca = 2 * m - 1;
+    p.setFont(mossasotto == bianca ? grassetto : normale);
+    videoscritta(p, u + 1, y1, partita.current == bianca ? GIALLO : BIANCO, 'c', testomossa(bianca), y2, 4 * u - 1);
+    const int nera = 2 * m;
+    p.setFont(mossasotto == nera ? grassetto : normale);
+    videoscritta(p, 4 * u + 1, y1, partita.current == nera ? GIALLO : NERO, 'c', testomossa(nera), y2, 7 * u - 1);
+    p.setFont(normale);
+  }
+}
+
+void TZefiran_3D::sistemagriglia(int) {
+  disegnagriglia();
+  PaintBox1->update();
+  strisciafen();
+}
+
+void TZefiran_3D::PaintBox1Paint() {
+  disegnagriglia();
+  QPainter p(PaintBox1);
+  p.drawPixmap(0, 0, bitmapgriglia_);
+}
+
+void TZefiran_3D::ScrollBar1Change() { sistemagriglia(1); }
+
+void TZefiran_3D::PaintBox1MouseMove(int x, int y) {
+  const int rh = altezzariga();
+  if (rh <= 0) return;
+  const int r = y / rh + ScrollBar1->value();
+  const int m = x < 4 * (PaintBox1->width() / 7) ? 2 * r - 1 : 2 * r;
+  if (m == mossasotto) return;
+  mossasotto = m;
+  sistemagriglia(1);
+}
+
+void TZefiran_3D::PaintBox1Click() {
+  if (partita.inricerca != 0 || testincorso_) return;
+  rigiocapartita(mossasotto);
+  // A piece picked up on the board it showed before is no longer there.
+  casellascelta = -1;
+  ridisegna = 1;
+  sistemagriglia(1);
+}

@@ -1,0 +1,100 @@
+// The window side of the test runs: the EPD run with its counters, stop
+// button and result page, and the speed run. Both run inside the menu
+// handler; the searches let the toolkit process events, which is how the
+// stop button's press, the ticks and the redraws reach the window meanwhile.
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "engine/position/position.h"
+#include "graphics/gl/boardview.h"
+#include "records/testsuites.h"
+#include "settings/language.h"
+#include "settings/manageini.h"
+#include "ui/main.h"
+
+namespace {
+
+QString t(const char* chiave) { return QString::fromUtf8(testo(chiave)); }
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+TestHooks TZefiran_3D::agganci() {
+  TestHooks h;
+  h.memo = [this](int side, const std::string& riga) { (side == WHITE ? Memo2 : Memo1)->appendPlainText(q(riga)); };
+  h.stopRequested = [this] { return stoprichiesto_; };
+  h.redraw = [this] {
+    mostragiocatori();
+    sistemagriglia(1);
+    Panel1->disegnascena(true);
+  };
+  return h;
+}
+
+void TZefiran_3D::finetest() {
+  testincorso_ = false;
+  stoprichiesto_ = false;
+  partita.inricerca = 0;
+  mostragiocatori();
+  mostraorologi();
+  drawlog(1);
+  sistemagriglia(1);
+  Panel1->disegnascena(true);
+}
+
+void TZefiran_3D::Epd1Click() {
+  if (ricercaincorso()) return;
+  const QString nome = sceglifile(QStringLiteral("Epd"), q(cartella), QStringLiteral("EPD (*.epd);;* (*)"), false);
+  if (nome.isEmpty()) return;
+  eseguiepdsu(nome);
+}
+
+void TZefiran_3D::eseguiepdsu(const QString& nome) {
+  if (ricercaincorso()) return;
+  paginanotebook2("epd");
+  BitBtn2->setText(t("P_BREAK"));
+  for (QLabel* l : {contaesaminate, contadaesaminare, contacorrette, contaerrate}) l->setText(QStringLiteral("0"));
+  percentuale->setText(QStringLiteral("0%"));
+
+  TestHooks h = agganci();
+  h.counters = [this](int esaminate, int daesaminare, int corrette, int errate, const std::string& perc) {
+    contaesaminate->setText(QString::number(esaminate));
+    contadaesaminare->setText(QString::number(daesaminare));
+    contacorrette->setText(QString::number(corrette));
+    contaerrate->setText(QString::number(errate));
+    percentuale->setText(q(perc));
+  };
+  testincorso_ = true;
+  stoprichiesto_ = false;
+  const EpdOutcome esito = eseguiepd(nome.toStdString(), tempoepd, h);
+  finetest();
+  if (!esito.opened && !listadebug.empty()) aggiungistato(q(listadebug.back()));
+
+  BitBtn2->setText(t("P_BREAK"));
+  // The memo shows the log as "debug.txt" holds it, and how to leave.
+  QStringList righe;
+  righe.reserve(static_cast<int>(listadebug.size()) + 2);
+  for (const std::string& r : listadebug) righe.append(q(r));
+  righe.append(t("P_DEBUGSAVED"));
+  righe.append(t("P_PRESSEXIT"));
+  memoepd->setPlainText(righe.join('\n'));
+  paginanotebook1("epd");
+}
+
+void TZefiran_3D::speed1Click() {
+  if (ricercaincorso()) return;
+  const QString nome = sceglifile(QStringLiteral("speed"), q(cartella), QStringLiteral("speed (*.tst);;* (*)"), false);
+  if (nome.isEmpty()) return;
+  eseguispeedsu(nome);
+}
+
+void TZefiran_3D::eseguispeedsu(const QString& nome) {
+  if (ricercaincorso()) return;
+  testincorso_ = true;
+  stoprichiesto_ = false;
+  std::string errore;
+  const int cercate = eseguispeed(nome.toStdString(), agganci(), &errore);
+  finetest();
+  if (cercate < 0) aggiungistato(q(errore));
+}
