@@ -8,10 +8,13 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -64,6 +67,51 @@ class ChiudiModali : public QObject {
  private:
   QTimer timer_;
 };
+
+// Answers the file dialogs the window opens, in order: a name selects that
+// file, an empty name cancels. Remembers each dialog's filters and folder.
+class RispondiFile : public QObject {
+ public:
+  explicit RispondiFile(std::deque<QString> risposte) : risposte_(std::move(risposte)) {
+    timer_.setInterval(30);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!d || d == ultimo_) return;
+      ultimo_ = d;
+      filtri.push_back(d->nameFilters().join(";;"));
+      cartelle.push_back(d->directory().absolutePath());
+      if (risposte_.empty() || risposte_.front().isEmpty()) {
+        if (!risposte_.empty()) risposte_.pop_front();
+        d->reject();
+        return;
+      }
+      d->selectFile(risposte_.front());
+      risposte_.pop_front();
+      // The file dialog's own accept checks the name, as a click on Open does.
+      static_cast<QDialog*>(d)->accept();
+    });
+    timer_.start();
+  }
+  std::vector<QString> filtri;
+  std::vector<QString> cartelle;
+
+ private:
+  std::deque<QString> risposte_;
+  QFileDialog* ultimo_ = nullptr;
+  QTimer timer_;
+};
+
+// A point of a w x h board panel that the picking reads as square s with the
+// board turned by rotazione degrees: the square's offset from e5 in tenths
+// of half the shorter side (a square is two of them), turned with the board.
+inline QPoint puntocasella(int s, int w, int h, float rotazione) {
+  const double fx = (s & 7) - 4, ry = (s >> 3) - 4;
+  const double phi = (rotazione - 270.0) * 3.14159265358979 / 180.0;
+  const double scala = (std::min(w, h) / 2) / 5.0;
+  const double dx = (fx * std::cos(phi) - ry * std::sin(phi)) * scala;
+  const double dy = -(ry * std::cos(phi) + fx * std::sin(phi)) * scala;
+  return QPoint(w / 2 + static_cast<int>(std::lround(dx)), h / 2 + static_cast<int>(std::lround(dy)));
+}
 
 class Finestra : public ::testing::Test {
  protected:
