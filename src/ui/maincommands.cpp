@@ -157,7 +157,7 @@ void TZefiran_3D::listapartiteDblClick() {
   if (!voce) return;
   paginanotebook1(QString());
   std::string token;
-  const esitocaricamento esito = caricapartita(numero(voce->text().toStdString()), &token);
+  const esitocaricamento esito = caricapartita(rigadiindice(voce->text().toStdString()), &token);
   if (esito == esitocaricamento::rifiutata) {
     aggiungistato(QString::fromUtf8("game not loaded: ") + q(listaverifica.empty() ? std::string() : listaverifica.back()));
     return;

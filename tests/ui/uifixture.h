@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -76,8 +77,10 @@ class RispondiFile : public QObject {
     timer_.setInterval(30);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
       auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      if (!d || d == ultimo_) return;
-      ultimo_ = d;
+
+      // A dialog is answered once (the next one may live at the same address).
+      if (!d || d->property("risposto").toBool()) return;
+      d->setProperty("risposto", true);
       filtri.push_back(d->nameFilters().join(";;"));
       cartelle.push_back(d->directory().absolutePath());
       if (risposte_.empty() || risposte_.front().isEmpty()) {
@@ -85,9 +88,10 @@ class RispondiFile : public QObject {
         d->reject();
         return;
       }
-      d->selectFile(risposte_.front());
+      // The name typed into the dialog's name box, then Open, as a person does.
+      if (auto* nome = d->findChild<QLineEdit*>("fileNameEdit")) nome->setText(risposte_.front());
+      else d->selectFile(risposte_.front());
       risposte_.pop_front();
-      // The file dialog's own accept checks the name, as a click on Open does.
       static_cast<QDialog*>(d)->accept();
     });
     timer_.start();
@@ -97,7 +101,6 @@ class RispondiFile : public QObject {
 
  private:
   std::deque<QString> risposte_;
-  QFileDialog* ultimo_ = nullptr;
   QTimer timer_;
 };
 
