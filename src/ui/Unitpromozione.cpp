@@ -15,22 +15,36 @@ int32_t sceltapromozione = MV_PROMO_Q;
 
 namespace {
 
-// A piece picture: the chess figure as an outline filled in the piece's
-// colour, so that both colours read on the button's face.
-QPixmap figura(QChar simbolo, bool bianco, int lato) {
-  QPixmap pm(lato, lato);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
+// A piece picture from the chess figures of the font: the solid figure in
+// the piece's colour, and for White the outlined figure over it in black, so
+// that both colours read on the button's face.
+QPainterPath sagoma(QChar simbolo, int lato) {
   QFont f(QStringLiteral("DejaVu Sans"));
   f.setPixelSize(lato * 9 / 10);
   QPainterPath forma;
   forma.addText(0, 0, f, QString(simbolo));
-  const QRectF r = forma.boundingRect();
-  forma.translate((lato - r.width()) / 2 - r.left(), (lato - r.height()) / 2 - r.top());
-  p.setPen(QPen(bianco ? QColor(0, 0, 0) : QColor(255, 255, 255), lato / 40.0 + 1.0));
+  forma.setFillRule(Qt::WindingFill);
+  return forma;
+}
+
+QPixmap figura(QChar piena, QChar vuota, bool bianco, int lato) {
+  QPixmap pm(lato, lato);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  QPainterPath corpo = sagoma(piena, lato);
+  QPainterPath bordo = sagoma(vuota, lato);
+  const QRectF r = corpo.boundingRect();
+  const QPointF spostamento((lato - r.width()) / 2 - r.left(), (lato - r.height()) / 2 - r.top());
+  corpo.translate(spostamento);
+  bordo.translate(spostamento);
+  p.setPen(Qt::NoPen);
   p.setBrush(bianco ? QColor(255, 255, 255) : QColor(0, 0, 0));
-  p.drawPath(forma);
+  p.drawPath(corpo);
+  if (bianco) {
+    p.setBrush(QColor(0, 0, 0));
+    p.drawPath(bordo);
+  }
   return pm;
 }
 
@@ -78,10 +92,12 @@ void Tpromozione::impostacolore(bool bianco) {
 }
 
 void Tpromozione::disegnapezzi() {
-  // Queen, rook, knight, bishop: the figures of the four buttons in order.
-  const QChar simboli[4] = {QChar(0x265B), QChar(0x265C), QChar(0x265E), QChar(0x265D)};
+  // Queen, rook, knight, bishop: the figures of the four buttons in order,
+  // solid and outlined.
+  const QChar piene[4] = {QChar(0x265B), QChar(0x265C), QChar(0x265E), QChar(0x265D)};
+  const QChar vuote[4] = {QChar(0x2655), QChar(0x2656), QChar(0x2658), QChar(0x2657)};
   QToolButton* bottoni[4] = {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4};
-  for (int i = 0; i < 4; ++i) bottoni[i]->setIcon(QIcon(figura(simboli[i], bianco_, 64)));
+  for (int i = 0; i < 4; ++i) bottoni[i]->setIcon(QIcon(figura(piene[i], vuote[i], bianco_, 64)));
 }
 
 void Tpromozione::showEvent(QShowEvent* e) {

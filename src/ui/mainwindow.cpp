@@ -398,6 +398,7 @@ QWidget* TZefiran_3D::creapaginenotebook1(QWidget*) {
   memoepd = new QPlainTextEdit(pepd);
   memoepd->setObjectName("memoepd");
   memoepd->setReadOnly(true);
+  memoepd->setFont(QFont("Monospace", 9));  // the log's columns line up
   le->addWidget(memoepd);
 
   auto* pbook = pagina(Notebook1, "book");

@@ -14,6 +14,8 @@
 #include <cstdlib>
 
 #include "graphics/gl/boardview.h"
+#include "support/engine_fixture.h"
+#include "ui/Unitinfo.h"
 #include "ui/indicatore.h"
 #include "ui/unitconfig.h"
 #include "uifixture.h"
@@ -78,6 +80,65 @@ TEST_F(Finestra, PicturesAtStartDuringAGameAndWithTheConfiguration) {
   ASSERT_FALSE(configurazione.isNull());
   ASSERT_TRUE(configurazione.save(cartellafoto() + "/config.png"));
   EXPECT_GT(colori(f.configurazione->Image1->grab().toImage()), 4) << "the current skin is pictured";
+}
+
+}  // namespace
+
+namespace {
+
+using zeftest::ChiudiModali;
+using zeftest::Finestra;
+using zeftest::puntocasella;
+
+// A game well under way, in both views, with the grid filled; the promotion
+// question; the information box; the EPD page after a run.
+TEST_F(Finestra, PicturesOfTheGridTheDialogsAndTheEpdPage) {
+  TZefiran_3D& f = apri(1200, 800);
+  f.Timer1->stop();
+  partita.motorebianco = partita.motorenero = 0;
+  const char* mosse[] = {"e2e4", "e7e5", "g1f3", "b8c6", "f1b5", "a7a6", "b5a4", "g8f6", "e1g1", "f8e7",
+                         "f1e1", "b7b5", "a4b3", "d7d6", "c2c3", "e8g8", "h2h3", "c6a5", "b3c2", "c7c5"};
+  for (const char* m : mosse) ASSERT_TRUE(giocamossa(zeftest::findMove(m))) << m;
+  f.sistemagriglia(1);
+  const QPoint cavallo = puntocasella(zeftest::sq("f3"), f.Panel1->width(), f.Panel1->height(), rotazione);
+  QTest::mouseClick(f.Panel1, Qt::LeftButton, {}, cavallo);  // the knight picked up
+  f.PaintBox1MouseMove(f.PaintBox1->width() / 2, f.altezzariga() * 2 + 3);
+  QTest::qWait(100);
+  const QImage tre = f.grab().toImage();
+  ASSERT_TRUE(tre.save(cartellafoto() + "/grid3d.png"));
+  f.scacchiera2D1->trigger();
+  QTest::qWait(100);
+  const QImage due = f.grab().toImage();
+  ASSERT_TRUE(due.save(cartellafoto() + "/grid2d.png"));
+  EXPECT_NE(tre, due);
+  EXPECT_GT(colori(f.bitmapgriglia().toImage()), 3) << "numbers, white and black moves on grey";
+
+  ChiudiModali chiudi;
+  QImage promozione, info;
+  chiudi.primadichiudere = [&](QDialog* d) {
+    QTest::qWait(100);
+    const QImage schermo = d->screen()->grabWindow(0).toImage();
+    (d == static_cast<QDialog*>(f.info) ? info : promozione) = schermo;
+  };
+  ASSERT_TRUE(f.applicafen("7k/P7/8/8/8/8/8/K7 w - - 0 1"));
+  for (const char* c : {"a7", "a8"})
+    QTest::mouseClick(f.Panel1, Qt::LeftButton, {},
+                      puntocasella(zeftest::sq(c), f.Panel1->width(), f.Panel1->height(), rotazione));
+  ASSERT_FALSE(promozione.isNull());
+  ASSERT_TRUE(promozione.save(cartellafoto() + "/promotion.png"));
+  f.Info1->trigger();
+  ASSERT_FALSE(info.isNull());
+  ASSERT_TRUE(info.save(cartellafoto() + "/info.png"));
+
+  folder.write("matti.epd",
+               "6k1/5ppp/8/8/8/8/5PPP/R5K1 w - - bm Ra8+; id \"bianco\";\r\n"
+               "r5k1/5ppp/8/8/8/8/5PPP/6K1 b - - bm Ra1+; id \"nero\";\r\n");
+  setDebugFile(zeftest::tempPath("debug.txt"));
+  f.tempoepd = 1000;
+  f.eseguiepdsu(QString::fromStdString(folder.file("matti.epd")));
+  setDebugFile("debug.txt");
+  QTest::qWait(100);
+  ASSERT_TRUE(f.grab().toImage().save(cartellafoto() + "/epd.png"));
 }
 
 }  // namespace
