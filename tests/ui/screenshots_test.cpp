@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSet>
@@ -15,6 +17,7 @@
 
 #include "graphics/gl/boardview.h"
 #include "support/engine_fixture.h"
+#include "ui/Uniteditfen.h"
 #include "ui/Unitinfo.h"
 #include "ui/indicatore.h"
 #include "ui/unitconfig.h"
@@ -129,6 +132,21 @@ TEST_F(Finestra, PicturesOfTheGridTheDialogsAndTheEpdPage) {
   f.Info1->trigger();
   ASSERT_FALSE(info.isNull());
   ASSERT_TRUE(info.save(cartellafoto() + "/info.png"));
+
+  // The FEN entry refusing a board without kings.
+  QImage rifiuto;
+  chiudi.primadichiudere = [&](QDialog* d) {
+    if (d != static_cast<QDialog*>(f.editfen)) return;
+    QTest::keyClicks(f.editfen->Edit1, "8/8/8/8/8/8/8/8 w - - 0 1");
+    QTest::mouseClick(f.editfen->BitBtn1, Qt::LeftButton);
+    QTest::qWait(100);
+    rifiuto = d->screen()->grabWindow(0).toImage();
+    d->reject();
+  };
+  f.editaposizioneFEN1->trigger();
+  ASSERT_FALSE(rifiuto.isNull());
+  ASSERT_TRUE(rifiuto.save(cartellafoto() + "/fenrefused.png"));
+  chiudi.primadichiudere = nullptr;
 
   folder.write("matti.epd",
                "6k1/5ppp/8/8/8/8/5PPP/R5K1 w - - bm Ra8+; id \"bianco\";\r\n"
