@@ -30,7 +30,7 @@ using zeftest::Finestra;
 
 QString cartellafoto() {
   const char* d = std::getenv("ZEF_SCREENSHOTS");
-  const QString c = d ? QString::fromLocal8Bit(d) : QString::fromStdString(::testing::TempDir()) + "zefiran_shots";
+  const QString c = d ? QString::fromLocal8Bit(d) : QString::fromStdString(zeftest::tempPath("shots"));
   QDir().mkpath(c);
   return c;
 }
