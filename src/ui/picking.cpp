@@ -41,7 +41,11 @@ int casellapunto(int x, int y, int w, int h, float rotazione) {
   // tables inside their bounds.
   c = std::clamp(c, 0, GRADI - 1);
   const float d = std::sqrt(static_cast<float>(dx * dx + dy * dy)) / static_cast<float>(half) * 10.0f;
-  const int file = limita(arrotondapari(mezzoseno[c] * d) + 4);
-  const int rank = limita(arrotondapari(mezzocoseno[c] * d) + 4);
+  // d is in half-squares along the bearing, so the products are board units
+  // from the centre; the square is the unit cell the point falls in (rounding
+  // to the nearest whole unit would pick a square half a square away from
+  // the one drawn under the pointer).
+  const int file = limita(static_cast<int>(std::floor(mezzoseno[c] * d)) + 4);
+  const int rank = limita(static_cast<int>(std::floor(mezzocoseno[c] * d)) + 4);
   return file + 8 * rank;
 }

@@ -8,7 +8,7 @@
 // 0 up, 90 right, 180 down, 270 left. Needs the angle tables.
 int angolo(int dx, int dy);
 
-// Rounding to nearest with ties to even, as the picking rounds.
+// Rounding to nearest with ties to even, as the bearing rounds its slope.
 int arrotondapari(float v);
 
 // The square (file + 8 * rank) under point (x, y) of a w x h panel with the

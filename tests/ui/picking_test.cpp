@@ -57,9 +57,14 @@ TEST_F(Picking, CentreIsE5AndFarPointsClampToTheEdge) {
 }
 
 TEST_F(Picking, SquaresAtTheirComputedPoints) {
-  // Half = 300, so one square is 60 pixels: e2 lies 180 pixels below the centre.
-  EXPECT_EQ(casellapunto(400, 480, 800, 600, 270.0f), sq("e2"));
-  EXPECT_EQ(casellapunto(520, 300, 800, 600, 270.0f), sq("g5"));
+  // Half = 300, so one square is 60 pixels; the centre is the corner of d4,
+  // e4, d5 and e5, and a square is the cell drawn under the pointer.
+  EXPECT_EQ(casellapunto(430, 270, 800, 600, 270.0f), sq("e5"));
+  EXPECT_EQ(casellapunto(370, 270, 800, 600, 270.0f), sq("d5"));
+  EXPECT_EQ(casellapunto(370, 330, 800, 600, 270.0f), sq("d4"));
+  EXPECT_EQ(casellapunto(430, 330, 800, 600, 270.0f), sq("e4"));
+  EXPECT_EQ(casellapunto(430, 510, 800, 600, 270.0f), sq("e1"));
+  EXPECT_EQ(casellapunto(550, 270, 800, 600, 270.0f), sq("g5"));
   for (int s = 0; s < 64; ++s) {
     const QPoint p = puntocasella(s, 800, 600, 270.0f);
     EXPECT_EQ(casellapunto(p.x(), p.y(), 800, 600, 270.0f), s) << s;
@@ -70,8 +75,7 @@ TEST_F(Picking, HalfATurnMirrorsTheBoardAndKeepsTheCentre) {
   EXPECT_EQ(casellapunto(400, 300, 800, 600, 90.0f), sq("e5"));
   for (int s = 0; s < 64; ++s) {
     const QPoint p = puntocasella(s, 800, 600, 270.0f);
-    const int f = 8 - (s & 7), r = 8 - (s >> 3);
-    const int atteso = std::min(f, 7) + 8 * std::min(r, 7);
+    const int atteso = (7 - (s & 7)) + 8 * (7 - (s >> 3));
     EXPECT_EQ(casellapunto(p.x(), p.y(), 800, 600, 90.0f), atteso) << s;
   }
   // A turn in between: the computed points follow it.

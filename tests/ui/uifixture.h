@@ -108,7 +108,8 @@ class RispondiFile : public QObject {
 // board turned by rotazione degrees: the square's offset from e5 in tenths
 // of half the shorter side (a square is two of them), turned with the board.
 inline QPoint puntocasella(int s, int w, int h, float rotazione) {
-  const double fx = (s & 7) - 4, ry = (s >> 3) - 4;
+  // The centre of the square as drawn: files and ranks are unit cells from -4 to 4.
+  const double fx = (s & 7) - 3.5, ry = (s >> 3) - 3.5;
   const double phi = (rotazione - 270.0) * 3.14159265358979 / 180.0;
   const double scala = (std::min(w, h) / 2) / 5.0;
   const double dx = (fx * std::cos(phi) - ry * std::sin(phi)) * scala;
