@@ -177,6 +177,8 @@ class TZefiran_3D : public QMainWindow {
   void Schermopieno1Click();
   void testadimensione(int w, int h);
   void Ruota1801Click();
+  // A player menu item: the human or the engine for one colour.
+  void scegligiocatore(bool bianco, bool motore);
   void Umano1Click();
   void Dralen1Click();
   void Umano2Click();

@@ -352,59 +352,29 @@ void TZefiran_3D::Ruota1801Click() {
   ridisegna = 1;
 }
 
-void TZefiran_3D::Umano1Click() {
+void TZefiran_3D::scegligiocatore(bool bianco, bool motore) {
+  QAction* umano = bianco ? Umano1 : Umano2;
+  QAction* zefiran = bianco ? Dralen1 : Dralen2;
   if (ricercaincorso()) {
-    Umano1->setChecked(!Umano1->isChecked());
+    // Refused: the clicked item keeps the check mark it had.
+    QAction* cliccato = motore ? zefiran : umano;
+    cliccato->setChecked(!cliccato->isChecked());
     return;
   }
   modointerfaccia = 1;
-  partita.whiteplayer = valoreini("giocatore");
-  Label2->setText(q(partita.whiteplayer.str()));
-  partita.motorebianco = 0;
-  Umano1->setChecked(true);
-  Dralen1->setChecked(false);
+  auto& nome = bianco ? partita.whiteplayer : partita.blackplayer;
+  nome = motore ? std::string(ENGINENAME) : valoreini("giocatore");
+  (bianco ? Label2 : Label1)->setText(q(nome.str()));
+  (bianco ? partita.motorebianco : partita.motorenero) = motore ? 1 : 0;
+  umano->setChecked(!motore);
+  zefiran->setChecked(motore);
+  if (motore && posizioni[0].side == (bianco ? WHITE : BLACK)) partita.orologiofermo = 0;
 }
 
-void TZefiran_3D::Dralen1Click() {
-  if (ricercaincorso()) {
-    Dralen1->setChecked(!Dralen1->isChecked());
-    return;
-  }
-  modointerfaccia = 1;
-  partita.whiteplayer = ENGINENAME;
-  Label2->setText(q(partita.whiteplayer.str()));
-  partita.motorebianco = 1;
-  Umano1->setChecked(false);
-  Dralen1->setChecked(true);
-  if (posizioni[0].side == WHITE) partita.orologiofermo = 0;
-}
-
-void TZefiran_3D::Umano2Click() {
-  if (ricercaincorso()) {
-    Umano2->setChecked(!Umano2->isChecked());
-    return;
-  }
-  modointerfaccia = 1;
-  partita.blackplayer = valoreini("giocatore");
-  Label1->setText(q(partita.blackplayer.str()));
-  partita.motorenero = 0;
-  Umano2->setChecked(true);
-  Dralen2->setChecked(false);
-}
-
-void TZefiran_3D::Dralen2Click() {
-  if (ricercaincorso()) {
-    Dralen2->setChecked(!Dralen2->isChecked());
-    return;
-  }
-  modointerfaccia = 1;
-  partita.blackplayer = ENGINENAME;
-  Label1->setText(q(partita.blackplayer.str()));
-  partita.motorenero = 1;
-  Umano2->setChecked(false);
-  Dralen2->setChecked(true);
-  if (posizioni[0].side == BLACK) partita.orologiofermo = 0;
-}
+void TZefiran_3D::Umano1Click() { scegligiocatore(true, false); }
+void TZefiran_3D::Dralen1Click() { scegligiocatore(true, true); }
+void TZefiran_3D::Umano2Click() { scegligiocatore(false, false); }
+void TZefiran_3D::Dralen2Click() { scegligiocatore(false, true); }
 
 void TZefiran_3D::perftClick(int depth) {
   if (ricercaincorso()) return;
