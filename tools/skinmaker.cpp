@@ -84,7 +84,7 @@ struct Wood {
   Rgb early, late;  // light and dark growth rings
   int rings;        // rings across a tile
   uint32_t seed;
-  bool across;      // grain along y instead of x
+  bool across;  // grain along y instead of x
 };
 Rgb wood(const Wood& w, int x, int y) {
   float u = x / float(T), v = y / float(T);
@@ -175,7 +175,7 @@ void lettering(Image& im, const char* text, int x0, int y0, int scaleBy, int adv
 }
 
 struct Swatches {
-  Rgb flat[4];   // white, white last move, black, black last move
+  Rgb flat[4];  // white, white last move, black, black last move
   Rgb solid[4];
 };
 
@@ -198,8 +198,10 @@ void plateTile(Image& im, Rgb metal, Rgb edge, Rgb ink, Rgb shine, const Swatche
         const float brush = fbm(x / float(T), y / float(T), 2, 64, 77u, 3) - 0.5f;
         c = scale(metal, 1.0f + 0.15f * brush + 0.12f * (0.5f - t * 2.0f));
         const int e = std::min({x, T - 1 - x, y - T / 2, T - 1 - y});
-        if (e < 4) c = mix(c, edge, 0.75f);
-        else if (e < 6) c = scale(c, 1.2f);
+        if (e < 4)
+          c = mix(c, edge, 0.75f);
+        else if (e < 6)
+          c = scale(c, 1.2f);
       }
       im.set(x0 + x, y, c);
     }
@@ -247,8 +249,10 @@ void woodSkin(Image& im) {
   const Wood light{hex(0xe8c68e), hex(0xc79d62), 4, 37u, true};
   for (int y = 0; y < T; ++y)
     for (int x = 0; x < T; ++x) im.set(x, y, wood(frame, x, y));
-  squareTile(im, 1, [&](int x, int y) { return wood(dark, x, y); }, 0.10f);
-  squareTile(im, 2, [&](int x, int y) { return wood(light, x, y); }, 0.06f);
+  squareTile(
+      im, 1, [&](int x, int y) { return wood(dark, x, y); }, 0.10f);
+  squareTile(
+      im, 2, [&](int x, int y) { return wood(light, x, y); }, 0.06f);
   highlight(im, 1, 3, hex(0x4f8f2f), hex(0xb8f060));
   highlight(im, 2, 4, hex(0x9fd86a), hex(0x5fb02a));
   const Swatches sw{{hex(0xfaf6ec), hex(0xffd34a), hex(0x1e1a18), hex(0xa8281c)},
@@ -263,8 +267,10 @@ void marbleSkin(Image& im) {
   const Marble light{hex(0xd9d0bf), hex(0x8a8478), 2, 1, 29u};
   for (int y = 0; y < T; ++y)
     for (int x = 0; x < T; ++x) im.set(x, y, marble(frame, x, y));
-  squareTile(im, 1, [&](int x, int y) { return marble(dark, x, y); }, 0.08f);
-  squareTile(im, 2, [&](int x, int y) { return marble(light, x, y); }, 0.05f);
+  squareTile(
+      im, 1, [&](int x, int y) { return marble(dark, x, y); }, 0.08f);
+  squareTile(
+      im, 2, [&](int x, int y) { return marble(light, x, y); }, 0.05f);
   highlight(im, 1, 3, hex(0x3070c0), hex(0x80c8ff));
   highlight(im, 2, 4, hex(0x8cc0f0), hex(0x2a70c8));
   const Swatches sw{{hex(0xffffff), hex(0x8fd0ff), hex(0x202428), hex(0x1f5fa8)},

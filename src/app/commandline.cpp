@@ -1,26 +1,26 @@
 #include "app/commandline.h"
-#include "app/recordcommands.h"
 
 #include <cstdio>
 #include <iostream>
 
+#include "app/recordcommands.h"
 #include "engine/engine.h"
 #include "engine/position/fen.h"
 #include "engine/position/game.h"
+#include "engine/position/geometry.h"
 #include "engine/position/makemove.h"
 #include "engine/position/movegen.h"
-#include "engine/position/geometry.h"
 #include "engine/position/perft.h"
 #include "engine/position/position.h"
-#include "records/Textrout.h"
-#include "records/notation.h"
-#include "records/testsuites.h"
-#include "settings/language.h"
-#include "protocol/coordinates.h"
 #include "engine/search/clock.h"
 #include "engine/search/driver.h"
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
+#include "protocol/coordinates.h"
+#include "records/Textrout.h"
+#include "records/notation.h"
+#include "records/testsuites.h"
+#include "settings/language.h"
 
 namespace {
 
@@ -155,7 +155,8 @@ int searchCommand(const std::vector<std::string>& args) {
 int testRunCommand(const std::vector<std::string>& args) {
   const bool epd = args[0] == "--epd";
   int movetime = 5000;
-  if (args.size() < 2) return usage(epd ? "usage: Zefiran3D --epd FILE.epd [--movetime MS]" : "usage: Zefiran3D --speed FILE.tst");
+  if (args.size() < 2)
+    return usage(epd ? "usage: Zefiran3D --epd FILE.epd [--movetime MS]" : "usage: Zefiran3D --speed FILE.tst");
   if (epd && args.size() > 2) {
     if (args.size() != 4 || args[2] != "--movetime" || !leggiintero(args[3], movetime) || movetime < 1)
       return usage("usage: Zefiran3D --epd FILE.epd [--movetime MS]");

@@ -35,9 +35,12 @@ char resultLetter(std::string_view line) {
 }
 
 void count(tcandidato& c, char letter) {
-  if (letter == 'B') ++c.vintebianco;
-  else if (letter == 'N') ++c.vintenero;
-  else ++c.patte;
+  if (letter == 'B')
+    ++c.vintebianco;
+  else if (letter == 'N')
+    ++c.vintenero;
+  else
+    ++c.patte;
   const double games = c.partite();
   c.punteggio = static_cast<float>((c.vintebianco + c.patte / 2.0) / games);
 }
@@ -191,10 +194,14 @@ std::string mossalunga(uint32_t move) {
   s += (move & MV_CAPTURE) ? 'x' : '-';
   s += static_cast<char>('a' + fileOf(to));
   s += static_cast<char>('1' + rankOf(to));
-  if (move & MV_PROMO_Q) s += 'Q';
-  else if (move & MV_PROMO_N) s += 'N';
-  else if (move & MV_PROMO_R) s += 'R';
-  else if (move & MV_PROMO_B) s += 'B';
+  if (move & MV_PROMO_Q)
+    s += 'Q';
+  else if (move & MV_PROMO_N)
+    s += 'N';
+  else if (move & MV_PROMO_R)
+    s += 'R';
+  else if (move & MV_PROMO_B)
+    s += 'B';
   return s;
 }
 

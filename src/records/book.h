@@ -68,9 +68,9 @@ using tavanzamentobook = std::function<void(int fatte, int totale, const std::st
 // Loads every game of the PGN index in turn and adds its line to listabook,
 // reporting progress (once with 0 games done and an empty label before the
 // first game, so that a bar can be set up) and letting the window process
-// its events after each game. The board is left showing the last game. Skipped: games with another result than 1-0, 0-1 or 1/2-1/2, games
-// that began from a set-up position, and games too short to leave a move.
-// Returns the number of lines added.
+// its events after each game. The board is left showing the last game. Skipped: games with another result than 1-0, 0-1
+// or 1/2-1/2, games that began from a set-up position, and games too short to leave a move. Returns the number of lines
+// added.
 int aggiungipartitebook(const tavanzamentobook& avanzamento);
 
 // Sorts listabook without regard to letter case and writes it to path, lines

@@ -35,8 +35,7 @@ bool kingOnOpenLine(const tposizione& p, int colour, int lifted) {
   if (!onBoard(k)) return false;
   const int sign = colour == BLACK ? 1 : -1;  // sign of the enemy's pieces
   const int file = fileOf(k), rank = rankOf(k);
-  const int diagonals[4][2] = {
-      {9, rayUpRight[k]}, {7, rayUpLeft[k]}, {-7, rayDownRight[k]}, {-9, rayDownLeft[k]}};
+  const int diagonals[4][2] = {{9, rayUpRight[k]}, {7, rayUpLeft[k]}, {-7, rayDownRight[k]}, {-9, rayDownLeft[k]}};
   for (const auto& d : diagonals) {
     int piece = firstPiece(p, k, d[0], d[1], lifted) * sign;
     if (piece == QUEEN || piece == BISHOP) return true;
@@ -270,9 +269,7 @@ std::string scrivisan(uint32_t move, int p) {
 
   std::string s;
   switch (type) {
-    case PAWN:
-      s = capture ? std::string{fileLetter(from), 'x'} + dest : dest;
-      break;
+    case PAWN: s = capture ? std::string{fileLetter(from), 'x'} + dest : dest; break;
     case KING: {
       // Castling is the king's two-file move; ordering score bits do not count.
       const uint32_t code = move & MV_MOVE;
@@ -299,12 +296,15 @@ std::string scrivisan(uint32_t move, int p) {
       s = std::string(1, letters[type]) + fileMark + rankMark + (capture ? "x" : "") + dest;
       break;
     }
-    default:
-      return {};
+    default: return {};
   }
-  if (move & MV_PROMO_Q) s += 'Q';
-  else if (move & MV_PROMO_N) s += 'N';
-  else if (move & MV_PROMO_R) s += 'R';
-  else if (move & MV_PROMO_B) s += 'B';
+  if (move & MV_PROMO_Q)
+    s += 'Q';
+  else if (move & MV_PROMO_N)
+    s += 'N';
+  else if (move & MV_PROMO_R)
+    s += 'R';
+  else if (move & MV_PROMO_B)
+    s += 'B';
   return s;
 }

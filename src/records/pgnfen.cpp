@@ -35,16 +35,23 @@ void readTag(const std::string& line, GameTags& t) {
   const std::string u = maiuscolo(line);
   const std::string value = tradelimitatori(line, '"');
   auto has = [&](const char* name) { return u.find(name) != std::string::npos; };
-  if (has("[WHITE ")) t.white = value;
-  else if (has("[BLACK ")) t.black = value;
+  if (has("[WHITE "))
+    t.white = value;
+  else if (has("[BLACK "))
+    t.black = value;
   else if (has("[RESULT")) {
     t.result = value;
     t.hasResult = true;
-  } else if (has("[FEN")) t.fen = value;
-  else if (has("[EVENT ")) t.event = value;
-  else if (has("[SITE ")) t.site = value;
-  else if (has("[DATE ")) t.date = value;
-  else if (has("[ROUND ")) t.round = value;
+  } else if (has("[FEN"))
+    t.fen = value;
+  else if (has("[EVENT "))
+    t.event = value;
+  else if (has("[SITE "))
+    t.site = value;
+  else if (has("[DATE "))
+    t.date = value;
+  else if (has("[ROUND "))
+    t.round = value;
 }
 
 // One movetext line as it joins the others: tabs become blanks, a line
@@ -124,17 +131,23 @@ bool isAnnotation(std::string_view w) {
 std::string normaliseToken(std::string_view token) {
   std::string t(token);
   while (!t.empty() && std::strchr("+#!?", t.back())) t.pop_back();
-  if (t == "0-0" || t == "o-o") t = "O-O";
-  else if (t == "0-0-0" || t == "o-o-o") t = "O-O-O";
+  if (t == "0-0" || t == "o-o")
+    t = "O-O";
+  else if (t == "0-0-0" || t == "o-o-o")
+    t = "O-O-O";
   return t;
 }
 
 uint32_t promotionOf(char c) {
   switch (c) {
-    case 'Q': case 'q': return MV_PROMO_Q;
-    case 'N': case 'n': return MV_PROMO_N;
-    case 'R': case 'r': return MV_PROMO_R;
-    case 'B': case 'b': return MV_PROMO_B;
+    case 'Q':
+    case 'q': return MV_PROMO_Q;
+    case 'N':
+    case 'n': return MV_PROMO_N;
+    case 'R':
+    case 'r': return MV_PROMO_R;
+    case 'B':
+    case 'b': return MV_PROMO_B;
     default: return 0;
   }
 }
@@ -190,9 +203,12 @@ uint32_t resolveAgainstLegal(std::string_view t) {
   int fromfile = -1, fromrank = -1;
   for (size_t k = start; k + 1 < destAt; ++k) {
     const char c = t[k];
-    if (isFile(c) && fromfile < 0) fromfile = c - 'a';
-    else if (isRank(c) && fromrank < 0) fromrank = c - '1';
-    else if (c != 'x' && c != '-' && c != ':') return 0;
+    if (isFile(c) && fromfile < 0)
+      fromfile = c - 'a';
+    else if (isRank(c) && fromrank < 0)
+      fromrank = c - '1';
+    else if (c != 'x' && c != '-' && c != ':')
+      return 0;
   }
   uint32_t legal[MAXMOVES];
   const int n = legalRootMoves(legal);

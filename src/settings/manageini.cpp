@@ -42,8 +42,8 @@ std::string fileNameSetting(std::string_view key, const char* fallback) {
   std::string name = valoreini(key);
   if (name.empty()) return fallback;
   if (!plainFileName(name)) {
-    segnalaproblema(std::string(NOMEINI) + ": " + std::string(key) + "=" + name +
-                    " is not a file name; using " + fallback);
+    segnalaproblema(std::string(NOMEINI) + ": " + std::string(key) + "=" + name + " is not a file name; using " +
+                    fallback);
     return fallback;
   }
   return name;

@@ -21,10 +21,10 @@ extern std::vector<std::string> listaini;
 extern std::string cartella;
 
 // Settings applied by leggiini / inidefault.
-extern int profonditalibro;         // book depth in half-moves (twice the file's value)
-extern bool abbandonoconsentito;    // the engine may resign
-extern std::string nomeskin;        // skin file inside "skins/"
-extern std::string nomelingua;      // language file inside "languages/"
+extern int profonditalibro;       // book depth in half-moves (twice the file's value)
+extern bool abbandonoconsentito;  // the engine may resign
+extern std::string nomeskin;      // skin file inside "skins/"
+extern std::string nomelingua;    // language file inside "languages/"
 
 // Value of the first line whose name (text before the first "=") matches key
 // without regard to letter case; empty when there is none.
@@ -61,8 +61,8 @@ void caricaimpostazioni();
 // What the configuration dialog saves.
 struct tvaloriini {
   std::string giocatore, localita, evento;
-  int hash = 3;              // level 1..10
-  int profonditalibro = 0;   // book depth in moves, as the file stores it
+  int hash = 3;             // level 1..10
+  int profonditalibro = 0;  // book depth in moves, as the file stores it
   bool abbandona = false;
   std::string skin, linguaggio;
 };

@@ -55,7 +55,8 @@ RigheInfo righeinfo() {
   r.Label3 = t("P_LANGUAGEMODULE") + " " + QString::fromStdString(nomelingua) + " " + t("P_LANGUAGEBY") + " " +
              t("P_LANGUAGEAUTHOR");
   const std::string aiuto = testo("P_LANGUAGEHELP");
-  r.Label6 = trimspazi(aiuto).empty() ? QStringLiteral(" ") : t("P_LANGUAGETHANX") + ": " + QString::fromStdString(aiuto);
+  r.Label6 =
+      trimspazi(aiuto).empty() ? QStringLiteral(" ") : t("P_LANGUAGETHANX") + ": " + QString::fromStdString(aiuto);
   return r;
 }
 

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QScreen>
 #include <QSurfaceFormat>
-
 #include <cstdio>
 #include <string>
 

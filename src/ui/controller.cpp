@@ -1,7 +1,6 @@
 #include "ui/controller.h"
 
 #include <Qt>
-
 #include <cstring>
 
 #include "engine/position/game.h"
@@ -21,14 +20,19 @@ MessaggioFine messaggiofinepartita(int risultato, Autore autore, bool biancoamuo
     case GAME_REPETITION: m.chiave = "L3X"; break;
     case GAME_FIFTY: m.chiave = "L50MOSSE"; break;
     case GAME_MATE:
-      if (autore == Autore::MotoreBianco) m.chiave = "LMATTOB";
-      else if (autore == Autore::MotoreNero) m.chiave = "LMATTON";
-      else m.chiave = biancoamuovere ? "LMATTON" : "LMATTOB";
+      if (autore == Autore::MotoreBianco)
+        m.chiave = "LMATTOB";
+      else if (autore == Autore::MotoreNero)
+        m.chiave = "LMATTON";
+      else
+        m.chiave = biancoamuovere ? "LMATTON" : "LMATTOB";
       break;
     case GAME_RESIGN:
       m.memo = 2;
-      if (autore == Autore::MotoreBianco) m.chiave = "LABBANDONAB";
-      else if (autore == Autore::MotoreNero) m.chiave = "LABBANDONAN";
+      if (autore == Autore::MotoreBianco)
+        m.chiave = "LABBANDONAB";
+      else if (autore == Autore::MotoreNero)
+        m.chiave = "LABBANDONAN";
       break;
     default: break;
   }

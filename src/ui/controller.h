@@ -11,9 +11,9 @@
 // Appended to the window caption after "Zefiran_3D 0.92 "; empty in releases.
 extern const char* const VERSIONE;
 
-extern uint8_t risultatovisibile;   // the game-over dialog is open
-extern int32_t contatoretick;       // ticks since start
-extern uint8_t tastipremuti[256];   // 1 while the key with that virtual-key code is held
+extern uint8_t risultatovisibile;  // the game-over dialog is open
+extern int32_t contatoretick;      // ticks since start
+extern uint8_t tastipremuti[256];  // 1 while the key with that virtual-key code is held
 
 // The thinking line of one iteration (rigaricerca) is shared with the test
 // suites' logs.

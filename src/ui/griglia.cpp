@@ -23,7 +23,8 @@ PostoTesto postotesto(int x1, int y1, char allineamento, int tw, int th, int sw,
   if (largo) r.destinazione = QRect(x1 + sw, r.y, (x2 - sw) - (x1 + sw), th);
   // A cell lower than the text by so much that the 10-pixel margins cross
   // would give an upside-down rectangle: it is drawn the right way up.
-  else r.destinazione = QRect(r.x, y1 + 10, tw, (y2 - 10) - (y1 + 10)).normalized();
+  else
+    r.destinazione = QRect(r.x, y1 + 10, tw, (y2 - 10) - (y1 + 10)).normalized();
   return r;
 }
 

@@ -25,7 +25,7 @@ void Cornice::spenta() {
 void Cornice::paintEvent(QPaintEvent*) {
   if (fase_ < 0) return;
   const int w = width(), h = height();
-  const QPoint punti[9] = {{0, 0},         {w / 3, 0}, {(2 * w) / 3, 0}, {w, 0}, {w, h},
+  const QPoint punti[9] = {{0, 0},           {w / 3, 0}, {(2 * w) / 3, 0}, {w, 0}, {w, h},
                            {(2 * w) / 3, h}, {w / 3, h}, {0, h},           {0, 0}};
   QPainter p(this);
   for (int s = 0; s < 8; ++s) {

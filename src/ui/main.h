@@ -44,19 +44,19 @@ class TZefiran_3D : public QMainWindow {
   ~TZefiran_3D() override;
 
   // ---- components ----
-  QWidget* Panel2;   // left column
-  QFrame* Panel7;    // its green top strip
-  QWidget* Panel9;   // FEN strip and move grid
-  QLabel* Panel8;    // the start FEN, when there is one
+  QWidget* Panel2;  // left column
+  QFrame* Panel7;   // its green top strip
+  QWidget* Panel9;  // FEN strip and move grid
+  QLabel* Panel8;   // the start FEN, when there is one
   QWidget* PaintBox1;
   QScrollBar* ScrollBar1;
-  QWidget* Panel6;   // side pages
+  QWidget* Panel6;  // side pages
   QStackedWidget* Notebook2;
   QListWidget* perftresult;
   QListWidget* listacampipartita;   // page "load": names of the game fields
   QListWidget* listavaloripartita;  // page "load": their values
   QLabel* etichettainfopartita;
-  QListWidget* listapropostebook;   // page "book"
+  QListWidget* listapropostebook;  // page "book"
   QLabel* etichettaesaminate;
   QLabel* etichettadaesaminare;
   QLabel* etichettacorrette;
@@ -98,16 +98,15 @@ class TZefiran_3D : public QMainWindow {
   QMenuBar* MainMenu1;
   QMenu* PopupMenu1;
   QMenu *Zefiran1, *Visualizza1, *GiocatoreBianco1, *Nero1, *Tests1, *Perft1;
-  QAction *Nuovapartita1, *Apripartitapgn1, *Salvapartitapdn1, *configurazione1, *Controllotempo1,
-      *Gestionebook1, *Visualizzapropostebook1, *ripetimossa1, *muovisubito1, *EditaScacchiera1,
-      *editaposizioneFEN1, *caricaposizionefen1, *Salvaposizionefen1, *Esci1;
-  QAction *scacchiera2D1, *scacchiera3D1, *Nascondilineeelaborate1, *Schermopieno1, *testa640x4801,
-      *testa800x6001, *testa1024x7681, *testa1024x8001, *Ruota1801;
+  QAction *Nuovapartita1, *Apripartitapgn1, *Salvapartitapdn1, *configurazione1, *Controllotempo1, *Gestionebook1,
+      *Visualizzapropostebook1, *ripetimossa1, *muovisubito1, *EditaScacchiera1, *editaposizioneFEN1,
+      *caricaposizionefen1, *Salvaposizionefen1, *Esci1;
+  QAction *scacchiera2D1, *scacchiera3D1, *Nascondilineeelaborate1, *Schermopieno1, *testa640x4801, *testa800x6001,
+      *testa1024x7681, *testa1024x8001, *Ruota1801;
   QAction *Umano1, *Dralen1, *Umano2, *Dralen2;
   QAction *perft[9], *Epd1, *speed1, *Info1;
-  QAction *Svuotascacchiera1, *Svuotacsella1, *ReBianco1, *DonnaBianca1, *orrebianca1, *alfierebianco1,
-      *CavalloBianco1, *PedoneBianco1, *Renero1, *DonnaNera1, *orreNera1, *AlfierNeo1, *CavaloNero1,
-      *PedoneNero1;
+  QAction *Svuotascacchiera1, *Svuotacsella1, *ReBianco1, *DonnaBianca1, *orrebianca1, *alfierebianco1, *CavalloBianco1,
+      *PedoneBianco1, *Renero1, *DonnaNera1, *orreNera1, *AlfierNeo1, *CavaloNero1, *PedoneNero1;
 
   Tresultform* resultform;
   Tsettatempo* settatempo;

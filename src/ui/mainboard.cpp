@@ -1,8 +1,8 @@
 // The board surface's mouse: the square under the pointer and the two
 // clicks (piece, then target) that make a human move.
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QLineEdit>
 
 #include "engine/position/game.h"
 #include "engine/position/makemove.h"
@@ -103,8 +103,10 @@ void TZefiran_3D::Panel1Click() {
     clockNow = adesso();
     if (giocamossa(codice)) {
       partita.orologiofermo = 0;
-      if (partita.count <= 1) modointerfaccia = 1;
-      else chargeClock();
+      if (partita.count <= 1)
+        modointerfaccia = 1;
+      else
+        chargeClock();
       sistemagriglia(1);
       casellascelta = -1;
       casellasotto = -1;

@@ -96,7 +96,7 @@ void TZefiran_3D::dopocaricamento(bool paginaload) {
 }
 
 QString TZefiran_3D::sceglifile(const QString& titolo, const QString& cartellainiziale, const QString& filtro,
-                               bool salva) {
+                                bool salva) {
   // The toolkit's own dialog: the same on every desktop, and modal like the
   // program's other dialogs (the tick goes on inside it).
   QFileDialog d(this, titolo, cartellainiziale, filtro);
@@ -137,7 +137,8 @@ bool TZefiran_3D::apripgn(const QString& nome) {
     std::string token;
     const esitocaricamento esito = caricapartita(rigadiindice(indicepartite[0]), &token);
     if (esito == esitocaricamento::rifiutata) {
-      aggiungistato(QString::fromUtf8("game not loaded: ") + q(listaverifica.empty() ? std::string() : listaverifica.back()));
+      aggiungistato(QString::fromUtf8("game not loaded: ") +
+                    q(listaverifica.empty() ? std::string() : listaverifica.back()));
       return true;
     }
     dopocaricamento(true);
@@ -159,7 +160,8 @@ void TZefiran_3D::listapartiteDblClick() {
   std::string token;
   const esitocaricamento esito = caricapartita(rigadiindice(voce->text().toStdString()), &token);
   if (esito == esitocaricamento::rifiutata) {
-    aggiungistato(QString::fromUtf8("game not loaded: ") + q(listaverifica.empty() ? std::string() : listaverifica.back()));
+    aggiungistato(QString::fromUtf8("game not loaded: ") +
+                  q(listaverifica.empty() ? std::string() : listaverifica.back()));
     return;
   }
   dopocaricamento(true);
@@ -310,8 +312,10 @@ void TZefiran_3D::costruisciscena(int nuovavista) {
   scacchiera3D1->setChecked(nuovavista == VISTA_3D);
   costruiscipezzi();
   paginanotebook1("opengl");
-  if (nuovavista == VISTA_PIATTA) vistapiatta();
-  else vista3d();
+  if (nuovavista == VISTA_PIATTA)
+    vistapiatta();
+  else
+    vista3d();
   Panel1->disegnascena(true);
 }
 

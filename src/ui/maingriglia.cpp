@@ -32,9 +32,7 @@ QString testomossa(int k) {
 
 bool TZefiran_3D::eventogriglia(QEvent* e) {
   switch (e->type()) {
-    case QEvent::Paint:
-      PaintBox1Paint();
-      return true;
+    case QEvent::Paint: PaintBox1Paint(); return true;
     case QEvent::MouseMove: {
       const auto* m = static_cast<QMouseEvent*>(e);
       PaintBox1MouseMove(static_cast<int>(m->position().x()), static_cast<int>(m->position().y()));

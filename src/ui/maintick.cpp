@@ -88,8 +88,10 @@ void TZefiran_3D::aggiornagrafica() {
   if (partita.inricerca == 1) attiva = PaintBox2;
   if (partita.inricerca == 2) attiva = PaintBox3;
   for (Cornice* c : {PaintBox2, PaintBox3}) {
-    if (c == attiva) c->disegna(fase);
-    else c->spenta();
+    if (c == attiva)
+      c->disegna(fase);
+    else
+      c->spenta();
   }
 }
 
@@ -111,14 +113,14 @@ void TZefiran_3D::turnomotore() {
 
   SearchLimits limiti;
   limiti.timeDivisor = 5;
-  const EngineChoice scelta = pensamossa(limiti, [memo](const Iteration& it) {
-    memo->appendPlainText(QString::fromStdString(rigaricerca(it)));
-  });
+  const EngineChoice scelta = pensamossa(
+      limiti, [memo](const Iteration& it) { memo->appendPlainText(QString::fromStdString(rigaricerca(it))); });
 
   if (!scelta.move || !giocamossa(scelta.move)) {
     // No move, or a game record already full: the engine stops here and
     // says so, rather than trying again at every tick.
-    const std::string perche = "engine stopped: " + std::string(scelta.move ? "its move could not be played" : "no move found");
+    const std::string perche =
+        "engine stopped: " + std::string(scelta.move ? "its move could not be played" : "no move found");
     listaverifica.push_back(perche);
     aggiungistato(QString::fromStdString(perche));
     partita.inricerca = 0;
@@ -141,7 +143,8 @@ void TZefiran_3D::turnomotore() {
     // another engine move.
     partita.motorebianco = 0;
     partita.motorenero = 0;
-    if (!risultatovisibile) mostrafinepartita(messaggiofinepartita(r, bianco ? Autore::MotoreBianco : Autore::MotoreNero, !bianco));
+    if (!risultatovisibile)
+      mostrafinepartita(messaggiofinepartita(r, bianco ? Autore::MotoreBianco : Autore::MotoreNero, !bianco));
   }
 }
 

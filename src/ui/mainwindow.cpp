@@ -345,8 +345,8 @@ QWidget* TZefiran_3D::creaareaclient() {
     return p;
   };
 
-  Panel4 = pannello("Panel4", PaintBox3, "PaintBox3", Label1, "Label1", Label3, "Label3", Memo1, "Memo1",
-                    QColor(0, 0, 0));
+  Panel4 =
+      pannello("Panel4", PaintBox3, "PaintBox3", Label1, "Label1", Label3, "Label3", Memo1, "Memo1", QColor(0, 0, 0));
   Splitter1->addWidget(Panel4);
 
   areaboard = new QWidget(Splitter1);
@@ -520,8 +520,10 @@ bool TZefiran_3D::eventFilter(QObject* o, QEvent* e) {
     if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) {
       auto* k = static_cast<QKeyEvent*>(e);
       if (!k->isAutoRepeat()) {
-        if (e->type() == QEvent::KeyPress) premitasto(k->key());
-        else rilasciatasto(k->key());
+        if (e->type() == QEvent::KeyPress)
+          premitasto(k->key());
+        else
+          rilasciatasto(k->key());
       }
       return true;  // the sink keeps no text
     }

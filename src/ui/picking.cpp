@@ -35,8 +35,10 @@ int casellapunto(int x, int y, int w, int h, float rotazione) {
   const int half = std::min(w, h) / 2;
   if (half <= 0) return -1;
   int c = static_cast<int>(std::trunc(static_cast<float>(angolo(dx, dy)) + rotazione - 270.0f));
-  if (c < 0) c += 360;
-  else if (c > 359) c -= 360;
+  if (c < 0)
+    c += 360;
+  else if (c > 359)
+    c -= 360;
   // The camera keeps its turn within 0..360; anything else still reads the
   // tables inside their bounds.
   c = std::clamp(c, 0, GRADI - 1);

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-
 #include <chrono>
 
 #include "engine/position/game.h"

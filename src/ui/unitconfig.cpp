@@ -12,7 +12,6 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 #include "graphics/core/skinfile.h"

@@ -24,26 +24,26 @@ class Tconfigurazione : public QDialog {
   QLabel *etichettagiocatore, *etichettalocalita, *etichettaevento;
   QLineEdit *Edit1, *Edit2, *Edit3;  // player, site, event
   QLabel* etichettahash;
-  QPushButton* livelli[9];           // "1 mb" .. "256 mb"
-  QLabel* etichettamemoria;          // the label before the estimate
-  QLabel* memoria;                   // the estimate, "23596 kb."
+  QPushButton* livelli[9];   // "1 mb" .. "256 mb"
+  QLabel* etichettamemoria;  // the label before the estimate
+  QLabel* memoria;           // the estimate, "23596 kb."
   QLabel* etichettalibro;
-  QSpinBox* SpinEdit1;               // book depth in moves
+  QSpinBox* SpinEdit1;  // book depth in moves
   QLabel* etichettaabbandono;
   QPushButton *Si1, *No1;
   QLabel *etichettaskin, *etichettaskinattuale, *etichettapreview;
-  QListWidget* FileListBox1;         // skins
-  QLabel* Image1;                    // the current skin
-  QLabel* Image2;                    // the preview
+  QListWidget* FileListBox1;  // skins
+  QLabel* Image1;             // the current skin
+  QLabel* Image2;             // the preview
   QLabel* nomeskinattuale;
-  QPushButton* BitBtn3;              // "Cambia Skin"
+  QPushButton* BitBtn3;  // "Cambia Skin"
   QLabel *etichettalingue, *etichettalinguaattuale;
-  QListWidget* FileListBox2;         // languages
+  QListWidget* FileListBox2;  // languages
   QLabel* nomelinguaattuale;
-  QPushButton* BitBtn4;              // "Cambia linguaggio"
-  QLabel* errore;                    // why a skin or language could not be used
-  QPushButton* BitBtn1;              // "Salva Configurazioni"
-  QPushButton* BitBtn2;              // "Annulla configurazioni"
+  QPushButton* BitBtn4;  // "Cambia linguaggio"
+  QLabel* errore;        // why a skin or language could not be used
+  QPushButton* BitBtn1;  // "Salva Configurazioni"
+  QPushButton* BitBtn2;  // "Annulla configurazioni"
 
   // The chosen hash level as text ("1" .. "9", or the file's value).
   QString livello() const { return livello_; }

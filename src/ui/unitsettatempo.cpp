@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
-
 #include <vector>
 
 #include "engine/position/position.h"
@@ -195,10 +194,20 @@ void Tsettatempo::BitBtn1Click() {
   };
   const int indice = Notebook1->currentIndex();
   switch (indice) {
-    case PAGINA_XMINXMOV: periodo(xminxmov); controlli.push_back({mossexmov, 0}); break;
+    case PAGINA_XMINXMOV:
+      periodo(xminxmov);
+      controlli.push_back({mossexmov, 0});
+      break;
     case PAGINA_XMIN: periodo(xmin); break;
-    case PAGINA_XMINFISCH: periodo(xminfisch); periodo(xminfischbonus); break;
-    default: periodo(xminqpf); controlli.push_back({mosseqpf, 0}); periodo(xminqpffinale); break;
+    case PAGINA_XMINFISCH:
+      periodo(xminfisch);
+      periodo(xminfischbonus);
+      break;
+    default:
+      periodo(xminqpf);
+      controlli.push_back({mosseqpf, 0});
+      periodo(xminqpffinale);
+      break;
   }
   std::vector<int> valori;
   for (const Controllo& c : controlli) {

@@ -1,3 +1,5 @@
+#include "protocol/winboard.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,7 +13,6 @@
 #include "engine/search/searchstate.h"
 #include "protocol/iowinboard.h"
 #include "protocol/output.h"
-#include "protocol/winboard.h"
 #include "settings/language.h"
 #include "support/engine_fixture.h"
 
@@ -183,7 +184,7 @@ TEST_F(Protocol, NestedTickDefersGameChanges) {
   EXPECT_FALSE(processatick({"new", "e2e4", "ping 5", "quit"}));
   EXPECT_EQ(posizioni[0].hashcheck, key);
   EXPECT_EQ(searchDeadline, 1);  // quit stops the search at once
-  EXPECT_EQ(out.size(), 3u);  // only the announcement so far
+  EXPECT_EQ(out.size(), 3u);     // only the announcement so far
   partita.inricerca = 0;
   processatick({});
   EXPECT_EQ(partita.count, 1);  // new and e2e4 applied in order; quit comes before the engine's reply

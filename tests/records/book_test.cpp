@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <map>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/position/fen.h"
@@ -185,7 +185,9 @@ std::string knightDance(int cycles) {
 TEST_F(BookTest, BuildingAddsOneLinePerGameWithoutItsLastMove) {
   filepgn = dividirighe(
       "[Result \"1-0\"]\n\n1. e4 e5 2. Nf3 1-0\n\n[Result \"0-1\"]\n\n1. d4 d5 0-1\n\n"
-      "[Result \"1/2-1/2\"]\n\n" + knightDance(20) + "1/2-1/2\n\n[Result \"1-0\"]\n\n" + knightDance(20) + "\n\n"
+      "[Result \"1/2-1/2\"]\n\n" +
+      knightDance(20) + "1/2-1/2\n\n[Result \"1-0\"]\n\n" + knightDance(20) +
+      "\n\n"
       "[Result \"*\"]\n\n1. c4 c5 2. Nc3 *\n\n[Result \"1-0\"]\n\n1. c4 1-0\n\n"
       "[Result \"1-0\"]\n[FEN \"4k3/8/8/8/8/8/4P3/4K3 w - - 0 1\"]\n\n1. e4 Kd7 2. e5 1-0\n\n"
       "[Result \"1-0\"]\n\n1. a4 b5 2. axb5 a6 3. bxa6 Bb7 4. axb7 Nc6 5. bxa8=N e6 6. Nb6 1-0\n");
@@ -202,8 +204,8 @@ TEST_F(BookTest, BuildingAddsOneLinePerGameWithoutItsLastMove) {
   EXPECT_EQ(added, 5);
   EXPECT_EQ(listabook, (V{"<LdT,B", ";K,N", eighty.substr(0, 120) + ",X", eighty.substr(0, 158) + ",B",
                           // the knight promotion ends the key, and the pair before it goes too
-                          pair("a2", "a4") + pair("b7", "b5") + pair("a4", "b5") + pair("a7", "a6") +
-                              pair("b5", "a6") + pair("c8", "b7") + pair("a6", "b7") + ",B"}));
+                          pair("a2", "a4") + pair("b7", "b5") + pair("a4", "b5") + pair("a7", "a6") + pair("b5", "a6") +
+                              pair("c8", "b7") + pair("a6", "b7") + ",B"}));
   ASSERT_EQ(labels.size(), 9u);
   EXPECT_EQ(labels[3], testo("P_CALCULATED") + " 3 " + testo("P_GAMESOF") + " 8");
 }

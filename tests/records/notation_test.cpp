@@ -131,8 +131,8 @@ TEST(LeggiSan, KingMovesFromTheKingSquare) {
 
 TEST(LeggiSan, UnreadableTextsGiveTheInvalidCode) {
   setUp("4k3/8/8/8/8/8/4P3/4K1N1 w - - 0 1");
-  for (const char* text : {"", "+", "!?", "#", "?", "e9", "i4", "e0", "N", "Nf", "x", "--", "e",
-                           "4", "Ne4", "Qd1", "Bb5", "Rd4", "\xff\xfe", "e1", "e2", "hxa3", "e2e4"}) {
+  for (const char* text : {"",  "+", "!?",  "#",   "?",   "e9",  "i4",       "e0", "N",  "Nf",   "x",   "--",
+                           "e", "4", "Ne4", "Qd1", "Bb5", "Rd4", "\xff\xfe", "e1", "e2", "hxa3", "e2e4"}) {
     EXPECT_EQ(leggisan(text), SAN_INVALID) << '"' << text << '"';
   }
   setUp("4k3/8/8/8/8/8/8/4K3 b - - 0 1");
@@ -273,7 +273,8 @@ void expectRoundTrip(const char* fen) {
       if (to == from || p.board[to] * sign > 0) continue;
       const int rel = relation[from][to];
       bool reaches = false;
-      if (piece == KNIGHT) reaches = rel == 3;
+      if (piece == KNIGHT)
+        reaches = rel == 3;
       else if (rel == 1 || rel == 2)
         reaches = (piece == QUEEN || (piece == ROOK && rel == 1) || (piece == BISHOP && rel == 2)) &&
                   lineClear(from, to, p.occupiedlo, p.occupiedhi);

@@ -40,9 +40,10 @@ V loadMoves(const std::string& movetext, const std::string& extraTags = "", esit
 }
 
 TEST(PgnIndex, EntriesForEveryTagSectionWhateverItsMovetextBeginsWith) {
-  useText("1. e4 e5\n\n[Event \"x\"]\n[white \"A\"]\n[BLACK \"B\"]\n[WhiteElo \"2400\"]\n[Result \"1/2-1/2\"]\n\n"
-          "1. e4 e5 1/2-1/2\n\n[White \"C\"]\n[FEN \"4k3/8/8/8/8/8/4P3/4K3 b - - 0 23\"]\n\n23... Kd7 24. e4 *\n\n"
-          "[White \"D\"]\n\n{opening comment} 1. d4 *\n\n[Black \"E\"]");
+  useText(
+      "1. e4 e5\n\n[Event \"x\"]\n[white \"A\"]\n[BLACK \"B\"]\n[WhiteElo \"2400\"]\n[Result \"1/2-1/2\"]\n\n"
+      "1. e4 e5 1/2-1/2\n\n[White \"C\"]\n[FEN \"4k3/8/8/8/8/8/4P3/4K3 b - - 0 23\"]\n\n23... Kd7 24. e4 *\n\n"
+      "[White \"D\"]\n\n{opening comment} 1. d4 *\n\n[Black \"E\"]");
   EXPECT_EQ(indicepartite, (V{"2 A-B : 1/2-1/2", "10 C- : ", "15 D- : ", "19 -E : "}));
   EXPECT_EQ(rigadiindice(indicepartite[1]), 10);
   EXPECT_EQ(caricapartita(10), esitocaricamento::completa);
@@ -73,8 +74,9 @@ TEST(PgnIndex, CrLfAndLfFilesReadAlikeAndAnUnreadableFileChangesNothing) {
 }
 
 TEST(PgnLoad, TagsFillTheGameRecordAndAnUnplayableFenChangesNothing) {
-  useText("[Event \"Havana m\"]\n[Site \"Havana\"]\n[Date \"1901.??.??\"]\n[Round \"1\"]\n"
-          "[White \"A name longer than twenty-five characters\"]\n[Result \"0-1\"]\n\n1. e4 0-1\n");
+  useText(
+      "[Event \"Havana m\"]\n[Site \"Havana\"]\n[Date \"1901.??.??\"]\n[Round \"1\"]\n"
+      "[White \"A name longer than twenty-five characters\"]\n[Result \"0-1\"]\n\n1. e4 0-1\n");
   ASSERT_EQ(caricapartita(0), esitocaricamento::completa);
   EXPECT_EQ(partita.event.str() + "|" + partita.site.str() + "|" + partita.date.str() + "|" + partita.pgnround.str(),
             "Havana m|Havana|1901.??.??|1");
@@ -134,8 +136,7 @@ TEST(PgnLoad, TokensTheReaderMisplacesAreResolvedAgainstTheLegalMoves) {
             (V{"c1c4", "g8f7", "e2d3"}));
   EXPECT_EQ(loadMoves("1... Rc7 2. Kg3", "[FEN \"4R3/4r3/8/4k3/8/8/7K/2r5 b - - 0 1\"]\n"), (V{"c1c7", "h2g3"}));
   // A capture without "x", a capture mark on a quiet move, long algebraic.
-  EXPECT_EQ(loadMoves("1. e2-e4 d5 2. ed5 Qd5 3. Ng1-f3 Nb8xc6"),
-            (V{"e2e4", "d7d5", "e4d5", "d8d5", "g1f3", "b8c6"}));
+  EXPECT_EQ(loadMoves("1. e2-e4 d5 2. ed5 Qd5 3. Ng1-f3 Nb8xc6"), (V{"e2e4", "d7d5", "e4d5", "d8d5", "g1f3", "b8c6"}));
   EXPECT_NE(partita.moves[2] & MV_CAPTURE, 0u);
 }
 
@@ -166,8 +167,8 @@ TEST(PgnLoad, AGameLongerThanTheRecordKeepsItsFirst600HalfMoves) {
 
 TEST(PgnLoad, EveryGameOfTheShippedRecordsLoadsCompletely) {
   // Half-move totals per file as chess.js counts them.
-  const std::pair<const char*, long> files[] = {{"Capablanca.pgn", 46577}, {"Carlsen8games.pgn", 479},
-                                                {"London1851.pgn", 19866}, {"Philidor.pgn", 499},
+  const std::pair<const char*, long> files[] = {{"Capablanca.pgn", 46577},   {"Carlsen8games.pgn", 479},
+                                                {"London1851.pgn", 19866},   {"Philidor.pgn", 499},
                                                 {"Tarrasch7games.pgn", 411}, {"WorldChamp1886.pgn", 1680}};
   int games = 0;
   for (const auto& [name, expected] : files) {

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,12 +36,14 @@ std::string saveAndReload(const zeftest::TempFolder& dir) {
 }
 
 TEST(PgnSave, UpperCaseTagsThenTheMovetextWithoutResult) {
-  loadText("[Event \"Ev\"]\n[Site \"Si\"]\n[Date \"2001.01.05\"]\n[Round \"3\"]\n[White \"Wh\"]\n[Black \"Bl\"]\n"
-           "[Result \"1-0\"]\n\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Bxc6 dxc6 5. O-O f6 6. d4 exd4 1-0\n");
+  loadText(
+      "[Event \"Ev\"]\n[Site \"Si\"]\n[Date \"2001.01.05\"]\n[Round \"3\"]\n[White \"Wh\"]\n[Black \"Bl\"]\n"
+      "[Result \"1-0\"]\n\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Bxc6 dxc6 5. O-O f6 6. d4 exd4 1-0\n");
   zeftest::TempFolder dir;
-  EXPECT_EQ(saveAndReload(dir),
-            "[EVENT \"Ev\"]\r\n[SITE \"Si\"]\r\n[DATE \"2001.01.05\"]\r\n[ROUND \"3\"]\r\n[WHITE \"Wh\"]\r\n"
-            "[BLACK \"Bl\"]\r\n[RESULT \"1-0\"]\r\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Bxc6 dxc6 5. O-O f6 6. d4 exd4\r\n");
+  EXPECT_EQ(
+      saveAndReload(dir),
+      "[EVENT \"Ev\"]\r\n[SITE \"Si\"]\r\n[DATE \"2001.01.05\"]\r\n[ROUND \"3\"]\r\n[WHITE \"Wh\"]\r\n"
+      "[BLACK \"Bl\"]\r\n[RESULT \"1-0\"]\r\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Bxc6 dxc6 5. O-O f6 6. d4 exd4\r\n");
   EXPECT_EQ(partita.count, 12);
   EXPECT_EQ(dir.entries(), (std::vector<std::string>{"g.pgn"}));  // no temporary file left
 }
@@ -70,8 +71,9 @@ TEST(PgnSave, SetUpStartsAndMovesWithoutTextsAreKept) {
   loadText("[White \"A\"]\n[FEN \"4k3/8/8/8/8/8/4P3/4K3 b - - 0 23\"]\n\n23... Kd7 24. e4 Ke6 *\n");
   std::vector<uint32_t> before = gameMoves();
   zeftest::TempFolder dir;
-  EXPECT_NE(saveAndReload(dir).find("[SETUP \"1\"]\r\n[FEN \"4k3/8/8/8/8/8/4P3/4K3 b - - 0 23\"]\r\n1. Kd7 e4 2. Ke6\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      saveAndReload(dir).find("[SETUP \"1\"]\r\n[FEN \"4k3/8/8/8/8/8/4P3/4K3 b - - 0 23\"]\r\n1. Kd7 e4 2. Ke6\r\n"),
+      std::string::npos);
   EXPECT_EQ(gameMoves(), before);
 
   // Under a WinBoard front end the texts are not kept; the save replays them,

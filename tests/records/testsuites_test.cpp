@@ -1,5 +1,6 @@
-#include <gtest/gtest.h>
+#include "records/testsuites.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,7 +11,6 @@
 
 #include "engine/position/position.h"
 #include "engine/search/evaltables.h"
-#include "records/testsuites.h"
 #include "records/verifylog.h"
 #include "settings/language.h"
 #include "support/engine_fixture.h"
@@ -74,12 +74,13 @@ TEST_F(TestSuites, EpdCountersTwoOfThree) {
 }
 
 TEST_F(TestSuites, EpdReadingRules) {
-  const std::string epd = file(
-      "rules.epd",
-      "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - bm Nf3 Nc3; id \"either knight\"; c0 \"first\"; c1 \"second\";\n"
-      "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - bm e4\n"
-      "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - id \"no move\";\n"
-      "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - bm a3 a4 b3 b4 c3 c4 d3; am h3; a; b; c; d; e; f; g; h; i; j;\n");
+  const std::string epd = file("rules.epd",
+                               "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - bm Nf3 Nc3; id \"either knight\"; "
+                               "c0 \"first\"; c1 \"second\";\n"
+                               "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - bm e4\n"
+                               "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - id \"no move\";\n"
+                               "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - bm a3 a4 b3 b4 c3 c4 d3; am h3; "
+                               "a; b; c; d; e; f; g; h; i; j;\n");
   ASSERT_EQ(leggiepd(epd), 2);
   const tepdtest& t = epdtests[0];
   EXPECT_EQ(t.fen, "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 1 1");
@@ -123,9 +124,12 @@ TEST_F(TestSuites, SpeedRun) {
   int starts = 0;
   for (const std::string& l : listadebug) starts += l.rfind("[3] ", 0) == 0;
   EXPECT_EQ(starts, 2);
-  EXPECT_TRUE(std::any_of(listadebug.begin(), listadebug.end(), [](const std::string& l) { return l.rfind("[5] ", 0) == 0; }));
-  EXPECT_FALSE(std::any_of(listadebug.begin(), listadebug.end(), [](const std::string& l) { return l.rfind("[6] ", 0) == 0; }));
-  EXPECT_TRUE(std::any_of(listadebug.begin(), listadebug.end(), [](const std::string& l) { return l.rfind("  nodi = ", 0) == 0; }));
+  EXPECT_TRUE(
+      std::any_of(listadebug.begin(), listadebug.end(), [](const std::string& l) { return l.rfind("[5] ", 0) == 0; }));
+  EXPECT_FALSE(
+      std::any_of(listadebug.begin(), listadebug.end(), [](const std::string& l) { return l.rfind("[6] ", 0) == 0; }));
+  EXPECT_TRUE(std::any_of(listadebug.begin(), listadebug.end(),
+                          [](const std::string& l) { return l.rfind("  nodi = ", 0) == 0; }));
   EXPECT_EQ(std::count(listaverifica.begin(), listaverifica.end(), std::string(58, '-')), 2);
   EXPECT_EQ(partita.orologiofermo, 1);
   EXPECT_EQ(eseguispeed(dir + "/missing.tst", {}), -1);

@@ -119,8 +119,8 @@ TEST(LanguageKeys, ListHoldsEveryKeyOnce) {
   std::set<std::string_view> distinct(std::begin(chiavilingua), std::end(chiavilingua));
   EXPECT_EQ(distinct.size(), NUMEROCHIAVI);
   EXPECT_EQ(NUMEROCHIAVI, 124u);
-  for (const char* key : {"P_GAMEOVER", "P_PROMOTE", "P_ENDGAME", "P_TIMECONTROL", "P_INFOFACES",
-                          "P_LANGUAGEHELP", "LSTALLO", "LWSTALLO", "LWMATERIALE", "M_HUMAN"})
+  for (const char* key : {"P_GAMEOVER", "P_PROMOTE", "P_ENDGAME", "P_TIMECONTROL", "P_INFOFACES", "P_LANGUAGEHELP",
+                          "LSTALLO", "LWSTALLO", "LWMATERIALE", "M_HUMAN"})
     EXPECT_EQ(distinct.count(key), 1u) << key;
 }
 
@@ -176,9 +176,8 @@ TEST_P(ShippedLanguage, WinBoardResultLinesCarryTheRightResult) {
     const char* key;
     const char* result;
   } expected[] = {
-      {"LWMATTOB", "1-0 {"},        {"LWMATTON", "0-1 {"},     {"LWABBANDONAB", "0-1 {"},
-      {"LWABBANDONAN", "1-0 {"},    {"LWSTALLO", "1/2-1/2 {"}, {"LW3X", "1/2-1/2 {"},
-      {"LWMATERIALE", "1/2-1/2 {"}, {"LW50MOSSE", "1/2-1/2 {"},
+      {"LWMATTOB", "1-0 {"},     {"LWMATTON", "0-1 {"}, {"LWABBANDONAB", "0-1 {"},    {"LWABBANDONAN", "1-0 {"},
+      {"LWSTALLO", "1/2-1/2 {"}, {"LW3X", "1/2-1/2 {"}, {"LWMATERIALE", "1/2-1/2 {"}, {"LW50MOSSE", "1/2-1/2 {"},
   };
   for (const auto& e : expected) {
     const std::string line = lookupNameValue(table, e.key);
@@ -194,8 +193,7 @@ INSTANTIATE_TEST_SUITE_P(Files, ShippedLanguage, ::testing::Values("english.dat"
 TEST(BuiltInEnglish, IsTheShippedEnglishFile) {
   const std::string shipped = TempFolder::readFile(std::string(ZEF_SOURCE_DIR) + "/data/languages/english.dat");
   ASSERT_FALSE(shipped.empty());
-  EXPECT_TRUE(testoinglese() == shipped)
-      << "data/languages/english.dat changed: run cmake -P cmake/languages.cmake";
+  EXPECT_TRUE(testoinglese() == shipped) << "data/languages/english.dat changed: run cmake -P cmake/languages.cmake";
 }
 
 }  // namespace

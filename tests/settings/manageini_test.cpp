@@ -58,8 +58,9 @@ void expectDefaults() {
 }
 
 TEST_F(IniFile, AppliesEverySetting) {
-  writeIni("FILE DI CONFIGURAZIONE DI ZEFIRAN 3D\r\n\r\ngiocatore=Anna\r\nhash=3\r\nprofonditalibro=8\r\n"
-           "abbandona=si\r\nskin=marble.usk\r\nlinguaggio=italiano.dat\r\n");
+  writeIni(
+      "FILE DI CONFIGURAZIONE DI ZEFIRAN 3D\r\n\r\ngiocatore=Anna\r\nhash=3\r\nprofonditalibro=8\r\n"
+      "abbandona=si\r\nskin=marble.usk\r\nlinguaggio=italiano.dat\r\n");
   caricaimpostazioni();
   EXPECT_EQ(hashEntries(), 262144u);
   EXPECT_EQ(hashMask, 262143u);
@@ -72,8 +73,9 @@ TEST_F(IniFile, AppliesEverySetting) {
 }
 
 TEST_F(IniFile, KeysInAnyCaseFirstMatchWinsValuesAsWritten) {
-  writeIni("hash 4\r\nHASH=2\r\nhash=6\r\nProfonditaLibro= 5 \r\nABBANDONA=Si\r\nSKIN=Marble.usk\r\n"
-           "skin=b.usk\r\nLinguaggio=Italiano.dat\r\n");
+  writeIni(
+      "hash 4\r\nHASH=2\r\nhash=6\r\nProfonditaLibro= 5 \r\nABBANDONA=Si\r\nSKIN=Marble.usk\r\n"
+      "skin=b.usk\r\nLinguaggio=Italiano.dat\r\n");
   caricaimpostazioni();
   EXPECT_EQ(hashEntries(), 1u << 17);
   EXPECT_EQ(profonditalibro, 10);

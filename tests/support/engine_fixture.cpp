@@ -59,9 +59,8 @@ bool makeRoot(const std::string& coord, int bound) {
 
 }  // namespace zeftest
 
-#include <unistd.h>
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace zeftest {
 std::string tempPath(const std::string& name) {

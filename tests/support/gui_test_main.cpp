@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-
-#include "support/engine_fixture.h"
-
 #include <cstring>
 #include <memory>
+
+#include "support/engine_fixture.h"
 
 int main(int argc, char** argv) {
   // Listing the tests (at build time) needs no display.

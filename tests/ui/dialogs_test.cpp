@@ -154,8 +154,9 @@ TEST_F(Dialoghi, TheMenuResetsTheClockLabelsAfterTheTimeControl) {
 }
 
 TEST_F(Dialoghi, ConfigurationShowsTheSettingsFileAndItsEstimate) {
-  folder.write("Zefiran3D.ini", "giocatore=Anna\r\nlocalita=Roma\r\nevento=Torneo\r\nHASH=2\r\nprofonditalibro=8\r\n"
-                                "abbandona=no\r\nskin=marble.usk\r\nlinguaggio=english.dat\r\n");
+  folder.write("Zefiran3D.ini",
+               "giocatore=Anna\r\nlocalita=Roma\r\nevento=Torneo\r\nHASH=2\r\nprofonditalibro=8\r\n"
+               "abbandona=no\r\nskin=marble.usk\r\nlinguaggio=english.dat\r\n");
   std::string errore;
   ASSERT_EQ(caricaini(folder.file("Zefiran3D.ini"), errore), esitolettura::letto) << errore;
   ASSERT_TRUE(leggiini());

@@ -12,8 +12,8 @@
 namespace {
 
 using zeftest::ChiudiModali;
-using zeftest::Finestra;
 using zeftest::findMove;
+using zeftest::Finestra;
 using zeftest::makeRoot;
 using zeftest::puntocasella;
 using zeftest::rootMoves;

@@ -3,15 +3,14 @@
 #include <QScrollBar>
 
 #include "graphics/gl/boardview.h"
-
 #include "support/engine_fixture.h"
 #include "ui/griglia.h"
 #include "uifixture.h"
 
 namespace {
 
-using zeftest::Finestra;
 using zeftest::findMove;
+using zeftest::Finestra;
 using zeftest::puntocasella;
 using zeftest::sq;
 
@@ -150,7 +149,8 @@ TEST_F(Griglia, CurrentMoveIsYellowAndTheHoveredOneBold) {
   TZefiran_3D& f = apriferma();
   // Moves made with the mouse redraw the grid at once.
   auto clicca = [&](const char* c) {
-    QTest::mouseClick(f.Panel1, Qt::LeftButton, {}, puntocasella(sq(c), f.Panel1->width(), f.Panel1->height(), rotazione));
+    QTest::mouseClick(f.Panel1, Qt::LeftButton, {},
+                      puntocasella(sq(c), f.Panel1->width(), f.Panel1->height(), rotazione));
   };
   clicca("e2");
   clicca("e4");
@@ -184,7 +184,8 @@ TEST_F(Griglia, AMoveFromAnEarlierPositionCutsTheRecord) {
   QTest::mouseClick(f.PaintBox1, Qt::LeftButton, {}, cella(0, 2));  // after 1... e5
   ASSERT_EQ(partita.current, 2);
   auto clicca = [&](const char* c) {
-    QTest::mouseClick(f.Panel1, Qt::LeftButton, {}, puntocasella(sq(c), f.Panel1->width(), f.Panel1->height(), rotazione));
+    QTest::mouseClick(f.Panel1, Qt::LeftButton, {},
+                      puntocasella(sq(c), f.Panel1->width(), f.Panel1->height(), rotazione));
   };
   clicca("f1");
   clicca("c4");

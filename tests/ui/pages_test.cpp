@@ -15,8 +15,8 @@
 
 namespace {
 
-using zeftest::Finestra;
 using zeftest::findMove;
+using zeftest::Finestra;
 using zeftest::RispondiFile;
 using zeftest::sq;
 
@@ -25,7 +25,8 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 const char* const TREPARTITE =
     "[Event \"T\"]\r\n[White \"Anna\"]\r\n[Black \"Bruno\"]\r\n[Result \"1-0\"]\r\n\r\n1. e4 e5 2. Nf3 Nc6 1-0\r\n\r\n"
-    "[Event \"T\"]\r\n[White \"Carla\"]\r\n[Black \"Dario\"]\r\n[Result \"0-1\"]\r\n\r\n1. d4 d5 2. c4 e6 3. Nc3 0-1\r\n\r\n"
+    "[Event \"T\"]\r\n[White \"Carla\"]\r\n[Black \"Dario\"]\r\n[Result \"0-1\"]\r\n\r\n1. d4 d5 2. c4 e6 3. Nc3 "
+    "0-1\r\n\r\n"
     "[White \"Elena\"]\r\n[Black \"Fabio\"]\r\n[Result \"1/2-1/2\"]\r\n\r\n1. c4 c5 1/2-1/2\r\n";
 
 class Pagine : public Finestra {
@@ -139,8 +140,10 @@ TEST_F(Pagine, ASavedGameLoadsBackIdentical) {
   int n = 0;
   for (const Partita& p : partite) {
     SCOPED_TRACE(n);
-    if (p.fen) impostafen(p.fen, true);
-    else nuovapartita();
+    if (p.fen)
+      impostafen(p.fen, true);
+    else
+      nuovapartita();
     partita.whiteplayer = "Anna Rossi";
     partita.blackplayer = "Bruno Verdi";
     partita.result = "1-0";

@@ -1,8 +1,9 @@
+#include "ui/picking.h"
+
 #include <gtest/gtest.h>
 
 #include "graphics/core/angles.h"
 #include "support/engine_fixture.h"
-#include "ui/picking.h"
 #include "uifixture.h"
 
 namespace {

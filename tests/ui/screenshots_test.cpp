@@ -7,12 +7,11 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QSet>
 #include <QTabWidget>
-
 #include <cstdlib>
 
 #include "graphics/gl/boardview.h"

@@ -13,8 +13,8 @@
 namespace {
 
 using zeftest::ChiudiModali;
-using zeftest::Finestra;
 using zeftest::findMove;
+using zeftest::Finestra;
 
 class Informazioni : public Finestra {
  protected:

@@ -13,7 +13,6 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
-
 #include <cmath>
 #include <deque>
 #include <filesystem>
@@ -89,8 +88,10 @@ class RispondiFile : public QObject {
         return;
       }
       // The name typed into the dialog's name box, then Open, as a person does.
-      if (auto* nome = d->findChild<QLineEdit*>("fileNameEdit")) nome->setText(risposte_.front());
-      else d->selectFile(risposte_.front());
+      if (auto* nome = d->findChild<QLineEdit*>("fileNameEdit"))
+        nome->setText(risposte_.front());
+      else
+        d->selectFile(risposte_.front());
       risposte_.pop_front();
       static_cast<QDialog*>(d)->accept();
     });

@@ -107,7 +107,8 @@ TEST_F(Finestra, StartsAsTheDesignedWindow) {
   EXPECT_TRUE(f.scacchiera3D1->isChecked());
   EXPECT_FALSE(f.scacchiera2D1->isChecked());
   EXPECT_EQ(vista, VISTA_3D);
-  for (QAction* a : {f.testa640x4801, f.testa800x6001, f.testa1024x7681, f.testa1024x8001}) EXPECT_FALSE(a->isVisible());
+  for (QAction* a : {f.testa640x4801, f.testa800x6001, f.testa1024x7681, f.testa1024x8001})
+    EXPECT_FALSE(a->isVisible());
   EXPECT_FALSE(f.Salvaposizionefen1->isEnabled());
   EXPECT_EQ(f.Notebook2->currentWidget()->objectName(), QString("Default"));
   EXPECT_FALSE(f.Notebook1->isVisible());
@@ -116,9 +117,10 @@ TEST_F(Finestra, StartsAsTheDesignedWindow) {
   EXPECT_EQ(f.Label4->text(), QString("05.00"));
   EXPECT_EQ(f.Label3->text(), QString("05.00"));
   EXPECT_EQ(f.Panel1->objectName(), QString("Panel1"));
-  for (const char* nome : {"Panel2", "Panel3", "Panel4", "Panel5", "Panel6", "Panel7", "Panel8", "Panel9", "Panel11",
-                           "PaintBox1", "PaintBox2", "PaintBox3", "ScrollBar1", "Memo1", "Memo2", "Edit1",
-                           "perftresult", "Notebook1", "Notebook2", "Label1", "Label2", "Label3", "Label4"})
+  for (const char* nome :
+       {"Panel2",      "Panel3",    "Panel4",    "Panel5",    "Panel6",     "Panel7", "Panel8", "Panel9",
+        "Panel11",     "PaintBox1", "PaintBox2", "PaintBox3", "ScrollBar1", "Memo1",  "Memo2",  "Edit1",
+        "perftresult", "Notebook1", "Notebook2", "Label1",    "Label2",     "Label3", "Label4"})
     EXPECT_NE(f.findChild<QWidget*>(nome), nullptr) << nome;
   for (const char* pagina : {"Default", "perft", "load", "epd", "editmode", "book"})
     EXPECT_NE(f.Notebook2->findChild<QWidget*>(pagina), nullptr) << pagina;

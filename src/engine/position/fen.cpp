@@ -176,10 +176,9 @@ void impostafen(std::string_view text, bool newgame) {
   if (partita.startfen.empty()) p.phase = 1;
   p.evalstatus = EVAL_ORDINARY;
   p.checker = p.side == BLACK ? cercascacconero(p.blackking) : cercascaccobianco(p.whiteking);
-  p.materialkey = p.wpawns.n * MK_WPAWN + p.wqueens.n * MK_WQUEEN + p.wrooks.n * MK_WROOK +
-                  p.wbishops.n * MK_WBISHOP + p.wknights.n * MK_WKNIGHT + p.bpawns.n * MK_BPAWN +
-                  p.bqueens.n * MK_BQUEEN + p.brooks.n * MK_BROOK + p.bbishops.n * MK_BBISHOP +
-                  p.bknights.n * MK_BKNIGHT;
+  p.materialkey = p.wpawns.n * MK_WPAWN + p.wqueens.n * MK_WQUEEN + p.wrooks.n * MK_WROOK + p.wbishops.n * MK_WBISHOP +
+                  p.wknights.n * MK_WKNIGHT + p.bpawns.n * MK_BPAWN + p.bqueens.n * MK_BQUEEN + p.brooks.n * MK_BROOK +
+                  p.bbishops.n * MK_BBISHOP + p.bknights.n * MK_BKNIGHT;
   p.pawnslot = 0;
   evaluatePawns();
   evaluateFull(0);
@@ -236,12 +235,10 @@ std::string fenProblem(std::string_view text) {
     if (board[s] == 1 || board[s] == -1 || board[56 + s] == 1 || board[56 + s] == -1)
       return "a pawn on the first or last rank";
   if (f.size() < 2 || (f[1] != "w" && f[1] != "b" && f[1] != "W" && f[1] != "B")) return "no side to move";
-  if (f.size() > 2 && f[2] != "-" && f[2].find_first_not_of("KQkq") != std::string::npos)
-    return "bad castling field";
+  if (f.size() > 2 && f[2] != "-" && f[2].find_first_not_of("KQkq") != std::string::npos) return "bad castling field";
   if (f.size() > 3 && f[3] != "-") {
     const std::string& ep = f[3];
-    if (ep.size() != 2 || ep[0] < 'a' || ep[0] > 'h' || (ep[1] != '3' && ep[1] != '6'))
-      return "bad en-passant field";
+    if (ep.size() != 2 || ep[0] < 'a' || ep[0] > 'h' || (ep[1] != '3' && ep[1] != '6')) return "bad en-passant field";
   }
   for (size_t i = 4; i < f.size(); ++i) {
     int v = 0;

@@ -136,8 +136,7 @@ int finepartita() {
       g.result = root.side == WHITE ? "1-0" : "0-1";
       g.message = root.side == WHITE ? "Zefiran3D: il nero abbandona" : "Zefiran3D: il bianco abbandona";
       break;
-    default:
-      break;
+    default: break;
   }
   return code;
 }

@@ -1,8 +1,8 @@
 #include "engine/position/geometry.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <algorithm>
 #include <fstream>
 
 uint8_t relation[64][64];

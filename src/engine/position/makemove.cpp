@@ -295,8 +295,7 @@ bool makeMove(uint32_t move, int bound) {
       }
       break;
     }
-    default:
-      return false;
+    default: return false;
   }
   if (W) {
     toggleBit(wlo, whi, from);
@@ -383,8 +382,7 @@ bool makeMove(uint32_t move, int bound) {
     if (p.checker != NOSQ && iterationDepth > 3 && p.extension <= 247) p.extension += 8;
     if (ply > 2 && capture && (p.lastmove & MV_CAPTURE)) {
       const int diff = p.material - posizioni[ply - 2].material;
-      if ((diff < 0 ? -diff : diff) < 10 && !pawnInvolved && iterationDepth > 3 && p.extension <= 247)
-        p.extension += 8;
+      if ((diff < 0 ? -diff : diff) < 10 && !pawnInvolved && iterationDepth > 3 && p.extension <= 247) p.extension += 8;
     }
   }
   p.lastmove = m;

@@ -134,7 +134,8 @@ void normalPass(uint32_t* list, int n, const tposizione& p, const uint8_t* attac
         score = captured ? 4021 + value : 4000;
         if (att) score += minorPenalty[row][att];
         if (phase == 2)
-          score += W ? knightWhiteMiddle[to] - knightWhiteMiddle[from] : knightBlackMiddle[to] - knightBlackMiddle[from];
+          score +=
+              W ? knightWhiteMiddle[to] - knightWhiteMiddle[from] : knightBlackMiddle[to] - knightBlackMiddle[from];
         else
           score += knightEnd[to] - knightEnd[from];
         break;
@@ -143,7 +144,8 @@ void normalPass(uint32_t* list, int n, const tposizione& p, const uint8_t* attac
         score = captured ? 4020 + value : 4000;
         if (att) score += minorPenalty[row][att];
         if (phase == 2)
-          score += W ? bishopWhiteMiddle[to] - bishopWhiteMiddle[from] : bishopBlackMiddle[to] - bishopBlackMiddle[from];
+          score +=
+              W ? bishopWhiteMiddle[to] - bishopWhiteMiddle[from] : bishopBlackMiddle[to] - bishopBlackMiddle[from];
         else
           score += bishopEnd[to] - bishopEnd[from];
         break;
@@ -189,8 +191,7 @@ void normalPass(uint32_t* list, int n, const tposizione& p, const uint8_t* attac
         score += value;
         break;
       }
-      default:
-        break;
+      default: break;
     }
     list[i] = m + mvScore(static_cast<uint32_t>(bonus + score));
   }
@@ -290,8 +291,7 @@ void futilityPass(uint32_t* list, int n, const tposizione& p, const uint8_t* att
           score = 4100 + value + (W ? pawnWhiteEnd[to] - pawnWhiteEnd[from] : pawnBlackEnd[to] - pawnBlackEnd[from]);
         break;
       }
-      default:
-        break;
+      default: break;
     }
     list[i] = score < 0 ? 0 : m + mvScore(static_cast<uint32_t>(score));
   }

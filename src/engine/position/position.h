@@ -9,9 +9,9 @@
 #include <string_view>
 #include <type_traits>
 
-constexpr int MAXPLY = 96;    // position records, move lists and attack maps
-constexpr int MAXMOVES = 128; // slots per move list; slot 0 is the picker's scratch
-constexpr int NOSQ = 64;      // "no square" wherever a square byte can be empty
+constexpr int MAXPLY = 96;     // position records, move lists and attack maps
+constexpr int MAXMOVES = 128;  // slots per move list; slot 0 is the picker's scratch
+constexpr int NOSQ = 64;       // "no square" wherever a square byte can be empty
 
 // Piece codes: sign is colour, absolute value is type.
 enum : int8_t {
@@ -33,9 +33,9 @@ constexpr uint32_t MV_PROMO_N = 0x4000;
 constexpr uint32_t MV_PROMO_R = 0x8000;
 constexpr uint32_t MV_PROMO_B = 0x10000;
 constexpr uint32_t MV_PROMOS = 0x1e000;
-constexpr uint32_t MV_MOVE = 0x1ffff;    // identifies a move completely
-constexpr uint32_t MV_SQUARES = 0xfff;   // from + 64 * to
-constexpr uint32_t MV_MARKER = 65;       // "rest of the list not generated yet"
+constexpr uint32_t MV_MOVE = 0x1ffff;   // identifies a move completely
+constexpr uint32_t MV_SQUARES = 0xfff;  // from + 64 * to
+constexpr uint32_t MV_MARKER = 65;      // "rest of the list not generated yet"
 constexpr int MV_SCORE_SHIFT = 17;
 
 constexpr int mvFrom(uint32_t m) { return static_cast<int>(m & 63); }
@@ -111,8 +111,8 @@ constexpr uint8_t CASTLED_W = 16, CASTLED_B = 32;
 
 // materialkey weights
 constexpr uint32_t MK_WPAWN = 1, MK_WQUEEN = 16, MK_WROOK = 128, MK_WBISHOP = 1024, MK_WKNIGHT = 8192;
-constexpr uint32_t MK_BPAWN = 0x10000, MK_BQUEEN = 0x100000, MK_BROOK = 0x800000,
-                   MK_BBISHOP = 0x4000000, MK_BKNIGHT = 0x20000000;
+constexpr uint32_t MK_BPAWN = 0x10000, MK_BQUEEN = 0x100000, MK_BROOK = 0x800000, MK_BBISHOP = 0x4000000,
+                   MK_BKNIGHT = 0x20000000;
 
 // Material values of the balance kept in `material`, indexed by piece type.
 constexpr int16_t materialValue[7] = {0, 100, 295, 300, 480, 900, 0};
@@ -142,7 +142,9 @@ struct ListRef {
   explicit operator bool() const { return n != nullptr; }
 };
 template <int N>
-inline ListRef listRef(PieceList<N>& l) { return ListRef{&l.n, l.sq, N}; }
+inline ListRef listRef(PieceList<N>& l) {
+  return ListRef{&l.n, l.sq, N};
+}
 
 inline ListRef pieceListOf(tposizione& p, int piece) {
   switch (piece) {

@@ -50,10 +50,10 @@ bool computeKeys();
 struct HashEntry {
   uint32_t check;
   uint32_t index;
-  uint32_t move;   // low 17 bits of the best move; 0 = empty
+  uint32_t move;  // low 17 bits of the best move; 0 = empty
   int16_t score;
   uint8_t depth;
-  uint8_t flags;   // bits 1..7 generation, bit 0 exact
+  uint8_t flags;  // bits 1..7 generation, bit 0 exact
 };
 static_assert(sizeof(HashEntry) == 16);
 

@@ -64,7 +64,8 @@ int32_t allocateTime(int32_t remaining) {
   switch (g.modoTempo) {
     case TC_MOVES: return perPeriod(remaining, g.mossePerControllo);
     case TC_QUICKPLAY:
-      if (g.mossePerControllo > 0 && numeromossa() <= g.mossePerControllo) return perPeriod(remaining, g.mossePerControllo);
+      if (g.mossePerControllo > 0 && numeromossa() <= g.mossePerControllo)
+        return perPeriod(remaining, g.mossePerControllo);
       return wholeGame(remaining);
     case TC_INCREMENT: return wholeGame(remaining) + g.incremento;
     default: return wholeGame(remaining);

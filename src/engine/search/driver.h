@@ -7,11 +7,11 @@
 #include <vector>
 
 struct Iteration {
-  int depth;                  // iteration depth searched
-  int score;                  // root score from White's point of view
-  uint32_t elapsedMs;         // since the move's clock started
-  int64_t nodes;              // full move-generator calls since the move began
-  uint32_t best;              // the root search's move (17-bit)
+  int depth;           // iteration depth searched
+  int score;           // root score from White's point of view
+  uint32_t elapsedMs;  // since the move's clock started
+  int64_t nodes;       // full move-generator calls since the move began
+  uint32_t best;       // the root search's move (17-bit)
 };
 
 struct SearchLimits {

@@ -2,10 +2,11 @@
 // point of view of the side it belongs to, in that side's own coordinates
 // (its first rank is rank 1); Black's terms read the board through s ^ 56.
 // Only the tables that differ between the colours are chosen per side.
+#include "engine/search/evaluation.h"
+
 #include "engine/position/geometry.h"
 #include "engine/search/clock.h"
 #include "engine/search/evaltables.h"
-#include "engine/search/evaluation.h"
 #include "engine/search/searchstate.h"
 
 int32_t evalCalls = 0;
@@ -111,7 +112,10 @@ struct Side {
     if (rs >= 16 || n <= 5) return 0;
     int v = rookhome[rs];
     switch (rs) {
-      case 3: case 4: case 11: case 12:  // d1 e1 d2 e2
+      case 3:
+      case 4:
+      case 11:
+      case 12:  // d1 e1 d2 e2
         if (!own(rs + 8) && !own(rs + 16)) v += 4;
         break;
       case 0:  // a1
@@ -132,8 +136,7 @@ struct Side {
       case 15:  // h2
         if (own(14)) v -= 16;
         break;
-      default:
-        break;
+      default: break;
     }
     return v;
   }
@@ -189,21 +192,29 @@ struct Side {
       // directions on the real board.
       if (rq < 16) {
         if (rayUpRight[rq] > 2) {
-          if (occupied(rq + 9)) v -= 18;
-          else if (occupied(rq + 18)) v -= 8;
+          if (occupied(rq + 9))
+            v -= 18;
+          else if (occupied(rq + 18))
+            v -= 8;
         }
         if (rayUpLeft[rq] > 2) {
-          if (occupied(rq + 7)) v -= 18;
-          else if (occupied(rq + 14)) v -= 8;
+          if (occupied(rq + 7))
+            v -= 18;
+          else if (occupied(rq + 14))
+            v -= 8;
         }
       } else {
         if (rayDownRight[rq] > 2) {
-          if (occupied(rq - 7)) v -= 18;
-          else if (occupied(rq - 14)) v -= 8;
+          if (occupied(rq - 7))
+            v -= 18;
+          else if (occupied(rq - 14))
+            v -= 8;
         }
         if (rayDownLeft[rq] > 2) {
-          if (occupied(rq - 9)) v -= 12;
-          else if (occupied(rq - 18)) v -= 8;
+          if (occupied(rq - 9))
+            v -= 12;
+          else if (occupied(rq - 18))
+            v -= 8;
         }
         if (occupied(rq - 8)) v -= 12;
       }

@@ -23,7 +23,9 @@ static_assert(sizeof(PawnEntry) == 48);
 extern PawnEntry pawnEntries[MAXPLY];
 
 // The entry of a record's pawn slot.
-inline PawnEntry& pawnEntryOf(const tposizione& p) { return pawnEntries[p.pawnslot < MAXPLY ? p.pawnslot : MAXPLY - 1]; }
+inline PawnEntry& pawnEntryOf(const tposizione& p) {
+  return pawnEntries[p.pawnslot < MAXPLY ? p.pawnslot : MAXPLY - 1];
+}
 
 // Recompute the pawn-structure entry of record ply's slot.
 void evaluatePawns();

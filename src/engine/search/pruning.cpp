@@ -32,8 +32,7 @@ template <bool W>
 void prune() {
   tposizione& p = posizioni[ply];
   const int D = iterationDepth + p.extension / 8;
-  if (p.evalstatus != EVAL_ORDINARY || p.piececount <= 2 || ply >= D || p.checker != NOSQ || ply < D / 2 ||
-      ply <= 3)
+  if (p.evalstatus != EVAL_ORDINARY || p.piececount <= 2 || ply >= D || p.checker != NOSQ || ply < D / 2 || ply <= 3)
     return;
   const PawnEntry& pe = pawnEntryOf(p);
   if (W ? pe.blackPassedFar : pe.whitePassedFar) return;

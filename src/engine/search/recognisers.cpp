@@ -198,18 +198,14 @@ void recogniseEnding() {
         case MK_BKNIGHT + MK_WBISHOP:
         case MK_BBISHOP + MK_WKNIGHT:
         case MK_BKNIGHT + MK_WKNIGHT:
-        case MK_BBISHOP + MK_WBISHOP:
-          return set(0, EVAL_DRAWISH);
+        case MK_BBISHOP + MK_WBISHOP: return set(0, EVAL_DRAWISH);
         case 2 * MK_BBISHOP:
           return set(recogniseBishopPairBlack(), posizioni[0].materialkey == mk ? EVAL_DRAWISH : EVAL_FINAL);
         case 2 * MK_WBISHOP:
           return set(recogniseBishopPairWhite(), posizioni[0].materialkey == mk ? EVAL_DRAWISH : EVAL_FINAL);
-        case MK_BKNIGHT + MK_WROOK:
-          return set(recogniseRookVsKnightWhite(), EVAL_DRAWISH);
-        case MK_BROOK + MK_WKNIGHT:
-          return set(recogniseRookVsKnightBlack(), EVAL_DRAWISH);
-        default:
-          return;
+        case MK_BKNIGHT + MK_WROOK: return set(recogniseRookVsKnightWhite(), EVAL_DRAWISH);
+        case MK_BROOK + MK_WKNIGHT: return set(recogniseRookVsKnightBlack(), EVAL_DRAWISH);
+        default: return;
       }
     }
     return;

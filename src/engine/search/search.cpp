@@ -64,8 +64,8 @@ void node(int P, Kind kind) {
   }
   // Internal iterative deepening: a shallow search of the same node leaves a
   // hash move to try first.
-  const bool deepen = kind == Kind::Outer ? iterationDepth > P + (W ? 3 : 4)
-                                          : kind == Kind::Root3 && iterationDepth > 6;
+  const bool deepen =
+      kind == Kind::Outer ? iterationDepth > P + (W ? 3 : 4) : kind == Kind::Root3 && iterationDepth > 6;
   if (deepen && !probeHashMove()) {
     const int saved = iterationDepth;
     iterationDepth = kind == Kind::Outer ? P + 1 : 5;
@@ -149,7 +149,8 @@ uint32_t root() {
     blackBound[p] = 32000;
   }
   if (W)
-    for (int row = 1; row <= 48; ++row) quietCutoffMoves[row][0] = quietCutoffMoves[row][1] = quietCutoffMoves[row][2] = 0;
+    for (int row = 1; row <= 48; ++row)
+      quietCutoffMoves[row][0] = quietCutoffMoves[row][1] = quietCutoffMoves[row][2] = 0;
 
   ply = 1;
   moveCount[1] = W ? generabianco(false) : generanero(false);

@@ -22,8 +22,8 @@ extern uint8_t futilityFlag[MAXPLY];
 extern uint16_t cutoffMoves[MAXPLY][3];
 extern uint16_t quietCutoffMoves[MAXPLY][3];
 
-extern int32_t iterationDepth;   // nominal depth of the current iteration
-extern int32_t searchDeadline;   // ms since moveStart
+extern int32_t iterationDepth;  // nominal depth of the current iteration
+extern int32_t searchDeadline;  // ms since moveStart
 extern uint8_t stopSearch;
 extern int32_t reducedAtDepth;
 

@@ -92,9 +92,7 @@ void tornio(int fette, std::span<const Vec2> profilo, Vec3 spostamento) {
   const int k = static_cast<int>(profilo.size());
   if (fette < 1 || k < 2) return;
   const int f = 360 / fette;
-  const auto Q = [&](int t, int q) {
-    return Vec3{profilo[q].u * seno[t], profilo[q].v, profilo[q].u * coseno[t]};
-  };
+  const auto Q = [&](int t, int q) { return Vec3{profilo[q].u * seno[t], profilo[q].v, profilo[q].u * coseno[t]}; };
   // ny[p]: vertical component of the face normal of segment p (1..k-1),
   // with the ends repeated so that every segment has two neighbours.
   std::vector<float> ny(static_cast<size_t>(k) + 1, 0.0f);
@@ -129,9 +127,7 @@ void prisma(Asse asse, Vec2 centro, std::span<const Vec2> contorno, float spesso
   const float h = spessore / 2.0f;
   const size_t da = lavoro.size();
   // Place a flat pair at a given depth along the prism's axis.
-  const auto at = [asse](Vec2 p, float d) {
-    return asse == Asse::Y ? Vec3{p.u, d, p.v} : Vec3{p.u, p.v, d};
-  };
+  const auto at = [asse](Vec2 p, float d) { return asse == Asse::Y ? Vec3{p.u, d, p.v} : Vec3{p.u, p.v, d}; };
   for (int j = 0; j + 1 < punti; ++j) {
     const Vec2 a = contorno[j], b = contorno[j + 1];
     if (asse == Asse::Y) {

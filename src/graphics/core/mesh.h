@@ -34,8 +34,8 @@ enum : int {
   NUMPEZZI = 6,
 };
 
-extern Mesh lavoro;            // the working mesh the primitives append to
-extern Mesh pezzi[NUMPEZZI];   // pawn, king, queen, rook, bishop, knight
+extern Mesh lavoro;           // the working mesh the primitives append to
+extern Mesh pezzi[NUMPEZZI];  // pawn, king, queen, rook, bishop, knight
 
 // Unit normal of (p1 - p0) x (p2 - p0); (0, 0, 0) for a degenerate triangle.
 Vec3 normalefaccia(Vec3 p0, Vec3 p1, Vec3 p2);

@@ -13,7 +13,7 @@ extern float scostamento;  // vertical offset of the eye; the presets set it to 
 
 constexpr int VISTA_PIATTA = 2;
 constexpr int VISTA_3D = 3;
-extern int32_t vista;          // 2 flat board, 3 three-dimensional
+extern int32_t vista;  // 2 flat board, 3 three-dimensional
 
 extern int32_t casellasotto;   // square under the mouse, -1 none
 extern int32_t casellascelta;  // square of the piece picked up, -1 none

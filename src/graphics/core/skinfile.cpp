@@ -8,12 +8,10 @@
 namespace {
 
 uint32_t le32(std::span<const uint8_t> d, size_t at) {
-  return static_cast<uint32_t>(d[at]) | static_cast<uint32_t>(d[at + 1]) << 8 |
-         static_cast<uint32_t>(d[at + 2]) << 16 | static_cast<uint32_t>(d[at + 3]) << 24;
+  return static_cast<uint32_t>(d[at]) | static_cast<uint32_t>(d[at + 1]) << 8 | static_cast<uint32_t>(d[at + 2]) << 16 |
+         static_cast<uint32_t>(d[at + 3]) << 24;
 }
-uint16_t le16(std::span<const uint8_t> d, size_t at) {
-  return static_cast<uint16_t>(d[at] | d[at + 1] << 8);
-}
+uint16_t le16(std::span<const uint8_t> d, size_t at) { return static_cast<uint16_t>(d[at] | d[at + 1] << 8); }
 
 void put32(std::vector<uint8_t>& d, uint32_t v) {
   for (int i = 0; i < 4; ++i) d.push_back(static_cast<uint8_t>(v >> (8 * i)));

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QOpenGLContext>
-
 #include <cstring>
 
 // qopengl.h (through QOpenGLWidget) brings the OpenGL 1.1 declarations.
@@ -164,8 +163,7 @@ bool BoardView::createxture(const Skin& s, unsigned int& nome, std::string& erro
   if (dimensioniqualsiasi()) {
     // The sampling is GL_NEAREST at both ends, so the base level is all
     // that is ever read; at its own size no texel blends two tiles.
-    for (int i = 0; i < 32 && glGetError() != GL_NO_ERROR; ++i) {
-    }
+    for (int i = 0; i < 32 && glGetError() != GL_NO_ERROR; ++i) {}
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, s.larghezza, s.altezza, 0, GL_RGB, GL_UNSIGNED_BYTE, s.rgb.data());
     const GLenum e = glGetError();
     if (e != GL_NO_ERROR) esito = static_cast<GLint>(e);

@@ -1,6 +1,7 @@
+#include "engine/position/attacks.h"
+
 #include <gtest/gtest.h>
 
-#include "engine/position/attacks.h"
 #include "engine/position/position.h"
 #include "support/engine_fixture.h"
 

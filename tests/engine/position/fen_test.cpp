@@ -1,8 +1,9 @@
+#include "engine/position/fen.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "engine/position/fen.h"
 #include "engine/position/position.h"
 #include "engine/search/cache.h"
 #include "support/engine_fixture.h"

@@ -1,9 +1,10 @@
+#include "engine/position/game.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "engine/position/fen.h"
-#include "engine/position/game.h"
 #include "engine/position/position.h"
 #include "settings/manageini.h"
 #include "support/engine_fixture.h"

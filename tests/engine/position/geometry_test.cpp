@@ -1,8 +1,9 @@
+#include "engine/position/geometry.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "engine/position/geometry.h"
 #include "support/engine_fixture.h"
 
 using zeftest::sq;

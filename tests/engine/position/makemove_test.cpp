@@ -1,9 +1,10 @@
+#include "engine/position/makemove.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "engine/position/fen.h"
-#include "engine/position/makemove.h"
 #include "engine/position/movegen.h"
 #include "engine/position/position.h"
 #include "engine/search/cache.h"

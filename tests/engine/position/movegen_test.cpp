@@ -1,10 +1,11 @@
+#include "engine/position/movegen.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
 #include "engine/position/fen.h"
-#include "engine/position/movegen.h"
 #include "engine/position/position.h"
 #include "engine/search/cache.h"
 #include "engine/search/searchstate.h"

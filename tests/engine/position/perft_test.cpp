@@ -1,3 +1,5 @@
+#include "engine/position/perft.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -5,7 +7,6 @@
 #include <vector>
 
 #include "engine/position/fen.h"
-#include "engine/position/perft.h"
 #include "engine/position/position.h"
 #include "records/verifylog.h"
 #include "support/engine_fixture.h"

@@ -1,10 +1,11 @@
 // Transposition table and principal-variation table.
+#include "engine/search/cache.h"
+
 #include <gtest/gtest.h>
 
 #include <cstddef>
 
 #include "engine/position/position.h"
-#include "engine/search/cache.h"
 #include "engine/search/searchstate.h"
 #include "support/engine_fixture.h"
 

@@ -1,3 +1,5 @@
+#include "engine/search/clock.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -5,7 +7,6 @@
 
 #include "engine/position/fen.h"
 #include "engine/position/position.h"
-#include "engine/search/clock.h"
 #include "engine/toolkit.h"
 #include "protocol/output.h"
 #include "support/engine_fixture.h"
@@ -53,7 +54,7 @@ TEST(Clock, MovesPerPeriodAllocation) {
   partita.count = 80;  // the next period starts again at move 1
   EXPECT_EQ(allocateTime(300000), static_cast<int>((300000 / 40) * 1.7));
   EXPECT_EQ(allocateTime(30), 1);  // never below 1
-  partita.mossePerControllo = 0;  // no period: as the whole game
+  partita.mossePerControllo = 0;   // no period: as the whole game
   partita.count = 0;
   EXPECT_EQ(allocateTime(300000), 13636);
   partita.modoTempo = TC_GAME;

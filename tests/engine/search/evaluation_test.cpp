@@ -1,5 +1,7 @@
 // Full evaluation: colour symmetry over many positions, and hand-worked
 // scores of the terms that symmetry cannot see.
+#include "engine/search/evaluation.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -10,7 +12,6 @@
 #include "engine/position/position.h"
 #include "engine/search/clock.h"
 #include "engine/search/evaltables.h"
-#include "engine/search/evaluation.h"
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
 #include "support/engine_fixture.h"
@@ -81,8 +82,10 @@ int evalOf(const std::string& fen, int phase = 0, int castling = -1) {
 int expectedAsymmetry(const tposizione& p) {
   int a = 0;
   if (p.phase != 3) {
-    for (int i = 0; i < p.wknights.n; ++i) a += knightWhiteMiddle[p.wknights.sq[i]] - knightBlackMiddle[p.wknights.sq[i] ^ 56];
-    for (int i = 0; i < p.bknights.n; ++i) a += knightWhiteMiddle[p.bknights.sq[i] ^ 56] - knightBlackMiddle[p.bknights.sq[i]];
+    for (int i = 0; i < p.wknights.n; ++i)
+      a += knightWhiteMiddle[p.wknights.sq[i]] - knightBlackMiddle[p.wknights.sq[i] ^ 56];
+    for (int i = 0; i < p.bknights.n; ++i)
+      a += knightWhiteMiddle[p.bknights.sq[i] ^ 56] - knightBlackMiddle[p.bknights.sq[i]];
   }
   if (p.phase == 2) {
     for (int i = 0; i < p.wpawns.n; ++i) a += pawnWhiteMiddle[p.wpawns.sq[i]] - pawnBlackMiddle[p.wpawns.sq[i] ^ 56];
@@ -159,7 +162,7 @@ TEST(EvaluationSymmetry, MirrorGivesNegatedScoreAndSwappedTallies) {
 TEST(EvaluationSymmetry, CastlingStateMirrors) {
   const std::vector<std::string> fens = {
       "r1bq1rk1/ppp2ppp/2np1n2/2b1p3/2B1P3/2NP1N2/PPP2PPP/R1BQ1RK1 w - - 0 7",  // 12 pieces
-      "r4rk1/pp3ppp/2n5/3q4/8/2N5/PP1Q1PPP/R4RK1 w - - 0 1",                   // 8 pieces
+      "r4rk1/pp3ppp/2n5/3q4/8/2N5/PP1Q1PPP/R4RK1 w - - 0 1",                    // 8 pieces
   };
   for (const std::string& fen : fens)
     for (int c : {0, 1, 2, 3, 4, 8, 12, 15, 16, 32, 48, 16 | 4, 32 | 2, 16 | 8, 5, 10}) {
@@ -335,13 +338,12 @@ TEST(EvaluationMiddle, OwnCampSquares) {
   const std::string out = "1nbq2k1/3r1ppp/8/8/8/7R/5PP1/R5K1 w - - 0 1";
   EXPECT_EQ(evalOf(camp) - evalOf(out), -31);
   // Rook b1 with c1 empty: -8 + 4.
-  EXPECT_EQ(evalOf("1nbq2k1/3r1ppp/8/8/8/8/5PP1/1R4KR w - - 0 1") -
-                evalOf("1nbq2k1/3r1ppp/8/8/8/1R6/5PP1/6KR w - - 0 1"),
-            -4);
+  EXPECT_EQ(
+      evalOf("1nbq2k1/3r1ppp/8/8/8/8/5PP1/1R4KR w - - 0 1") - evalOf("1nbq2k1/3r1ppp/8/8/8/1R6/5PP1/6KR w - - 0 1"),
+      -4);
   // The same squares do not count with five pieces or fewer.
-  EXPECT_EQ(evalOf("2bq2k1/5ppp/8/8/8/8/5PPR/R5K1 w - - 0 1", 2) -
-                evalOf("2bq2k1/5ppp/8/8/8/7R/5PP1/R5K1 w - - 0 1", 2),
-            0);
+  EXPECT_EQ(
+      evalOf("2bq2k1/5ppp/8/8/8/8/5PPR/R5K1 w - - 0 1", 2) - evalOf("2bq2k1/5ppp/8/8/8/7R/5PP1/R5K1 w - - 0 1", 2), 0);
   // A bishop c1 shut in by pawns b2 and d2: -14 and -30, against h6 (0);
   // one pawn alone does not shut it in.
   EXPECT_EQ(evalOf("4k3/8/7B/8/8/8/1P1P4/4K3 w - - 0 1", 2) - evalOf("4k3/8/8/8/8/8/1P1P4/2B1K3 w - - 0 1", 2),
@@ -349,8 +351,7 @@ TEST(EvaluationMiddle, OwnCampSquares) {
   EXPECT_EQ(evalOf("4k3/8/7B/8/8/8/1P6/4K3 w - - 0 1", 2) - evalOf("4k3/8/8/8/8/8/1P6/2B1K3 w - - 0 1", 2), 14);
   EXPECT_EQ(evalOf("4k3/8/7B/8/8/8/3P4/4K3 w - - 0 1", 2) - evalOf("4k3/8/8/8/8/8/3P4/2B1K3 w - - 0 1", 2), 14);
   // The d2 pawn walled in by the bishop on d3: 2 for the square, -12.
-  EXPECT_EQ(evalOf("4k3/8/8/8/8/3B4/3P4/4K3 w - - 0 1", 2) - evalOf("4k3/8/7B/8/8/8/3P4/4K3 w - - 0 1", 2),
-            2 - 12);
+  EXPECT_EQ(evalOf("4k3/8/8/8/8/3B4/3P4/4K3 w - - 0 1", 2) - evalOf("4k3/8/7B/8/8/8/3P4/4K3 w - - 0 1", 2), 2 - 12);
 }
 
 TEST(EvaluationClock, EveryTwoThousandFortyEighthCallChecksTheDeadline) {

@@ -1,3 +1,5 @@
+#include "engine/search/search.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,7 +12,6 @@
 #include "engine/search/clock.h"
 #include "engine/search/driver.h"
 #include "engine/search/ordering.h"
-#include "engine/search/search.h"
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
 #include "protocol/coordinates.h"
@@ -163,9 +164,9 @@ TEST(Search, DeepForcedLinesStayInsideThePlyArrays) {
   // Long checking sequences and capture chains with extensions adding up:
   // searched under the sanitizers, nothing may run past the last record.
   const char* fens[] = {
-      "6k1/6p1/6Q1/8/8/8/8/K7 w - - 0 1",                          // perpetual-check material
-      "k7/pp6/8/8/8/8/6PP/QQQQQ1QK w - - 0 1",                     // many queens, many checks
-      "q3k2q/8/8/3qq3/3QQ3/8/8/Q3K2Q w - - 0 1",                   // long capture chains
+      "6k1/6p1/6Q1/8/8/8/8/K7 w - - 0 1",         // perpetual-check material
+      "k7/pp6/8/8/8/8/6PP/QQQQQ1QK w - - 0 1",    // many queens, many checks
+      "q3k2q/8/8/3qq3/3QQ3/8/8/Q3K2Q w - - 0 1",  // long capture chains
       "r1b1k2r/pppq1ppp/2n2n2/3pp3/1b1PP3/2N2N2/PPPQ1PPP/R1B1KB1R w KQkq - 0 1",
   };
   for (const char* fen : fens) {
@@ -195,13 +196,13 @@ TEST(Search, Tactics) {
     const char* best;
     int depth;
   } cases[] = {
-      {"6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1", "a1a8", 3},                                    // back-rank mate
-      {"r1bqkbnr/pppp1ppp/2n5/4p3/2B1P3/5Q2/PPPP1PPP/RNB1K1NR w KQkq - 0 1", "f3f7", 3},   // scholar's mate
-      {"2q1k3/8/8/1N6/8/8/8/4K3 w - - 0 1", "b5d6", 4},                                    // knight fork
-      {"r3k3/8/8/8/8/8/8/4K2R w K - 0 1", "h1h8", 4},                                      // skewer
-      {"4k3/8/4q3/8/8/8/8/4R1K1 w - - 0 1", "e1e6", 3},                                    // undefended queen
+      {"6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1", "a1a8", 3},                                   // back-rank mate
+      {"r1bqkbnr/pppp1ppp/2n5/4p3/2B1P3/5Q2/PPPP1PPP/RNB1K1NR w KQkq - 0 1", "f3f7", 3},  // scholar's mate
+      {"2q1k3/8/8/1N6/8/8/8/4K3 w - - 0 1", "b5d6", 4},                                   // knight fork
+      {"r3k3/8/8/8/8/8/8/4K2R w K - 0 1", "h1h8", 4},                                     // skewer
+      {"4k3/8/4q3/8/8/8/8/4R1K1 w - - 0 1", "e1e6", 3},                                   // undefended queen
       {"r1b1kb1r/pppp1ppp/2n2n2/4p1q1/2B1P3/2N2N2/PPPP1PPP/R1BQK2R w KQkq - 0 1", "f3g5", 4},
-      {"k7/8/2K5/8/8/8/8/6R1 w - - 0 1", "c6b6", 5},                                       // mate in two
+      {"k7/8/2K5/8/8/8/8/6R1 w - - 0 1", "c6b6", 5},  // mate in two
   };
   for (const auto& c : cases) {
     Result r = searchTo(c.fen, c.depth);

@@ -1,8 +1,8 @@
+#include "graphics/core/angles.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "graphics/core/angles.h"
 
 namespace {
 

@@ -128,7 +128,8 @@ TEST_F(Camera, ModelViewAtWhitesSide) {
   };
   // The shift is 4 * mezzoseno[270] * (90 - e) / 90: 2/3 of a square at 60,
   // 1.8 squares at the lowest elevation, none looking straight down.
-  for (const Caso c : {Caso{60, 11.5f, -2.0f / 3}, Caso{9, 11.5f, -1.8f}, Caso{90, 11, 0}, Caso{33, 7, -4.0f * 57 / 180}}) {
+  for (const Caso c :
+       {Caso{60, 11.5f, -2.0f / 3}, Caso{9, 11.5f, -1.8f}, Caso{90, 11, 0}, Caso{33, 7, -4.0f * 57 / 180}}) {
     rotazione = 270;
     elevazione = c.elevazione;
     distanza = c.distanza;

@@ -1,10 +1,11 @@
+#include "graphics/core/mesh.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
 #include "graphics/core/angles.h"
-#include "graphics/core/mesh.h"
 
 namespace {
 

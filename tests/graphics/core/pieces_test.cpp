@@ -1,10 +1,11 @@
+#include "graphics/core/pieces.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "graphics/core/angles.h"
 #include "graphics/core/mesh.h"
-#include "graphics/core/pieces.h"
 #include "graphics/core/scene.h"
 
 namespace {

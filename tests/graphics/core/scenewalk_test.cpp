@@ -1,3 +1,5 @@
+#include "graphics/core/scenewalk.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -6,7 +8,6 @@
 #include "graphics/core/angles.h"
 #include "graphics/core/pieces.h"
 #include "graphics/core/scene.h"
-#include "graphics/core/scenewalk.h"
 #include "support/engine_fixture.h"
 
 namespace {
@@ -128,8 +129,8 @@ TEST_F(Scena, SquaresUseTheirTilesAndPositions) {
 
 TEST_F(Scena, HighlightedSquares) {
   imposta(VISTA_3D);
-  casellasotto = zeftest::sq("e4");     // light
-  casellascelta = zeftest::sq("d4");    // dark
+  casellasotto = zeftest::sq("e4");   // light
+  casellascelta = zeftest::sq("d4");  // dark
   Registro r = cammina();
   EXPECT_EQ(tile(r.quad(zeftest::sq("e4"))), 5);
   EXPECT_EQ(tile(r.quad(zeftest::sq("d4"))), 4);
@@ -224,8 +225,8 @@ TEST_F(Scena, TurnedFlatBoardMirrorsTheSymbols) {
   ruota180();
   r = cammina();
   EXPECT_EQ(r.cambicull, 2);
-  EXPECT_FALSE(r.v[0].cullfront);        // the board keeps culling back faces
-  EXPECT_TRUE(r.v.back().cullfront);     // the symbols cull front faces
+  EXPECT_FALSE(r.v[0].cullfront);     // the board keeps culling back faces
+  EXPECT_TRUE(r.v.back().cullfront);  // the symbols cull front faces
   const Quad& q = pezzi[MESH_PEDONE][0];
   const Vertice& v = r.v[4 * 165];  // first white pawn
   const int s = posizioni[0].wpawns.sq[0];

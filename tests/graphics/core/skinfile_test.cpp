@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
+#include "graphics/core/skinfile.h"
 
-#include "support/engine_fixture.h"
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "graphics/core/skinfile.h"
+#include "support/engine_fixture.h"
 
 namespace {
 

@@ -1,3 +1,5 @@
+#include "graphics/gl/boardview.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -5,7 +7,6 @@
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
-
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -17,7 +18,6 @@
 #include "graphics/core/pieces.h"
 #include "graphics/core/scene.h"
 #include "graphics/core/skinfile.h"
-#include "graphics/gl/boardview.h"
 #include "support/engine_fixture.h"
 
 namespace {
@@ -26,8 +26,8 @@ constexpr int W = 800, H = 600;
 
 // Colours of the test skin, one plain colour per tile and swatch.
 enum Classe { Rosso, Verde, Blu, Giallo, Ciano, Bianco, Nero, Magenta, Arancio, Viola, Sfondo, Altro };
-const char* nomi[] = {"red", "green", "blue", "yellow", "cyan", "white", "black", "magenta", "orange", "purple",
-                      "background", "other"};
+const char* nomi[] = {"red",   "green",   "blue",   "yellow", "cyan",       "white",
+                      "black", "magenta", "orange", "purple", "background", "other"};
 
 Classe classifica(QRgb p) {
   const int r = qRed(p), g = qGreen(p), b = qBlue(p);
@@ -51,7 +51,7 @@ std::string scriviskin(const std::string& nome) {
   s.larghezza = 7 * T;
   s.altezza = T;
   s.rgb.resize(static_cast<size_t>(s.larghezza) * T * 3);
-  const QRgb tile[7] = {qRgb(0, 0, 220), qRgb(220, 0, 0), qRgb(0, 220, 0), qRgb(220, 220, 0),
+  const QRgb tile[7] = {qRgb(0, 0, 220),   qRgb(220, 0, 0),   qRgb(0, 220, 0),    qRgb(220, 220, 0),
                         qRgb(0, 220, 220), qRgb(150, 0, 150), qRgb(128, 128, 128)};
   const QRgb swatch[4] = {qRgb(250, 250, 250), qRgb(250, 0, 250), qRgb(30, 30, 30), qRgb(250, 128, 0)};
   for (int y = 0; y < T; ++y)
@@ -151,9 +151,8 @@ class Vista : public ::testing::Test {
 BoardView* Vista::vista_ = nullptr;
 std::string Vista::skin_;
 
-#define EXPECT_CLASS(img, pt, cls)                                                                       \
-  EXPECT_EQ(nomi[a(img, pt)], std::string(nomi[cls])) << "at (" << (pt).x() << ", " << (pt).y() << ") " \
-                                                      << #pt
+#define EXPECT_CLASS(img, pt, cls) \
+  EXPECT_EQ(nomi[a(img, pt)], std::string(nomi[cls])) << "at (" << (pt).x() << ", " << (pt).y() << ") " << #pt
 
 TEST_F(Vista, FlatStartPosition) {
   const QImage i = foto();
