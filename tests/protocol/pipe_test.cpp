@@ -1,6 +1,5 @@
 // The engine as a front end sees it: a separate process behind pipes.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <string>
@@ -8,7 +7,7 @@
 #include "engine/position/fen.h"
 #include "engine/position/game.h"
 #include "engine/position/position.h"
-#include "protocol/engine_process.h"
+#include "support/engine_process.h"
 #include "protocol/iowinboard.h"
 #include "support/engine_fixture.h"
 

@@ -1,4 +1,4 @@
-#include "protocol/engine_process.h"
+#include "support/engine_process.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -9,7 +9,7 @@
 #include <chrono>
 #include <cstdlib>
 
-EngineProcess::EngineProcess(const std::vector<std::string>& args) {
+EngineProcess::EngineProcess(const std::vector<std::string>& args, const ProcessOptions& options) {
   int toChild[2], fromChild[2];
   if (pipe(toChild) != 0 || pipe(fromChild) != 0) return;
   pid_ = fork();
@@ -18,8 +18,12 @@ EngineProcess::EngineProcess(const std::vector<std::string>& args) {
     dup2(fromChild[1], 1);
     close(toChild[1]);
     close(fromChild[0]);
-    unsetenv("DISPLAY");
-    std::string binary = std::string(ZEF_BINARY_DIR) + "/Zefiran3D";
+    if (!options.keepDisplay) {
+      unsetenv("DISPLAY");
+      unsetenv("WAYLAND_DISPLAY");
+    }
+    if (!options.workingFolder.empty() && chdir(options.workingFolder.c_str()) != 0) _exit(127);
+    std::string binary = options.binary.empty() ? std::string(ZEF_BINARY_DIR) + "/Zefiran3D" : options.binary.string();
     std::vector<char*> argv{const_cast<char*>(binary.c_str())};
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);

@@ -1,15 +1,22 @@
-// The program started as a WinBoard engine behind two pipes, for tests that
-// talk to it as a front end would.
+// The program started behind two pipes, for tests that talk to it as a
+// front end would or start it as a user does.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+struct ProcessOptions {
+  std::filesystem::path binary;         // empty: the program of this build
+  std::filesystem::path workingFolder;  // empty: the test's own
+  bool keepDisplay = false;             // false: started without a display
+};
+
 class EngineProcess {
  public:
-  explicit EngineProcess(const std::vector<std::string>& args = {"--engine"});
+  explicit EngineProcess(const std::vector<std::string>& args = {"--engine"}, const ProcessOptions& options = {});
   ~EngineProcess();
-  void send(const std::string& bytes);          // exactly these bytes
+  void send(const std::string& bytes);  // exactly these bytes
   void line(const std::string& text) { send(text + "\n"); }
   void closeInput();
   // The next output line, or false when none came within the time.
