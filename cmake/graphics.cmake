@@ -3,7 +3,7 @@
 # Writes the project's skins (default.usk, marble.usk) into a folder:
 #   cmake --build <build> --target skins   regenerates data/skins/ in the source tree.
 add_executable(skinmaker tools/skinmaker.cpp)
-target_link_libraries(skinmaker PRIVATE zefgfxcore)
+target_link_libraries(skinmaker PRIVATE zefgraphics)
 add_custom_target(skins
   COMMAND skinmaker ${CMAKE_SOURCE_DIR}/data/skins
   DEPENDS skinmaker
@@ -15,7 +15,7 @@ if(ZEF_HAVE_GUI)
   find_package(benchmark QUIET)
   if(benchmark_FOUND)
     add_executable(bench_frame src/graphics/bench/frame_bench.cpp)
-    target_link_libraries(bench_frame PRIVATE zefgui Qt6::Test benchmark::benchmark)
+    target_link_libraries(bench_frame PRIVATE zefui Qt6::Test benchmark::benchmark)
     target_compile_definitions(bench_frame PRIVATE ZEF_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   endif()
 endif()

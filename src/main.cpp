@@ -5,6 +5,7 @@
 
 #include "app/commandline.h"
 #include "app/headless.h"
+#include "records/enginehost.h"
 
 #ifdef ZEF_HAVE_GUI
 #include "ui/app.h"
@@ -19,6 +20,9 @@ bool haveDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The engine's questions (settings, book, notation, output) are answered
+  // by the layers above it from the start.
+  installEngineHost();
   std::vector<std::string> args(argv + 1, argv + argc);
   if (auto code = runCommandLine(args)) return *code;
   bool engine = false;

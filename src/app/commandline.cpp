@@ -16,11 +16,11 @@
 #include "engine/search/driver.h"
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
-#include "protocol/coordinates.h"
-#include "records/Textrout.h"
+#include "records/coordinates.h"
 #include "records/notation.h"
 #include "records/testsuites.h"
 #include "settings/language.h"
+#include "text/Textrout.h"
 
 namespace {
 

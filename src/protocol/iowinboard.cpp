@@ -5,9 +5,9 @@
 
 #include "engine/position/game.h"
 #include "engine/search/clock.h"
-#include "protocol/coordinates.h"
-#include "protocol/output.h"
-#include "records/Textrout.h"
+#include "records/coordinates.h"
+#include "text/Textrout.h"
+#include "text/output.h"
 
 uint8_t forzato = 0;
 uint8_t pensieri = 0;

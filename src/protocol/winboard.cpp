@@ -18,11 +18,11 @@
 #include "engine/search/driver.h"
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
-#include "protocol/coordinates.h"
 #include "protocol/iowinboard.h"
-#include "protocol/output.h"
-#include "records/Textrout.h"
+#include "records/coordinates.h"
 #include "settings/language.h"
+#include "text/Textrout.h"
+#include "text/output.h"
 
 namespace {
 

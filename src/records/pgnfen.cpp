@@ -13,10 +13,10 @@
 #include "engine/position/makemove.h"
 #include "engine/position/movegen.h"
 #include "engine/position/position.h"
-#include "records/Textrout.h"
 #include "records/notation.h"
 #include "records/verifylog.h"
-#include "settings/namevalue.h"
+#include "text/Textrout.h"
+#include "text/namevalue.h"
 
 std::vector<std::string> filepgn;
 std::vector<std::string> indicepartite;

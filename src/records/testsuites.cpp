@@ -14,17 +14,20 @@
 #include "engine/search/quiescenza.h"
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
-#include "protocol/iowinboard.h"
-#include "records/Textrout.h"
+#include "records/coordinates.h"
 #include "records/pgnfen.h"
 #include "records/searchline.h"
 #include "records/verifylog.h"
 #include "settings/language.h"
+#include "text/Textrout.h"
 
 std::vector<tepdtest> epdtests;
 std::vector<std::string> listadebug;
 
 namespace {
+
+// The WinBoard form of a move ("move e7e8Q"), as the log has always shown it.
+std::string moveLine(uint32_t m) { return "move " + coordinata(m, true); }
 
 std::function<void(const std::string&)> debugEcho;
 std::string debugPath = "debug.txt";
@@ -160,7 +163,7 @@ EpdOutcome eseguiepd(const std::string& filename, int allowanceMs, const TestHoo
   for (const tepdtest& t : epdtests) {
     scrividebug("");
     scrividebug(stars(90));
-    scrividebug(allineasinistra(t.id + "  " + t.fen + "  " + mossawinboard(t.best[0]), 84) + "   ***");
+    scrividebug(allineasinistra(t.id + "  " + t.fen + "  " + moveLine(t.best[0]), 84) + "   ***");
     scrividebug(stars(90));
     impostafen(t.fen, true);
     if (hooks.redraw) hooks.redraw();
@@ -184,8 +187,8 @@ EpdOutcome eseguiepd(const std::string& filename, int allowanceMs, const TestHoo
       ++out.correct;
       scrividebug(testo("P_RIGHTSOL"));
     } else {
-      out.wrong.push_back(t.id + " " + t.fen + " " + testo("P_FOUND") + " " + mossawinboard(m) + " " +
-                          testo("P_INSTEAD") + " " + mossawinboard(t.best[0]));
+      out.wrong.push_back(t.id + " " + t.fen + " " + testo("P_FOUND") + " " + moveLine(m) + " " + testo("P_INSTEAD") +
+                          " " + moveLine(t.best[0]));
       scrividebug(testo("P_WRONGSOL"));
     }
     if (hooks.counters)

@@ -1,7 +1,7 @@
 #include "settings/language.h"
 
 #include "settings/manageini.h"
-#include "settings/namevalue.h"
+#include "text/namevalue.h"
 
 std::vector<std::string> listalingua;
 

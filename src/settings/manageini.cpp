@@ -6,14 +6,14 @@
 #include <filesystem>
 #include <system_error>
 
+#include "engine/position/game.h"
 #include "engine/search/cache.h"
-#include "records/Textrout.h"
-#include "settings/namevalue.h"
+#include "text/Textrout.h"
+#include "text/namevalue.h"
 
 std::vector<std::string> listaini;
 std::string cartella;
 int profonditalibro = 0;
-bool abbandonoconsentito = false;
 std::string nomeskin = SKINPREDEFINITA;
 std::string nomelingua = LINGUAPREDEFINITA;
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/namevalue.h"
+#include "text/namevalue.h"
 
 constexpr const char* NOMEINI = "Zefiran3D.ini";
 constexpr const char* SKINPREDEFINITA = "default.usk";
@@ -21,10 +21,9 @@ extern std::vector<std::string> listaini;
 extern std::string cartella;
 
 // Settings applied by leggiini / inidefault.
-extern int profonditalibro;       // book depth in half-moves (twice the file's value)
-extern bool abbandonoconsentito;  // the engine may resign
-extern std::string nomeskin;      // skin file inside "skins/"
-extern std::string nomelingua;    // language file inside "languages/"
+extern int profonditalibro;     // book depth in half-moves (twice the file's value)
+extern std::string nomeskin;    // skin file inside "skins/"
+extern std::string nomelingua;  // language file inside "languages/"
 
 // Value of the first line whose name (text before the first "=") matches key
 // without regard to letter case; empty when there is none.

@@ -10,9 +10,9 @@
 
 #include "engine/search/cache.h"
 #include "graphics/core/scene.h"
-#include "records/Textrout.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
+#include "text/Textrout.h"
 #include "ui/controller.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "graphics/gl/boardview.h"
 #include "records/book.h"
 #include "settings/manageini.h"
-#include "settings/namevalue.h"
+#include "text/namevalue.h"
 #include "ui/main.h"
 #include "ui/protocolbridge.h"
 #include "ui/qttoolkit.h"

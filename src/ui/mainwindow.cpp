@@ -27,7 +27,7 @@
 #include "graphics/gl/boardview.h"
 #include "records/verifylog.h"
 #include "settings/manageini.h"
-#include "settings/namevalue.h"
+#include "text/namevalue.h"
 #include "ui/Uniteditfen.h"
 #include "ui/Unitinfo.h"
 #include "ui/Unitpromozione.h"

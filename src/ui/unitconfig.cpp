@@ -15,9 +15,9 @@
 #include <algorithm>
 
 #include "graphics/core/skinfile.h"
-#include "records/Textrout.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
+#include "text/Textrout.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include "engine/search/clock.h"
 #include "engine/search/searchstate.h"
 #include "protocol/iowinboard.h"
-#include "protocol/output.h"
 #include "settings/language.h"
 #include "support/engine_fixture.h"
+#include "text/output.h"
 
 using zeftest::sq;
 

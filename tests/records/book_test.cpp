@@ -15,9 +15,9 @@
 #include "records/pgnfen.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
-#include "settings/namevalue.h"
-#include "settings/tempfolder.h"
 #include "support/engine_fixture.h"
+#include "support/tempfolder.h"
+#include "text/namevalue.h"
 
 using zeftest::sq;
 using V = std::vector<std::string>;

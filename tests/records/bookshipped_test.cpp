@@ -14,9 +14,9 @@
 #include "records/book.h"
 #include "records/pgnfen.h"
 #include "settings/manageini.h"
-#include "settings/namevalue.h"
-#include "settings/tempfolder.h"
 #include "support/engine_fixture.h"
+#include "support/tempfolder.h"
+#include "text/namevalue.h"
 
 using zeftest::sq;
 

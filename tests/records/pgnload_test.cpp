@@ -7,9 +7,9 @@
 #include "records/notation.h"
 #include "records/pgnfen.h"
 #include "records/verifylog.h"
-#include "settings/namevalue.h"
-#include "settings/tempfolder.h"
 #include "support/engine_fixture.h"
+#include "support/tempfolder.h"
+#include "text/namevalue.h"
 
 namespace {
 

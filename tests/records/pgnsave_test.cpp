@@ -10,9 +10,9 @@
 #include "engine/position/game.h"
 #include "engine/position/position.h"
 #include "records/pgnfen.h"
-#include "settings/namevalue.h"
-#include "settings/tempfolder.h"
 #include "support/engine_fixture.h"
+#include "support/tempfolder.h"
+#include "text/namevalue.h"
 
 namespace {
 

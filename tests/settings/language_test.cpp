@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "settings/manageini.h"
-#include "settings/namevalue.h"
-#include "settings/tempfolder.h"
+#include "support/tempfolder.h"
+#include "text/namevalue.h"
 
 namespace {
 

@@ -8,9 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/position/game.h"
 #include "engine/search/cache.h"
-#include "settings/namevalue.h"
-#include "settings/tempfolder.h"
+#include "support/tempfolder.h"
+#include "text/namevalue.h"
 
 namespace {
 

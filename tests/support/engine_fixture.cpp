@@ -5,10 +5,13 @@
 
 namespace zeftest {
 
+void (*hostInstaller)() = nullptr;
+
 void initialiseEngineOnce() {
   static bool done = false;
   if (done) return;
   done = true;
+  if (hostInstaller) hostInstaller();
   initialiseEngine(0);
 }
 
@@ -48,6 +51,16 @@ uint32_t findMove(const std::string& coord) {
   for (uint32_t m : rootMoves())
     if (mvFrom(m) == from && mvTo(m) == to && (m & MV_PROMOS) == promo) return m;
   return 0;
+}
+
+std::string coord(uint32_t move) {
+  auto square = [](int s) { return std::string{static_cast<char>('a' + s % 8), static_cast<char>('1' + s / 8)}; };
+  std::string text = square(mvFrom(move)) + square(mvTo(move));
+  if (move & MV_PROMO_Q) text += 'q';
+  if (move & MV_PROMO_N) text += 'n';
+  if (move & MV_PROMO_R) text += 'r';
+  if (move & MV_PROMO_B) text += 'b';
+  return text;
 }
 
 bool makeRoot(const std::string& coord, int bound) {

@@ -6,6 +6,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 
+#include "engine/position/game.h"
 #include "engine/search/cache.h"
 #include "graphics/core/skinfile.h"
 #include "graphics/gl/boardview.h"

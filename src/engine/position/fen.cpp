@@ -1,18 +1,29 @@
 #include "engine/position/fen.h"
 
+#include <charconv>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "engine/host.h"
 #include "engine/position/attacks.h"
 #include "engine/position/game.h"
 #include "engine/search/cache.h"
 #include "engine/search/evaltables.h"
 #include "engine/search/evaluation.h"
-#include "records/Textrout.h"
-#include "settings/manageini.h"
 
 namespace {
+
+// A move counter of a FEN: digits with an optional "+".
+bool fieldNumber(std::string_view s, int& out) {
+  if (!s.empty() && s[0] == '+') s.remove_prefix(1);
+  if (s.empty() || s[0] == '-') return false;
+  int v = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (ec != std::errc() || end != s.data() + s.size()) return false;
+  out = v;
+  return true;
+}
 
 // Fields separated by runs of blanks, so that a doubled blank typed by a
 // person does not shift the fields.
@@ -59,10 +70,10 @@ void resetGameRecord(std::string_view text) {
   }
   g.current = 0;
   g.count = 0;
-  g.event = valoreini("evento");
-  g.site = valoreini("localita");
-  g.whiteplayer = valoreini("giocatore");
-  g.blackplayer = valoreini("giocatore");
+  g.event = engineHost().setting("evento");
+  g.site = engineHost().setting("localita");
+  g.whiteplayer = engineHost().setting("giocatore");
+  g.blackplayer = engineHost().setting("giocatore");
   g.date = "?";
   g.pgnround = "?";
   g.orologiofermo = 1;
@@ -74,9 +85,16 @@ void resetGameRecord(std::string_view text) {
 
 void placePieces(tposizione& p, const std::string& placement) {
   // Rank strings from rank 1 up to rank 8; an empty one counts as "8".
+  std::vector<std::string> ranks;
+  for (size_t start = 0;;) {
+    const size_t slash = placement.find('/', start);
+    ranks.push_back(placement.substr(start, slash == std::string::npos ? std::string::npos : slash - start));
+    if (slash == std::string::npos) break;
+    start = slash + 1;
+  }
   std::string walk;
   for (int r = 7; r >= 0; --r) {
-    std::string rank = campo(placement, '/', r);
+    const std::string rank = r < static_cast<int>(ranks.size()) ? ranks[r] : std::string();
     walk += rank.empty() ? std::string("8") : rank;
   }
   int square = 0;
@@ -119,7 +137,7 @@ void impostafen(std::string_view text, bool newgame) {
   // A new position has no last move to show.
   p.lastmove = 0;
 
-  std::vector<std::string> f = blankFields(trimspazi(text));
+  std::vector<std::string> f = blankFields(text);
   auto field = [&](size_t i) { return i < f.size() ? f[i] : std::string(); };
   placePieces(p, field(0));
 
@@ -143,7 +161,7 @@ void impostafen(std::string_view text, bool newgame) {
 
   const std::string hm = field(4);
   int halfmoves = 0;
-  if (hm != "-" && leggiintero(hm, halfmoves)) {
+  if (hm != "-" && fieldNumber(hm, halfmoves)) {
     if (halfmoves < 0) halfmoves = 0;
     if (halfmoves > 255) halfmoves = 255;
   } else {
@@ -191,7 +209,7 @@ void nuovapartita() {
   partita.tempoNero = partita.tempoBase;
   partita.orologiofermo = 1;
   partita.count = 0;
-  partita.whiteplayer = valoreini("giocatore");
+  partita.whiteplayer = engineHost().setting("giocatore");
   partita.blackplayer = ENGINENAME;
   buildEvalTables(evalNoise);
   fullwidth = 1;
@@ -199,7 +217,7 @@ void nuovapartita() {
 }
 
 std::string fenProblem(std::string_view text) {
-  std::vector<std::string> f = blankFields(trimspazi(text));
+  std::vector<std::string> f = blankFields(text);
   if (f.empty()) return "empty FEN";
   if (f.size() > 6) return "too many fields";
   const std::string& placement = f[0];
@@ -242,7 +260,7 @@ std::string fenProblem(std::string_view text) {
   }
   for (size_t i = 4; i < f.size(); ++i) {
     int v = 0;
-    if (f[i] != "-" && (!leggiintero(f[i], v) || v < 0)) return "bad move counter";
+    if (f[i] != "-" && (!fieldNumber(f[i], v) || v < 0)) return "bad move counter";
   }
   // The side that has just moved may not be in check.
   tposizione saved = posizioni[0];

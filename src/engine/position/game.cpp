@@ -2,17 +2,17 @@
 
 #include <string>
 
+#include "engine/host.h"
 #include "engine/position/attacks.h"
 #include "engine/position/fen.h"
 #include "engine/position/makemove.h"
 #include "engine/position/movegen.h"
 #include "engine/position/position.h"
 #include "engine/search/evaluation.h"
-#include "records/notation.h"
-#include "settings/manageini.h"
 
 uint32_t storico[STORICOSIZE];
 int32_t modointerfaccia = 0;
+bool abbandonoconsentito = false;
 
 namespace {
 
@@ -52,7 +52,7 @@ bool giocamossa(uint32_t move) {
   g.moves[g.count] = move;
   ++g.count;
   ++g.current;
-  if (modointerfaccia != 2) g.movetext[g.count - 1] = scrivisan(move & MV_MOVE, 0);
+  if (modointerfaccia != 2) g.movetext[g.count - 1] = engineHost().moveText(move & MV_MOVE);
   promoteRecordOne();
   return true;
 }

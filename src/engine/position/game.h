@@ -11,6 +11,9 @@ extern uint32_t storico[STORICOSIZE];
 // 0 undecided, 1 the window, 2 a WinBoard front end.
 extern int32_t modointerfaccia;
 
+// The engine may resign a hopeless game (a setting of the settings file).
+extern bool abbandonoconsentito;
+
 // Result codes of finepartita.
 constexpr int GAME_ON = 0;
 constexpr int GAME_STALEMATE = -1;

@@ -3,11 +3,11 @@
 #include <chrono>
 #include <cstdio>
 
+#include "engine/host.h"
 #include "engine/position/makemove.h"
 #include "engine/position/movegen.h"
 #include "engine/position/position.h"
 #include "engine/toolkit.h"
-#include "records/verifylog.h"
 
 namespace {
 
@@ -31,7 +31,8 @@ void walk(int level) {
       --ply;
     }
     if (level == 2 && logSecondLevel)
-      listaverifica.push_back(std::to_string(firstMove) + " " + std::to_string(m) + " " + std::to_string(counter));
+      engineHost().verificationLine(std::to_string(firstMove) + " " + std::to_string(m) + " " +
+                                    std::to_string(counter));
   }
 }
 

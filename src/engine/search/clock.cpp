@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
+#include "engine/host.h"
 #include "engine/position/game.h"
 #include "engine/position/position.h"
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
-#include "protocol/output.h"
 
 double moveStart = 0;
 double clockNow = 0;
@@ -59,7 +59,7 @@ int32_t perPeriod(int32_t remaining, int n) {
 }  // namespace
 
 int32_t allocateTime(int32_t remaining) {
-  scrivilinea("temporestante = " + std::to_string(remaining));
+  engineHost().writeLine("temporestante = " + std::to_string(remaining));
   const tpartita& g = partita;
   switch (g.modoTempo) {
     case TC_MOVES: return perPeriod(remaining, g.mossePerControllo);

@@ -1,12 +1,12 @@
 #include "engine/search/driver.h"
 
+#include "engine/host.h"
 #include "engine/position/makemove.h"
 #include "engine/position/position.h"
 #include "engine/search/cache.h"
 #include "engine/search/clock.h"
 #include "engine/search/search.h"
 #include "engine/search/searchstate.h"
-#include "records/book.h"
 
 uint32_t iterativeDeepening(const SearchLimits& limits, const std::function<void(const Iteration&)>& onIteration) {
   const bool white = posizioni[0].side == WHITE;
@@ -58,7 +58,7 @@ EngineChoice pensamossa(const SearchLimits& limits, const std::function<void(con
   partita.inricerca = white ? 1 : 2;
   genCalls = 0;
   if (posizioni[0].phase == 1) {
-    choice.move = trovamossadabook(false);
+    choice.move = engineHost().bookMove();
     if (!choice.move) posizioni[0].phase = 2;  // the book is not asked again in this game
   }
   if (choice.move) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/host.h"
 #include "engine/position/game.h"
 #include "engine/position/makemove.h"
 #include "engine/position/movegen.h"
@@ -12,7 +13,6 @@
 #include "engine/search/quiescenza.h"
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
-#include "protocol/output.h"
 
 namespace {
 
@@ -202,7 +202,7 @@ uint32_t root() {
           result = m;
           bestMove[1] = m;
         } else if (!W) {
-          scrivilinea("stoppato a mossa " + std::to_string(i));
+          engineHost().writeLine("stoppato a mossa " + std::to_string(i));
         }
       }
     }

@@ -8,7 +8,6 @@
 
 #include "engine/position/fen.h"
 #include "engine/position/position.h"
-#include "records/verifylog.h"
 #include "support/engine_fixture.h"
 
 namespace {
@@ -65,7 +64,8 @@ TEST(Perft, NoLegalMoveGivesZero) {
 }
 
 TEST(Perft, DiagnosticLinesOnlyWhiteToMoveAndFromDepthTwo) {
-  listaverifica.clear();
+  zeftest::HostCapture host;
+  auto& listaverifica = host.verification;
   count(STARTFEN, 1);
   EXPECT_TRUE(listaverifica.empty());
   count(STARTFEN, 2);

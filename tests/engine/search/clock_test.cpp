@@ -8,17 +8,10 @@
 #include "engine/position/fen.h"
 #include "engine/position/position.h"
 #include "engine/toolkit.h"
-#include "protocol/output.h"
 #include "support/engine_fixture.h"
 
 namespace {
-struct Captured {
-  std::vector<std::string> lines;
-  Captured() {
-    setLineSink([this](const std::string& l) { lines.push_back(l); });
-  }
-  ~Captured() { setLineSink(nullptr); }
-};
+using Captured = zeftest::HostCapture;
 
 constexpr double MS = 1.0 / 86400000.0;
 }  // namespace

@@ -14,7 +14,6 @@
 #include "engine/search/ordering.h"
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
-#include "protocol/coordinates.h"
 #include "support/engine_fixture.h"
 
 using zeftest::setUp;
@@ -47,10 +46,10 @@ bool legalAtRoot(uint32_t m) {
 
 TEST(Search, MateInOneScoresByThePlyTwoRule) {
   Result r = searchTo("6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1", 3);
-  EXPECT_EQ(coordinata(r.move), "a1a8");
+  EXPECT_EQ(zeftest::coord(r.move), "a1a8");
   EXPECT_EQ(r.iterations.back().score, 32000);
   r = searchTo("r5k1/8/8/8/8/8/5PPP/6K1 b - - 0 1", 3);
-  EXPECT_EQ(coordinata(r.move), "a8a1");
+  EXPECT_EQ(zeftest::coord(r.move), "a8a1");
   EXPECT_EQ(r.iterations.back().score, -32000);
 }
 
@@ -60,13 +59,13 @@ TEST(Search, DeeperMateScoresLess) {
   Result r = searchTo("k7/8/2K5/8/8/8/8/6R1 w - - 0 1", 5);
   ASSERT_FALSE(r.iterations.empty());
   EXPECT_EQ(r.iterations.back().score, 31999);
-  EXPECT_TRUE(coordinata(r.move) == "c6b6" || coordinata(r.move) == "c6c7") << coordinata(r.move);
+  EXPECT_TRUE(zeftest::coord(r.move) == "c6b6" || zeftest::coord(r.move) == "c6c7") << zeftest::coord(r.move);
   // The check beyond the horizon finds it at depth 3, and a forced mate ends
   // the deepening after the iteration that found it.
   EXPECT_EQ(r.iterations.back().depth, 3);
   // Mate in three for Black (Qd1+ Kxd1 Bg4+ Ke1 Rd1#), found deeper: 32000 - p/2.
   r = searchTo("1k1r4/pp1b1R2/3q2pp/4p3/2B5/4Q3/PPP2B2/2K5 b - - 0 1", 7);
-  EXPECT_EQ(coordinata(r.move), "d6d1");
+  EXPECT_EQ(zeftest::coord(r.move), "d6d1");
   EXPECT_EQ(r.iterations.back().score, -(32000 - 6 / 2));
 }
 
@@ -206,7 +205,7 @@ TEST(Search, Tactics) {
   };
   for (const auto& c : cases) {
     Result r = searchTo(c.fen, c.depth);
-    if (std::string(c.best) == "c6b6" && coordinata(r.move) == "c6c7") continue;  // mates as fast
-    EXPECT_EQ(coordinata(r.move), c.best) << c.fen;
+    if (std::string(c.best) == "c6b6" && zeftest::coord(r.move) == "c6c7") continue;  // mates as fast
+    EXPECT_EQ(zeftest::coord(r.move), c.best) << c.fen;
   }
 }

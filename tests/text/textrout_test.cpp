@@ -1,4 +1,4 @@
-#include "records/Textrout.h"
+#include "text/Textrout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "protocol/coordinates.h"
+#include "records/coordinates.h"
 
 #include "engine/position/position.h"
 

@@ -1,11 +1,11 @@
-#include "settings/namevalue.h"
+#include "text/namevalue.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "settings/tempfolder.h"
+#include "support/tempfolder.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "protocol/output.h"
+#include "text/output.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "settings/namevalue.h"
+#include "text/namevalue.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
