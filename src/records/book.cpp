@@ -7,11 +7,11 @@
 
 #include "engine/position/position.h"
 #include "engine/toolkit.h"
-#include "records/Textrout.h"
 #include "records/pgnfen.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
-#include "settings/namevalue.h"
+#include "text/Textrout.h"
+#include "text/namevalue.h"
 
 std::vector<std::string> listabook;
 std::vector<std::string> propostebook;
