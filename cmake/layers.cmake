@@ -5,6 +5,7 @@
 #   zefsettings  settings/        the settings file and the language table
 #   zefrecords   records/         notation, game files, opening book, test suites
 #   zefprotocol  protocol/        the WinBoard/xboard protocol
+#   zefgame      game/            the window's game session: players, turns, clocks, take-back, editing
 #   zefapp       app/             start-up, command line, the headless engine
 #   zefgraphics  graphics/core/   camera, meshes, skins (no toolkit)
 #   zefboard     graphics/gl/     the OpenGL board view (Qt)

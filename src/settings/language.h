@@ -129,6 +129,12 @@ inline constexpr std::string_view chiavilingua[] = {
     "P_SOLUTIONS",
     "P_DEBUGSAVED",
     "P_PRESSEXIT",
+    // the game session and board editing
+    "E_FENREFUSED",
+    "E_KINGS",
+    "E_PAWNRANK",
+    "E_TOOMANY",
+    "E_CHECK",
     // game results in the window
     "LSTALLO",
     "LMATTOB",

@@ -13,7 +13,7 @@
 #include "settings/language.h"
 #include "settings/manageini.h"
 #include "text/Textrout.h"
-#include "ui/controller.h"
+#include "ui/windowstate.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ QPixmap immagine() {
 
 RigheInfo righeinfo() {
   RigheInfo r;
-  r.Label1 = QString::fromUtf8("Zefiran_3D 0.92 ") + QString::fromUtf8(VERSIONE);
+  r.Label1 = QString::fromUtf8("Zefiran_3D 0.92 ") + QString::fromUtf8(VERSIONSUFFIX);
   r.Label5 = t("P_INFOFACES") + " :  = " + QString::number(facce);
   r.Label4 = t("P_INFOHASH") + " :  = " + QString::number(static_cast<qulonglong>(hashEntries()) * 16 / 1024) + " kb";
   r.Label3 = t("P_LANGUAGEMODULE") + " " + QString::fromStdString(nomelingua) + " " + t("P_LANGUAGEBY") + " " +

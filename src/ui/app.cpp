@@ -46,7 +46,7 @@ int eseguifinestra(int argc, char** argv) {
   int esito = 0;
   {
     TZefiran_3D finestra;
-    if (!libro.empty()) finestra.aggiungistato(QString::fromStdString(libro));
+    if (!libro.empty()) finestra.addStatus(QString::fromStdString(libro));
     collegaprotocollo(
         [&finestra] {
           svuotapezzi();

@@ -7,8 +7,9 @@
 #include <QPixmap>
 #include <QString>
 
+#include "game/gamecontroller.h"
 #include "records/testsuites.h"
-#include "ui/controller.h"
+#include "ui/windowstate.h"
 
 class BoardView;
 class Cornice;
@@ -34,7 +35,7 @@ class Tpromozione;
 class Tresultform;
 class Tsettatempo;
 
-class TZefiran_3D : public QMainWindow {
+class TZefiran_3D : public QMainWindow, private GameView {
   Q_OBJECT
 
  public:
@@ -43,7 +44,111 @@ class TZefiran_3D : public QMainWindow {
   explicit TZefiran_3D(QWidget* parent = nullptr);
   ~TZefiran_3D() override;
 
-  // ---- components ----
+  // The half-move (1 = White's first) of the grid cell under the mouse.
+  int mossasotto = 0;
+  // Time each EPD position is searched for, in milliseconds.
+  int epdTime = 5000;
+
+  // Where FormDestroy writes the verification log (the working folder).
+  QString fileverifica = QStringLiteral("verifica.txt");
+
+  // ---- behaviour ----
+  void Timer1Timer();
+  void drawlog(int flag);
+  void settalingua();
+  void aggiornagrafica();
+  // Both clock labels from the clocks, in their normal colours.
+  void showClocks();
+  void showPlayers();
+  // The move grid: drawn on its bitmap, then shown; the FEN strip follows.
+  void sistemagriglia(int flag);
+  // The grid's bitmap as last drawn, and its row height.
+  const QPixmap& gridBitmap() const { return gridBitmap_; }
+  int rowHeight() const;
+  void PaintBox1Paint();
+  void PaintBox1MouseMove(int x, int y);
+  void PaintBox1Click();
+  void ScrollBar1Change();
+  // The FEN strip: shown with the start FEN of a set-up game, else hidden.
+  void showFenStrip();
+  // Hides Notebook1 or shows it on a page.
+  void showBoardPage(const QString& nome);
+  void showSidePage(const QString& nome);
+  // The status strip's lines.
+  void addStatus(const QString& riga);
+
+  void NuovaPartita1Click();
+  void Apripartitapgn1Click();
+  void Salvapartitapdn1Click();
+  void configurazione1Click();
+  void Controllotempo1Click();
+  void Gestionebook1Click();
+  void Visualizzapropostebook1Click();
+  void ripetimossa1Click();
+  void muovisubito1Click();
+  void EditaScacchiera1Click();
+  void editaposizioneFEN1Click();
+  void caricaposizionefen1Click();
+  void Salvaposizionefen1Click();
+  void Esci1Click();
+  void scacchiera2D1Click();
+  void scacchiera3D1Click();
+  void Nascondilineeelaborate1Click();
+  void Schermopieno1Click();
+  void testSize(int w, int h);
+  void Ruota1801Click();
+  // A player menu item: the human or the engine for one colour.
+  void choosePlayer(bool bianco, bool motore);
+  void Umano1Click();
+  void Dralen1Click();
+  void Umano2Click();
+  void Dralen2Click();
+  void perftClick(int depth);
+  void Info1Click();
+  void Button1Click();
+  void BitBtn1Click();
+  void BitBtn2Click();
+  void listapartiteDblClick();
+  void bookAggiungiClick();
+  void bookNuovoClick();
+  void Panel1MouseMove(int x, int y);
+  void Panel1Click();
+  void Epd1Click();
+  void speed1Click();
+
+  // What the file commands do once their dialog has given a name.
+  // Opening a game file: nothing for no games, the game for one, the list
+  // page for more. False (and a line in the status strip) when unreadable.
+  bool openPgn(const QString& nome);
+  bool savePgnTo(const QString& nome);
+  bool loadFenFrom(const QString& nome);
+  bool saveFenTo(const QString& nome);
+  // A position typed in the FEN dialog, set up as a new game; an unplayable
+  // one is refused with its reason in the status strip.
+  bool applyFen(const QString& fen);
+  void buildBookFrom(const QString& nome, bool nuovo);
+  void runEpdOn(const QString& nome);
+  void runSpeedOn(const QString& nome);
+  // An EPD or speed run is going on (menu handlers nest inside it).
+  bool testRunning() const { return testRunning_; }
+  bool stopWanted() const { return stopWanted_; }
+
+  // The open and save dialogs of the file commands; empty when cancelled.
+  QString chooseFile(const QString& titolo, const QString& cartellainiziale, const QString& filtro, bool salva);
+
+  // Whether the window is in board-editing mode.
+  bool editing() const { return editing_; }
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
+  bool eventFilter(QObject* o, QEvent* e) override;
+
+ private:
+  // ---- components (tests reach them by object name) ----
   QWidget* Panel2;  // left column
   QFrame* Panel7;   // its green top strip
   QWidget* Panel9;  // FEN strip and move grid
@@ -115,141 +220,44 @@ class TZefiran_3D : public QMainWindow {
   TInfo* info;
   Tpromozione* promozione;
 
-  // The half-move (1 = White's first) of the grid cell under the mouse.
-  int mossasotto = 0;
-  // Time each EPD position is searched for, in milliseconds.
-  int tempoepd = 5000;
-
-  // Where FormDestroy writes the verification log (the working folder).
-  QString fileverifica = QStringLiteral("verifica.txt");
-
-  // ---- behaviour ----
-  void Timer1Timer();
-  void drawlog(int flag);
-  void settalingua();
-  void aggiornagrafica();
-  // The engine's move for the side to move, as the tick starts it.
-  void turnomotore();
-  // The engine's moves the tick has asked for: White's, then Black's.
-  void turnimotore();
-  // Whether the engine plays the side to move.
-  bool tocca_al_motore() const;
-  // The game-over message after a human move (the board's click handler).
-  void finepartitaumana(int risultato);
+  void createPanels();
+  QWidget* createLeftColumn();
+  QWidget* createClientArea();
+  QWidget* createBoardPages(QWidget* genitore);
+  void createMenus();
+  void createPopup();
+  // A test run or a book build replays positions of its own on the board:
+  // commands that change the game wait for its end.
+  bool busy() const;
+  // GameView: the controller's notices.
+  void boardChanged() override;
+  void movesChanged() override;
+  void playersChanged() override;
+  void clocksChanged() override;
+  void thinkingLine(bool white, const std::string& line) override;
+  void engineMoved(bool white) override;
+  void gameOver(const GameOverMessage& m) override;
+  void status(const std::string& line) override;
   // Shows a game-over message in the dialog and its memo, unless one is open.
-  void mostrafinepartita(const MessaggioFine& m);
-  // Both clock labels from the clocks, in their normal colours.
-  void mostraorologi();
-  void mostragiocatori();
-  // The move grid: drawn on its bitmap, then shown; the FEN strip follows.
-  void sistemagriglia(int flag);
-  // The grid's bitmap as last drawn, and its row height.
-  const QPixmap& bitmapgriglia() const { return bitmapgriglia_; }
-  int altezzariga() const;
-  void PaintBox1Paint();
-  void PaintBox1MouseMove(int x, int y);
-  void PaintBox1Click();
-  void ScrollBar1Change();
-  // The FEN strip: shown with the start FEN of a set-up game, else hidden.
-  void strisciafen();
-  // Hides Notebook1 or shows it on a page.
-  void paginanotebook1(const QString& nome);
-  void paginanotebook2(const QString& nome);
-  // The status strip's lines.
-  void aggiungistato(const QString& riga);
-
-  void NuovaPartita1Click();
-  void Apripartitapgn1Click();
-  void Salvapartitapdn1Click();
-  void configurazione1Click();
-  void Controllotempo1Click();
-  void Gestionebook1Click();
-  void Visualizzapropostebook1Click();
-  void muovisubito1Click();
-  void EditaScacchiera1Click();
-  void editaposizioneFEN1Click();
-  void caricaposizionefen1Click();
-  void Esci1Click();
-  void scacchiera2D1Click();
-  void scacchiera3D1Click();
-  void Nascondilineeelaborate1Click();
-  void Schermopieno1Click();
-  void testadimensione(int w, int h);
-  void Ruota1801Click();
-  // A player menu item: the human or the engine for one colour.
-  void scegligiocatore(bool bianco, bool motore);
-  void Umano1Click();
-  void Dralen1Click();
-  void Umano2Click();
-  void Dralen2Click();
-  void perftClick(int depth);
-  void Info1Click();
-  void Button1Click();
-  void BitBtn1Click();
-  void BitBtn2Click();
-  void listapartiteDblClick();
-  void bookAggiungiClick();
-  void bookNuovoClick();
-  void Panel1MouseMove(int x, int y);
-  void Panel1Click();
-  void Epd1Click();
-  void speed1Click();
-
-  // What the file commands do once their dialog has given a name.
-  // Opening a game file: nothing for no games, the game for one, the list
-  // page for more. False (and a line in the status strip) when unreadable.
-  bool apripgn(const QString& nome);
-  bool salvapgnsu(const QString& nome);
-  bool caricafensu(const QString& nome);
-  // A position typed in the FEN dialog, set up as a new game; an unplayable
-  // one is refused with its reason in the status strip.
-  bool applicafen(const QString& fen);
-  void costruiscilibroda(const QString& nome, bool nuovo);
-  void eseguiepdsu(const QString& nome);
-  void eseguispeedsu(const QString& nome);
-  // An EPD or speed run is going on (menu handlers nest inside it).
-  bool testincorso() const { return testincorso_; }
-  bool stoprichiesto() const { return stoprichiesto_; }
-
-  // The open and save dialogs of the file commands; empty when cancelled.
-  QString sceglifile(const QString& titolo, const QString& cartellainiziale, const QString& filtro, bool salva);
-
-  // Whether the window is in board-editing mode.
-  bool modoedita() const { return modoedita_; }
-
- protected:
-  void closeEvent(QCloseEvent* e) override;
-  void resizeEvent(QResizeEvent* e) override;
-  void showEvent(QShowEvent* e) override;
-  void keyPressEvent(QKeyEvent* e) override;
-  void keyReleaseEvent(QKeyEvent* e) override;
-  bool eventFilter(QObject* o, QEvent* e) override;
-
- private:
-  void creapannelli();
-  QWidget* creacolonnasinistra();
-  QWidget* creaareaclient();
-  QWidget* creapaginenotebook1(QWidget* genitore);
-  void creamenu();
-  void creapopup();
-  // A menu command that would disturb a running search does nothing then.
-  bool ricercaincorso() const;
+  void showGameOver(const GameOverMessage& m);
+  // The engine's moves the tick has asked for: White's, then Black's.
+  void runEngineTurns();
   // The game has just been loaded or set up: board, names, clocks, strip.
-  void dopocaricamento(bool paginaload);
-  void costruisciscena(int nuovavista);
-  void costruiscilibro(bool nuovo);
+  void afterLoad(bool paginaload);
+  void buildScene(int nuovavista);
+  void buildBook(bool nuovo);
 
-  void disegnagriglia();
+  void drawGrid();
   // What a test run tells the window: thinking lines, redraws, stop requests.
-  TestHooks agganci();
-  void finetest();
-  bool eventogriglia(QEvent* e);
-  bool eventoboard(QEvent* e);
+  TestHooks testHooks();
+  void endTestRun();
+  bool gridEvent(QEvent* e);
+  bool boardEvent(QEvent* e);
 
-  QPixmap bitmapgriglia_;
-  bool testincorso_ = false;
-  bool stoprichiesto_ = false;
-  bool modoedita_ = false;
-  bool chiuso_ = false;
-  bool turnoprenotato_ = false;  // the engine's turn is due right after the tick
+  QPixmap gridBitmap_;
+  bool testRunning_ = false;
+  bool stopWanted_ = false;
+  bool editing_ = false;
+  bool closed_ = false;
+  bool turnBooked_ = false;  // the engine's turn is due right after the tick
 };

@@ -9,6 +9,7 @@
 #include "engine/position/position.h"
 #include "engine/search/clock.h"
 #include "engine/toolkit.h"
+#include "game/gamecontroller.h"
 #include "graphics/core/scene.h"
 #include "graphics/gl/boardview.h"
 #include "ui/Unitpromozione.h"
@@ -26,7 +27,7 @@ int colorecasella(int s) {
 
 }  // namespace
 
-bool TZefiran_3D::eventoboard(QEvent* e) {
+bool TZefiran_3D::boardEvent(QEvent* e) {
   switch (e->type()) {
     case QEvent::MouseMove: {
       const auto* m = static_cast<QMouseEvent*>(e);
@@ -42,7 +43,7 @@ bool TZefiran_3D::eventoboard(QEvent* e) {
         Panel1MouseMove(p.x(), p.y());
         Panel1Click();
       }
-      if (m->button() == Qt::RightButton && modoedita_) PopupMenu1->popup(m->globalPosition().toPoint());
+      if (m->button() == Qt::RightButton && editing_) PopupMenu1->popup(m->globalPosition().toPoint());
       break;
     }
     default: break;
@@ -51,7 +52,12 @@ bool TZefiran_3D::eventoboard(QEvent* e) {
 }
 
 void TZefiran_3D::Panel1MouseMove(int x, int y) {
-  if (partita.inricerca != 0) return;
+  // During a search the board takes no hover: the pointer stays visible so
+  // that the menus and the grid can still be reached with it.
+  if (partita.inricerca != 0) {
+    if (Panel1->cursor().shape() == Qt::BlankCursor) Panel1->unsetCursor();
+    return;
+  }
   // The highlighted square shows where the pointer is.
   if (Panel1->cursor().shape() != Qt::BlankCursor) Panel1->setCursor(Qt::BlankCursor);
   const int s = casellapunto(x, y, Panel1->width(), Panel1->height(), rotazione);
@@ -63,8 +69,9 @@ void TZefiran_3D::Panel1MouseMove(int x, int y) {
 }
 
 void TZefiran_3D::Panel1Click() {
-  // A test run or a book build replays positions of its own on the board.
-  if (partita.inricerca != 0 || testincorso_) return;
+  // A test run or a book build replays positions of its own on the board;
+  // in edit mode the right button places the pieces.
+  if (partita.inricerca != 0 || testRunning_ || editing_) return;
   if (casellascelta < 0) {
     if (casellasotto >= 0 && colorecasella(casellasotto) == posizioni[0].side) casellascelta = casellasotto;
     Panel1->disegnascena(true);
@@ -96,23 +103,12 @@ void TZefiran_3D::Panel1Click() {
     promozione->exec();
     // The dialog's own event loop ran the ticks: the move still has to be
     // this position's and nobody may be searching.
-    if (partita.inricerca != 0 || chiuso_ || posizioni[0].hashcheck != chiave) return;
+    if (partita.inricerca != 0 || closed_ || posizioni[0].hashcheck != chiave) return;
     codice = (codice & 8191) + static_cast<uint32_t>(sceltapromozione);
   }
-  if (codice > 0) {
-    clockNow = adesso();
-    if (giocamossa(codice)) {
-      partita.orologiofermo = 0;
-      if (partita.count <= 1)
-        modointerfaccia = 1;
-      else
-        chargeClock();
-      sistemagriglia(1);
-      casellascelta = -1;
-      casellasotto = -1;
-      moveStart = adesso();
-      finepartitaumana(finepartita());
-    }
+  if (codice > 0 && controllore().humanMove(codice)) {
+    casellascelta = -1;
+    casellasotto = -1;
   }
   Panel1->disegnascena(true);
 }

@@ -15,6 +15,7 @@
 #include "engine/position/position.h"
 #include "engine/search/clock.h"
 #include "engine/search/searchstate.h"
+#include "game/gamecontroller.h"
 #include "graphics/core/pieces.h"
 #include "graphics/core/scene.h"
 #include "graphics/gl/boardview.h"
@@ -43,16 +44,14 @@ void coloreetichetta(QLabel* l, const QColor& c) {
 
 }  // namespace
 
-// A refused command leaves its check mark as it was (the toolkit has
-// flipped it already).
-bool TZefiran_3D::ricercaincorso() const { return partita.inricerca != 0 || testincorso_; }
+bool TZefiran_3D::busy() const { return testRunning_; }
 
-void TZefiran_3D::mostragiocatori() {
+void TZefiran_3D::showPlayers() {
   Label2->setText(q(partita.whiteplayer.str()));
   Label1->setText(q(partita.blackplayer.str()));
 }
 
-void TZefiran_3D::mostraorologi() {
+void TZefiran_3D::showClocks() {
   Label4->setText(q(clockText(partita.tempoBianco)));
   Label3->setText(q(clockText(partita.tempoNero)));
   coloreetichetta(Label4, QColor(255, 255, 255));
@@ -60,32 +59,25 @@ void TZefiran_3D::mostraorologi() {
 }
 
 void TZefiran_3D::NuovaPartita1Click() {
-  if (ricercaincorso()) return;
-  paginanotebook2("Default");
-  nuovapartita();
-  Memo1->clear();
-  Memo2->clear();
-  mostragiocatori();
-  mostraorologi();
-  drawlog(1);
-  ridisegna = 1;
-  sistemagriglia(1);
+  if (busy()) return;
+  controllore().whenIdle(
+      [this] {
+        showSidePage("Default");
+        Memo1->clear();
+        Memo2->clear();
+        controllore().newGame();
+        drawlog(1);
+      },
+      true);
 }
 
-void TZefiran_3D::dopocaricamento(bool paginaload) {
-  casellascelta = -1;
-  mostragiocatori();
+void TZefiran_3D::afterLoad(bool paginaload) {
+  controllore().gameReplaced();
   drawlog(1);
-  ridisegna = 1;
-  Panel1->disegnascena(true);
-  sistemagriglia(1);
-  if (!paginaload) {
-    mostraorologi();
-    return;
-  }
+  if (!paginaload) return;
   Label4->setText(QStringLiteral("-.--.--"));
   Label3->setText(QStringLiteral("-.--.--"));
-  paginanotebook2("load");
+  showSidePage("load");
   listacampipartita->clear();
   listavaloripartita->clear();
   for (const char* k : {"P_WHITE", "P_BLACK", "P_RESULT", "P_PLY"}) listacampipartita->addItem(t(k) + " : ");
@@ -95,7 +87,7 @@ void TZefiran_3D::dopocaricamento(bool paginaload) {
   listavaloripartita->addItem(QString::number(partita.count));
 }
 
-QString TZefiran_3D::sceglifile(const QString& titolo, const QString& cartellainiziale, const QString& filtro,
+QString TZefiran_3D::chooseFile(const QString& titolo, const QString& cartellainiziale, const QString& filtro,
                                 bool salva) {
   // The toolkit's own dialog: the same on every desktop, and modal like the
   // program's other dialogs (the tick goes on inside it).
@@ -113,23 +105,26 @@ const QString FILTROPGN = QStringLiteral("PGN (*.pgn);;* (*)");
 }
 
 void TZefiran_3D::Apripartitapgn1Click() {
-  if (ricercaincorso()) return;
-  const QString nome = sceglifile(t("M_OPENGAME"), q(cartella), FILTROPGN, false);
+  if (busy()) return;
+  const QString nome = chooseFile(t("M_OPENGAME"), q(cartella), FILTROPGN, false);
   if (nome.isEmpty()) return;
-  apripgn(nome);
+  // The file is read once the engine has stopped searching: its game
+  // replaces the one on the board.
+  controllore().whenIdle([this, nome] { openPgn(nome); }, true);
 }
 
 // After a load: the game on the board and in the grid, its names, and its
 // fields on the side page "load".
 static void notacaricamento(TZefiran_3D& w, esitocaricamento esito, const std::string& token) {
   if (esito == esitocaricamento::interrotta)
-    w.aggiungistato(QString::fromUtf8("game loaded up to the move it could not play: ") + q(token));
+    w.addStatus(QString::fromUtf8("game loaded up to the move it could not play: ") + q(token));
 }
 
-bool TZefiran_3D::apripgn(const QString& nome) {
+bool TZefiran_3D::openPgn(const QString& nome) {
+  if (busy() || controllore().searching()) return false;
   std::string errore;
   if (!aprifilepgn(nome.toStdString(), errore)) {
-    aggiungistato(q(errore));
+    addStatus(q(errore));
     return false;
   }
   if (indicepartite.empty()) return true;
@@ -137,52 +132,59 @@ bool TZefiran_3D::apripgn(const QString& nome) {
     std::string token;
     const esitocaricamento esito = caricapartita(rigadiindice(indicepartite[0]), &token);
     if (esito == esitocaricamento::rifiutata) {
-      aggiungistato(QString::fromUtf8("game not loaded: ") +
-                    q(listaverifica.empty() ? std::string() : listaverifica.back()));
+      addStatus(QString::fromUtf8("game not loaded: ") +
+                q(listaverifica.empty() ? std::string() : listaverifica.back()));
       return true;
     }
-    dopocaricamento(true);
+    afterLoad(true);
     notacaricamento(*this, esito, token);
     return true;
   }
   listapartite->clear();
   for (const std::string& voce : indicepartite) listapartite->addItem(q(voce));
   statolistapartite->setText(t("P_GAMESFILE") + " " + QString::number(indicepartite.size()));
-  paginanotebook1("listapartite");
+  showBoardPage("listapartite");
   return true;
 }
 
 void TZefiran_3D::listapartiteDblClick() {
-  if (ricercaincorso()) return;
+  if (busy()) return;
   QListWidgetItem* voce = listapartite->currentItem();
   if (!voce) return;
-  paginanotebook1(QString());
+  if (controllore().searching()) {
+    controllore().whenIdle([this] { listapartiteDblClick(); }, true);
+    return;
+  }
+  showBoardPage(QString());
   std::string token;
   const esitocaricamento esito = caricapartita(rigadiindice(voce->text().toStdString()), &token);
   if (esito == esitocaricamento::rifiutata) {
-    aggiungistato(QString::fromUtf8("game not loaded: ") +
-                  q(listaverifica.empty() ? std::string() : listaverifica.back()));
+    addStatus(QString::fromUtf8("game not loaded: ") + q(listaverifica.empty() ? std::string() : listaverifica.back()));
     return;
   }
-  dopocaricamento(true);
+  afterLoad(true);
   notacaricamento(*this, esito, token);
 }
 
 void TZefiran_3D::Salvapartitapdn1Click() {
-  const QString nome = sceglifile(t("M_SAVEGAME"), q(cartella), QString(), true);
+  const QString nome = chooseFile(t("M_SAVEGAME"), q(cartella), QString(), true);
   if (nome.isEmpty()) return;
-  salvapgnsu(nome);
+  savePgnTo(nome);
 }
 
-bool TZefiran_3D::salvapgnsu(const QString& nome) {
+bool TZefiran_3D::savePgnTo(const QString& nome) {
   std::string errore;
   if (salvapgn(nome.toStdString(), errore)) return true;
-  aggiungistato(QString::fromUtf8("game not saved: ") + q(errore));
+  addStatus(QString::fromUtf8("game not saved: ") + q(errore));
   return false;
 }
 
 void TZefiran_3D::configurazione1Click() {
-  if (ricercaincorso()) return;
+  if (busy()) return;
+  if (controllore().searching()) {
+    controllore().whenIdle([this] { configurazione1Click(); }, false);
+    return;
+  }
   if (configurazione->exec() != QDialog::Accepted) return;
   if (!leggiini()) inidefault();
   Panel1->caricaskin(q(cartella + "skins/" + nomeskin));
@@ -191,31 +193,39 @@ void TZefiran_3D::configurazione1Click() {
 }
 
 void TZefiran_3D::Controllotempo1Click() {
+  if (controllore().searching()) {
+    controllore().whenIdle([this] { Controllotempo1Click(); }, false);
+    return;
+  }
   if (settatempo->exec() != QDialog::Accepted) return;
-  mostraorologi();
+  controllore().gameReplaced();
   coloreetichetta(Label2, QColor(255, 255, 255));
   coloreetichetta(Label1, QColor(0, 0, 0));
 }
 
 void TZefiran_3D::Gestionebook1Click() {
-  if (ricercaincorso()) return;
+  if (busy()) return;
   pannelloavanzamento->hide();
-  paginanotebook1("book");
+  showBoardPage("book");
 }
 
-void TZefiran_3D::costruiscilibro(bool nuovo) {
-  if (ricercaincorso()) return;
+void TZefiran_3D::buildBook(bool nuovo) {
+  if (busy()) return;
   // Without a file there is nothing to add: the last index is not reused.
-  const QString nome = sceglifile(t("M_MANAGEBOOK"), q(cartella), FILTROPGN, false);
+  const QString nome = chooseFile(t("M_MANAGEBOOK"), q(cartella), FILTROPGN, false);
   if (nome.isEmpty()) return;
-  costruiscilibroda(nome, nuovo);
+  buildBookFrom(nome, nuovo);
 }
 
-void TZefiran_3D::costruiscilibroda(const QString& nome, bool nuovo) {
-  if (ricercaincorso() || testincorso_) return;
+void TZefiran_3D::buildBookFrom(const QString& nome, bool nuovo) {
+  if (busy()) return;
+  if (controllore().searching()) {
+    controllore().whenIdle([this, nome, nuovo] { buildBookFrom(nome, nuovo); }, true);
+    return;
+  }
   std::string errore;
   if (!aprifilepgn(nome.toStdString(), errore)) {
-    aggiungistato(q(errore));
+    addStatus(q(errore));
     return;
   }
   pannelloavanzamento->show();
@@ -229,89 +239,97 @@ void TZefiran_3D::costruiscilibroda(const QString& nome, bool nuovo) {
   };
   // The build replays every game on the board and lets the window process
   // its events: it counts as a run, so nothing else starts meanwhile.
-  testincorso_ = true;
+  testRunning_ = true;
   const bool ok = nuovo ? nuovobook(avanzamento, errore) : managebook(avanzamento, errore);
-  testincorso_ = false;
-  stoprichiesto_ = false;
-  if (!ok) aggiungistato(QString::fromUtf8("book not written: ") + q(errore));
-  dopocaricamento(false);
+  testRunning_ = false;
+  stopWanted_ = false;
+  if (!ok) addStatus(QString::fromUtf8("book not written: ") + q(errore));
+  afterLoad(false);
 }
 
-void TZefiran_3D::bookAggiungiClick() { costruiscilibro(false); }
-void TZefiran_3D::bookNuovoClick() { costruiscilibro(true); }
+void TZefiran_3D::bookAggiungiClick() { buildBook(false); }
+void TZefiran_3D::bookNuovoClick() { buildBook(true); }
 
 void TZefiran_3D::Visualizzapropostebook1Click() {
-  if (ricercaincorso()) return;
-  paginanotebook2("book");
+  if (busy()) return;
+  showSidePage("book");
   trovamossadabook(true);
   listapropostebook->clear();
   for (const std::string& riga : propostebook) listapropostebook->addItem(q(riga));
 }
 
-void TZefiran_3D::muovisubito1Click() { searchDeadline = 1; }
+void TZefiran_3D::muovisubito1Click() { controllore().moveNow(); }
+
+void TZefiran_3D::ripetimossa1Click() {
+  if (busy() || editing_) return;
+  controllore().takeBack();
+}
 
 void TZefiran_3D::EditaScacchiera1Click() {
   Panel1->modoedita(true);
-  modoedita_ = true;
-  paginanotebook2("editmode");
+  editing_ = true;
+  showSidePage("editmode");
   Panel11->setText(t("P_RIGHTCLICK"));
   Panel1->disegnascena(false);
 }
 
 void TZefiran_3D::Button1Click() {
   Panel1->modoedita(false);
-  modoedita_ = false;
-  paginanotebook2("Default");
+  editing_ = false;
+  showSidePage("Default");
   Panel11->clear();
   Panel1->disegnascena(false);
 }
 
 void TZefiran_3D::editaposizioneFEN1Click() {
-  if (ricercaincorso()) return;
-  if (editfen->exec() == QDialog::Accepted) applicafen(editfen->fen());
+  if (busy()) return;
+  if (editfen->exec() == QDialog::Accepted) applyFen(editfen->fen());
   drawlog(1);
 }
 
-bool TZefiran_3D::applicafen(const QString& fen) {
-  if (ricercaincorso()) return false;
+bool TZefiran_3D::applyFen(const QString& fen) {
+  if (busy()) return false;
   // A text that is no playable position would leave the engine a board
   // it cannot search: it is refused and the game stays as it was.
-  const std::string problema = fenProblem(fen.toStdString());
-  if (!problema.empty()) {
-    aggiungistato(QString::fromUtf8("FEN refused: ") + q(problema));
+  std::string problema;
+  if (!controllore().setUpFen(fen.toStdString(), problema)) {
+    addStatus(t("E_FENREFUSED") + " " + q(problema));
     return false;
   }
-  impostafen(fen.toStdString(), true);
-  dopocaricamento(false);
+  drawlog(1);
   return true;
 }
 
 void TZefiran_3D::caricaposizionefen1Click() {
-  if (ricercaincorso()) return;
-  const QString nome = sceglifile(t("M_LOADFEN"), q(cartella), QStringLiteral("FEN (*.fen);;* (*)"), false);
+  if (busy()) return;
+  const QString nome = chooseFile(t("M_LOADFEN"), q(cartella), QStringLiteral("FEN (*.fen);;* (*)"), false);
   if (nome.isEmpty()) return;
-  caricafensu(nome);
+  loadFenFrom(nome);
 }
 
-bool TZefiran_3D::caricafensu(const QString& nome) {
-  if (ricercaincorso()) return false;
+bool TZefiran_3D::loadFenFrom(const QString& nome) {
+  if (busy()) return false;
+  if (controllore().searching()) {
+    controllore().whenIdle([this, nome] { loadFenFrom(nome); }, true);
+    return true;
+  }
   std::string errore;
   if (!caricafen(nome.toStdString(), errore)) {
-    aggiungistato(q(errore));
+    addStatus(q(errore));
     return false;
   }
-  dopocaricamento(false);
+  afterLoad(false);
   return true;
 }
 
 void TZefiran_3D::Esci1Click() { close(); }
 
-void TZefiran_3D::costruisciscena(int nuovavista) {
+void TZefiran_3D::buildScene(int nuovavista) {
   vista = nuovavista;
   scacchiera2D1->setChecked(nuovavista == VISTA_PIATTA);
   scacchiera3D1->setChecked(nuovavista == VISTA_3D);
   costruiscipezzi();
-  paginanotebook1("opengl");
+  showBoardPage("opengl");
   if (nuovavista == VISTA_PIATTA)
     vistapiatta();
   else
@@ -320,19 +338,19 @@ void TZefiran_3D::costruisciscena(int nuovavista) {
 }
 
 void TZefiran_3D::scacchiera2D1Click() {
-  if (ricercaincorso()) {
+  if (busy() || controllore().searching()) {
     scacchiera2D1->setChecked(!scacchiera2D1->isChecked());
     return;
   }
-  costruisciscena(VISTA_PIATTA);
+  buildScene(VISTA_PIATTA);
 }
 
 void TZefiran_3D::scacchiera3D1Click() {
-  if (ricercaincorso()) {
+  if (busy() || controllore().searching()) {
     scacchiera3D1->setChecked(!scacchiera3D1->isChecked());
     return;
   }
-  costruisciscena(VISTA_3D);
+  buildScene(VISTA_3D);
 }
 
 void TZefiran_3D::Nascondilineeelaborate1Click() {
@@ -346,7 +364,7 @@ void TZefiran_3D::Schermopieno1Click() {
   for (QWidget* w : {Panel4, Panel5, Panel2}) w->setVisible(w->isHidden());
 }
 
-void TZefiran_3D::testadimensione(int w, int h) {
+void TZefiran_3D::testSize(int w, int h) {
   showNormal();
   resize(w, h);
 }
@@ -356,47 +374,37 @@ void TZefiran_3D::Ruota1801Click() {
   ridisegna = 1;
 }
 
-void TZefiran_3D::scegligiocatore(bool bianco, bool motore) {
-  QAction* umano = bianco ? Umano1 : Umano2;
-  QAction* zefiran = bianco ? Dralen1 : Dralen2;
-  if (ricercaincorso()) {
-    // Refused: the clicked item keeps the check mark it had.
-    QAction* cliccato = motore ? zefiran : umano;
-    cliccato->setChecked(!cliccato->isChecked());
+void TZefiran_3D::choosePlayer(bool bianco, bool motore) {
+  if (busy()) {
+    // Refused during a test run: the menus go on showing who plays.
+    playersChanged();
     return;
   }
-  modointerfaccia = 1;
-  auto& nome = bianco ? partita.whiteplayer : partita.blackplayer;
-  nome = motore ? std::string(ENGINENAME) : valoreini("giocatore");
-  (bianco ? Label2 : Label1)->setText(q(nome.str()));
-  (bianco ? partita.motorebianco : partita.motorenero) = motore ? 1 : 0;
-  umano->setChecked(!motore);
-  zefiran->setChecked(motore);
-  if (motore && posizioni[0].side == (bianco ? WHITE : BLACK)) partita.orologiofermo = 0;
+  controllore().setPlayer(bianco, motore);
 }
 
-void TZefiran_3D::Umano1Click() { scegligiocatore(true, false); }
-void TZefiran_3D::Dralen1Click() { scegligiocatore(true, true); }
-void TZefiran_3D::Umano2Click() { scegligiocatore(false, false); }
-void TZefiran_3D::Dralen2Click() { scegligiocatore(false, true); }
+void TZefiran_3D::Umano1Click() { choosePlayer(true, false); }
+void TZefiran_3D::Dralen1Click() { choosePlayer(true, true); }
+void TZefiran_3D::Umano2Click() { choosePlayer(false, false); }
+void TZefiran_3D::Dralen2Click() { choosePlayer(false, true); }
 
 void TZefiran_3D::perftClick(int depth) {
-  if (ricercaincorso()) return;
-  paginanotebook2("perft");
+  if (busy() || controllore().searching()) return;
+  showSidePage("perft");
   perftresult->clear();
   loopperft(depth, [this](const std::string& riga) { perftresult->addItem(q(riga)); });
 }
 
 void TZefiran_3D::Info1Click() { info->exec(); }
 
-void TZefiran_3D::BitBtn1Click() { paginanotebook1(QString()); }
+void TZefiran_3D::BitBtn1Click() { showBoardPage(QString()); }
 
 void TZefiran_3D::BitBtn2Click() {
   // During a run the press is a stop request, seen after the current position.
-  if (testincorso_) {
-    stoprichiesto_ = true;
+  if (testRunning_) {
+    stopWanted_ = true;
     return;
   }
-  paginanotebook2("Default");
-  paginanotebook1(QString());
+  showSidePage("Default");
+  showBoardPage(QString());
 }

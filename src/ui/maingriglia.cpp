@@ -11,6 +11,7 @@
 
 #include "engine/position/game.h"
 #include "engine/position/position.h"
+#include "game/gamecontroller.h"
 #include "graphics/core/scene.h"
 #include "graphics/gl/boardview.h"
 #include "ui/griglia.h"
@@ -30,7 +31,7 @@ QString testomossa(int k) {
 
 }  // namespace
 
-bool TZefiran_3D::eventogriglia(QEvent* e) {
+bool TZefiran_3D::gridEvent(QEvent* e) {
   switch (e->type()) {
     case QEvent::Paint: PaintBox1Paint(); return true;
     case QEvent::MouseMove: {
@@ -51,17 +52,17 @@ bool TZefiran_3D::eventogriglia(QEvent* e) {
   }
 }
 
-int TZefiran_3D::altezzariga() const {
+int TZefiran_3D::rowHeight() const {
   // The height of "lg" on the grid's canvas and two pixels above and below.
   return QFontMetrics(PaintBox1->font()).height() + 4;
 }
 
-void TZefiran_3D::disegnagriglia() {
+void TZefiran_3D::drawGrid() {
   const QSize dimensione = PaintBox1->size();
-  if (bitmapgriglia_.size() != dimensione) bitmapgriglia_ = QPixmap(dimensione);
+  if (gridBitmap_.size() != dimensione) gridBitmap_ = QPixmap(dimensione);
   if (dimensione.isEmpty()) return;
   const int larghezza = dimensione.width();
-  const int rh = altezzariga();
+  const int rh = rowHeight();
   const int u = larghezza / 7;
   const int n = dimensione.height() / rh;
 
@@ -82,7 +83,7 @@ void TZefiran_3D::disegnagriglia() {
     }
   }
 
-  QPainter p(&bitmapgriglia_);
+  QPainter p(&gridBitmap_);
   QFont normale = PaintBox1->font();
   QFont grassetto = normale;
   grassetto.setBold(true);
@@ -108,21 +109,21 @@ void TZefiran_3D::disegnagriglia() {
 }
 
 void TZefiran_3D::sistemagriglia(int) {
-  disegnagriglia();
+  drawGrid();
   PaintBox1->update();
-  strisciafen();
+  showFenStrip();
 }
 
 void TZefiran_3D::PaintBox1Paint() {
-  disegnagriglia();
+  drawGrid();
   QPainter p(PaintBox1);
-  p.drawPixmap(0, 0, bitmapgriglia_);
+  p.drawPixmap(0, 0, gridBitmap_);
 }
 
 void TZefiran_3D::ScrollBar1Change() { sistemagriglia(1); }
 
 void TZefiran_3D::PaintBox1MouseMove(int x, int y) {
-  const int rh = altezzariga();
+  const int rh = rowHeight();
   if (rh <= 0) return;
   const int r = y / rh + ScrollBar1->value();
   const int m = x < 4 * (PaintBox1->width() / 7) ? 2 * r - 1 : 2 * r;
@@ -132,10 +133,8 @@ void TZefiran_3D::PaintBox1MouseMove(int x, int y) {
 }
 
 void TZefiran_3D::PaintBox1Click() {
-  if (partita.inricerca != 0 || testincorso_) return;
-  rigiocapartita(mossasotto);
-  // A piece picked up on the board it showed before is no longer there.
-  casellascelta = -1;
-  ridisegna = 1;
-  sistemagriglia(1);
+  if (testRunning_ || editing_) return;
+  // Past the last move there is nothing to go to.
+  if (mossasotto < 1 || mossasotto > partita.count) return;
+  controllore().goToMove(mossasotto);
 }

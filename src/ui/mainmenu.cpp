@@ -34,7 +34,7 @@ QMenu* sottomenu(QWidget* genitore, const char* nome, const char* didascalia) {
 
 }  // namespace
 
-void TZefiran_3D::creamenu() {
+void TZefiran_3D::createMenus() {
   MainMenu1 = menuBar();
   MainMenu1->setObjectName("MainMenu1");
 
@@ -119,10 +119,10 @@ void TZefiran_3D::creamenu() {
   connect(scacchiera3D1, &QAction::triggered, this, &TZefiran_3D::scacchiera3D1Click);
   connect(Nascondilineeelaborate1, &QAction::triggered, this, &TZefiran_3D::Nascondilineeelaborate1Click);
   connect(Schermopieno1, &QAction::triggered, this, &TZefiran_3D::Schermopieno1Click);
-  connect(testa640x4801, &QAction::triggered, this, [this] { testadimensione(640, 480); });
-  connect(testa800x6001, &QAction::triggered, this, [this] { testadimensione(800, 600); });
-  connect(testa1024x7681, &QAction::triggered, this, [this] { testadimensione(1024, 768); });
-  connect(testa1024x8001, &QAction::triggered, this, [this] { testadimensione(1200, 800); });
+  connect(testa640x4801, &QAction::triggered, this, [this] { testSize(640, 480); });
+  connect(testa800x6001, &QAction::triggered, this, [this] { testSize(800, 600); });
+  connect(testa1024x7681, &QAction::triggered, this, [this] { testSize(1024, 768); });
+  connect(testa1024x8001, &QAction::triggered, this, [this] { testSize(1200, 800); });
   connect(Ruota1801, &QAction::triggered, this, &TZefiran_3D::Ruota1801Click);
   connect(Umano1, &QAction::triggered, this, &TZefiran_3D::Umano1Click);
   connect(Dralen1, &QAction::triggered, this, &TZefiran_3D::Dralen1Click);
@@ -133,7 +133,7 @@ void TZefiran_3D::creamenu() {
   connect(speed1, &QAction::triggered, this, &TZefiran_3D::speed1Click);
 }
 
-void TZefiran_3D::creapopup() {
+void TZefiran_3D::createPopup() {
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName("PopupMenu1");
   // The edit-board commands have no actions yet.

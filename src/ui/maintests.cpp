@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "engine/position/position.h"
+#include "game/gamecontroller.h"
 #include "graphics/gl/boardview.h"
 #include "records/testsuites.h"
 #include "settings/language.h"
@@ -20,44 +21,44 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-TestHooks TZefiran_3D::agganci() {
+TestHooks TZefiran_3D::testHooks() {
   TestHooks h;
   h.memo = [this](int side, const std::string& riga) { (side == WHITE ? Memo2 : Memo1)->appendPlainText(q(riga)); };
-  h.stopRequested = [this] { return stoprichiesto_; };
+  h.stopRequested = [this] { return stopWanted_; };
   h.redraw = [this] {
-    mostragiocatori();
+    showPlayers();
     sistemagriglia(1);
     Panel1->disegnascena(true);
   };
   return h;
 }
 
-void TZefiran_3D::finetest() {
-  testincorso_ = false;
-  stoprichiesto_ = false;
+void TZefiran_3D::endTestRun() {
+  testRunning_ = false;
+  stopWanted_ = false;
   partita.inricerca = 0;
-  mostragiocatori();
-  mostraorologi();
+  showPlayers();
+  showClocks();
   drawlog(1);
   sistemagriglia(1);
   Panel1->disegnascena(true);
 }
 
 void TZefiran_3D::Epd1Click() {
-  if (ricercaincorso()) return;
-  const QString nome = sceglifile(QStringLiteral("Epd"), q(cartella), QStringLiteral("EPD (*.epd);;* (*)"), false);
+  if (busy() || controllore().searching()) return;
+  const QString nome = chooseFile(QStringLiteral("Epd"), q(cartella), QStringLiteral("EPD (*.epd);;* (*)"), false);
   if (nome.isEmpty()) return;
-  eseguiepdsu(nome);
+  runEpdOn(nome);
 }
 
-void TZefiran_3D::eseguiepdsu(const QString& nome) {
-  if (ricercaincorso()) return;
-  paginanotebook2("epd");
+void TZefiran_3D::runEpdOn(const QString& nome) {
+  if (busy() || controllore().searching()) return;
+  showSidePage("epd");
   BitBtn2->setText(t("P_BREAK"));
   for (QLabel* l : {contaesaminate, contadaesaminare, contacorrette, contaerrate}) l->setText(QStringLiteral("0"));
   percentuale->setText(QStringLiteral("0%"));
 
-  TestHooks h = agganci();
+  TestHooks h = testHooks();
   h.counters = [this](int esaminate, int daesaminare, int corrette, int errate, const std::string& perc) {
     contaesaminate->setText(QString::number(esaminate));
     contadaesaminare->setText(QString::number(daesaminare));
@@ -65,11 +66,11 @@ void TZefiran_3D::eseguiepdsu(const QString& nome) {
     contaerrate->setText(QString::number(errate));
     percentuale->setText(q(perc));
   };
-  testincorso_ = true;
-  stoprichiesto_ = false;
-  const EpdOutcome esito = eseguiepd(nome.toStdString(), tempoepd, h);
-  finetest();
-  if (!esito.opened && !listadebug.empty()) aggiungistato(q(listadebug.back()));
+  testRunning_ = true;
+  stopWanted_ = false;
+  const EpdOutcome esito = eseguiepd(nome.toStdString(), epdTime, h);
+  endTestRun();
+  if (!esito.opened && !listadebug.empty()) addStatus(q(listadebug.back()));
 
   BitBtn2->setText(t("P_BREAK"));
   // The memo shows the log as "debug.txt" holds it, and how to leave.
@@ -79,22 +80,22 @@ void TZefiran_3D::eseguiepdsu(const QString& nome) {
   righe.append(t("P_DEBUGSAVED"));
   righe.append(t("P_PRESSEXIT"));
   memoepd->setPlainText(righe.join('\n'));
-  paginanotebook1("epd");
+  showBoardPage("epd");
 }
 
 void TZefiran_3D::speed1Click() {
-  if (ricercaincorso()) return;
-  const QString nome = sceglifile(QStringLiteral("speed"), q(cartella), QStringLiteral("speed (*.tst);;* (*)"), false);
+  if (busy() || controllore().searching()) return;
+  const QString nome = chooseFile(QStringLiteral("speed"), q(cartella), QStringLiteral("speed (*.tst);;* (*)"), false);
   if (nome.isEmpty()) return;
-  eseguispeedsu(nome);
+  runSpeedOn(nome);
 }
 
-void TZefiran_3D::eseguispeedsu(const QString& nome) {
-  if (ricercaincorso()) return;
-  testincorso_ = true;
-  stoprichiesto_ = false;
+void TZefiran_3D::runSpeedOn(const QString& nome) {
+  if (busy() || controllore().searching()) return;
+  testRunning_ = true;
+  stopWanted_ = false;
   std::string errore;
-  const int cercate = eseguispeed(nome.toStdString(), agganci(), &errore);
-  finetest();
-  if (cercate < 0) aggiungistato(q(errore));
+  const int cercate = eseguispeed(nome.toStdString(), testHooks(), &errore);
+  endTestRun();
+  if (cercate < 0) addStatus(q(errore));
 }

@@ -22,6 +22,7 @@
 #include "engine/position/position.h"
 #include "engine/search/clock.h"
 #include "engine/search/searchstate.h"
+#include "game/gamecontroller.h"
 #include "graphics/core/pieces.h"
 #include "graphics/core/scene.h"
 #include "graphics/gl/boardview.h"
@@ -95,9 +96,9 @@ TZefiran_3D::TZefiran_3D(QWidget* parent) : QMainWindow(parent) {
   setMinimumSize(640, 480);
   risultatovisibile = 0;
 
-  creapannelli();
-  creamenu();
-  creapopup();
+  createPanels();
+  createMenus();
+  createPopup();
 
   resultform = new Tresultform(this);
   resultform->impostaridisegno([this] { Panel1->disegnascena(true); });
@@ -107,7 +108,7 @@ TZefiran_3D::TZefiran_3D(QWidget* parent) : QMainWindow(parent) {
   info = new TInfo(this);
   promozione = new Tpromozione(this);
 
-  rilasciatutti();
+  releaseAllKeys();
   casellasotto = -1;
   casellascelta = -1;
 
@@ -118,18 +119,22 @@ TZefiran_3D::TZefiran_3D(QWidget* parent) : QMainWindow(parent) {
   scacchiera3D1->setChecked(true);
   vista3d();
 
-  mostragiocatori();
+  controllore().setView(this);
+  // Without a settings file the human still has a name.
+  if (!partita.motorebianco && partita.whiteplayer.empty()) partita.whiteplayer = humanName();
+  if (!partita.motorenero && partita.blackplayer.empty()) partita.blackplayer = humanName();
+  playersChanged();
   costruiscipezzi();
   drawlog(1);
   modointerfaccia = 0;
-  setWindowTitle(QString::fromUtf8("Zefiran_3D 0.92 ") + QString::fromUtf8(VERSIONE));
-  mostraorologi();
-  paginanotebook2("Default");
-  modoedita_ = false;
+  setWindowTitle(QString::fromUtf8("Zefiran_3D 0.92 ") + QString::fromUtf8(VERSIONSUFFIX));
+  showClocks();
+  showSidePage("Default");
+  editing_ = false;
 
   // What went wrong while starting, one line each, in the order it happened.
-  for (const std::string& p : problemiavvio()) aggiungistato(QString::fromStdString(p));
-  connect(Panel1, &BoardView::messaggioskin, this, &TZefiran_3D::aggiungistato);
+  for (const std::string& p : problemiavvio()) addStatus(QString::fromStdString(p));
+  connect(Panel1, &BoardView::messaggioskin, this, &TZefiran_3D::addStatus);
   Panel1->caricaskin(QString::fromStdString(cartella + "skins/" + nomeskin));
 
   Timer1 = new QTimer(this);
@@ -140,11 +145,12 @@ TZefiran_3D::TZefiran_3D(QWidget* parent) : QMainWindow(parent) {
 }
 
 TZefiran_3D::~TZefiran_3D() {
+  controllore().setView(nullptr);
   // FormDestroy: the run's verification log goes to the working folder.
   scriviverifica(fileverifica.toStdString());
 }
 
-void TZefiran_3D::creapannelli() {
+void TZefiran_3D::createPanels() {
   auto* centrale = new QWidget(this);
   centrale->setObjectName("centrale");
   auto* verticale = new QVBoxLayout(centrale);
@@ -153,8 +159,8 @@ void TZefiran_3D::creapannelli() {
   auto* riga = new QHBoxLayout;
   riga->setContentsMargins(0, 0, 0, 0);
   riga->setSpacing(0);
-  riga->addWidget(creacolonnasinistra());
-  riga->addWidget(creaareaclient(), 1);
+  riga->addWidget(createLeftColumn());
+  riga->addWidget(createClientArea(), 1);
   verticale->addLayout(riga, 1);
 
   Panel11 = new QLabel(centrale);
@@ -177,7 +183,7 @@ void TZefiran_3D::creapannelli() {
   setCentralWidget(centrale);
 }
 
-QWidget* TZefiran_3D::creacolonnasinistra() {
+QWidget* TZefiran_3D::createLeftColumn() {
   Panel2 = new QWidget;
   Panel2->setObjectName("Panel2");
   Panel2->setMinimumWidth(LARGHEZZAMINIMACOLONNA);
@@ -302,7 +308,7 @@ QWidget* TZefiran_3D::creacolonnasinistra() {
   return Panel2;
 }
 
-QWidget* TZefiran_3D::creaareaclient() {
+QWidget* TZefiran_3D::createClientArea() {
   Panel3 = new QWidget;
   Panel3->setObjectName("Panel3");
   auto* v = new QVBoxLayout(Panel3);
@@ -361,7 +367,7 @@ QWidget* TZefiran_3D::creaareaclient() {
   Notebook1 = new QStackedWidget(areaboard);
   Notebook1->setObjectName("Notebook1");
   colora(Notebook1, palette().color(QPalette::Window));
-  creapaginenotebook1(Notebook1);
+  createBoardPages(Notebook1);
   g->addWidget(Notebook1, 0, 0);
   Notebook1->hide();
   Splitter1->addWidget(areaboard);
@@ -377,7 +383,7 @@ QWidget* TZefiran_3D::creaareaclient() {
   return Panel3;
 }
 
-QWidget* TZefiran_3D::creapaginenotebook1(QWidget*) {
+QWidget* TZefiran_3D::createBoardPages(QWidget*) {
   auto* plista = pagina(Notebook1, "listapartite");
   auto* ll = new QVBoxLayout(plista);
   statolistapartite = etichetta(plista, "statolistapartite", "");
@@ -421,7 +427,7 @@ QWidget* TZefiran_3D::creapaginenotebook1(QWidget*) {
   lb->addLayout(bottoni);
   connect(aggiungi, &QPushButton::clicked, this, &TZefiran_3D::bookAggiungiClick);
   connect(nuovo, &QPushButton::clicked, this, &TZefiran_3D::bookNuovoClick);
-  connect(esci, &QPushButton::clicked, this, [this] { paginanotebook1(QString()); });
+  connect(esci, &QPushButton::clicked, this, [this] { showBoardPage(QString()); });
   pannelloavanzamento = new QWidget(pbook);
   pannelloavanzamento->setObjectName("pannelloavanzamento");
   auto* la = new QVBoxLayout(pannelloavanzamento);
@@ -447,10 +453,10 @@ void TZefiran_3D::drawlog(int) {
   // it above this, so the two limits above still hold.
   if (P < LARGHEZZAMINIMACOLONNA) P = LARGHEZZAMINIMACOLONNA;
   Panel2->setFixedWidth(P);
-  strisciafen();
+  showFenStrip();
 }
 
-void TZefiran_3D::strisciafen() {
+void TZefiran_3D::showFenStrip() {
   if (!partita.startfen.empty()) {
     const QString t = QString::fromUtf8("Fen: ") + QString::fromStdString(partita.startfen.str());
     Panel8->setText(t);
@@ -461,7 +467,7 @@ void TZefiran_3D::strisciafen() {
   }
 }
 
-void TZefiran_3D::paginanotebook1(const QString& nome) {
+void TZefiran_3D::showBoardPage(const QString& nome) {
   // "opengl" is the board itself: nothing covers it.
   if (nome.isEmpty() || nome == "opengl") {
     Notebook1->hide();
@@ -472,22 +478,23 @@ void TZefiran_3D::paginanotebook1(const QString& nome) {
   Notebook1->raise();
 }
 
-void TZefiran_3D::paginanotebook2(const QString& nome) {
+void TZefiran_3D::showSidePage(const QString& nome) {
   if (auto* p = Notebook2->findChild<QWidget*>(nome, Qt::FindDirectChildrenOnly)) Notebook2->setCurrentWidget(p);
 }
 
-void TZefiran_3D::aggiungistato(const QString& riga) {
+void TZefiran_3D::addStatus(const QString& riga) {
   const QString ora = Panel11->text();
   Panel11->setText(ora.isEmpty() ? riga : ora + "\n" + riga);
 }
 
 void TZefiran_3D::closeEvent(QCloseEvent* e) {
-  // FormCloseQuery: a running search ends at its next time check and its
-  // move is still played; nothing new starts once the window has closed.
+  // FormCloseQuery: a running search ends at its next time check; its move
+  // is not played and nothing new starts once the window has closed.
+  controllore().shutDown();
   searchDeadline = 1;
   // A test run would go on with its next position: it stops too.
-  if (testincorso_) stoprichiesto_ = true;
-  chiuso_ = true;
+  if (testRunning_) stopWanted_ = true;
+  closed_ = true;
   Timer1->stop();
   e->accept();
 }
@@ -506,12 +513,12 @@ void TZefiran_3D::showEvent(QShowEvent* e) {
 }
 
 void TZefiran_3D::keyPressEvent(QKeyEvent* e) {
-  if (!e->isAutoRepeat()) premitasto(e->key());
+  if (!e->isAutoRepeat()) pressKey(e->key());
   QMainWindow::keyPressEvent(e);
 }
 
 void TZefiran_3D::keyReleaseEvent(QKeyEvent* e) {
-  if (!e->isAutoRepeat()) rilasciatasto(e->key());
+  if (!e->isAutoRepeat()) releaseKey(e->key());
   QMainWindow::keyReleaseEvent(e);
 }
 
@@ -521,16 +528,16 @@ bool TZefiran_3D::eventFilter(QObject* o, QEvent* e) {
       auto* k = static_cast<QKeyEvent*>(e);
       if (!k->isAutoRepeat()) {
         if (e->type() == QEvent::KeyPress)
-          premitasto(k->key());
+          pressKey(k->key());
         else
-          rilasciatasto(k->key());
+          releaseKey(k->key());
       }
       return true;  // the sink keeps no text
     }
-    if (e->type() == QEvent::FocusOut) rilasciatutti();
+    if (e->type() == QEvent::FocusOut) releaseAllKeys();
     return false;
   }
-  if (o == Panel1 && eventoboard(e)) return true;
-  if (o == PaintBox1 && eventogriglia(e)) return true;
+  if (o == Panel1 && boardEvent(e)) return true;
+  if (o == PaintBox1 && gridEvent(e)) return true;
   return QMainWindow::eventFilter(o, e);
 }

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "settings/language.h"
-#include "ui/controller.h"
+#include "ui/windowstate.h"
 
 Tresultform::Tresultform(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -19,6 +19,7 @@ using zeftest::ChiudiModali;
 using zeftest::Finestra;
 using zeftest::puntocasella;
 using zeftest::sq;
+using zeftest::trova;
 
 QString t(const char* chiave) { return QString::fromUtf8(testo(chiave)); }
 
@@ -27,14 +28,19 @@ class Scacchiera : public Finestra {
   // The window with both sides human and no tick of its own.
   TZefiran_3D& apriferma() {
     TZefiran_3D& f = apri();
-    f.Timer1->stop();
+    trova<QTimer>(f, "Timer1")->stop();
     partita.motorebianco = 0;
     partita.motorenero = 0;
     return f;
   }
-  QPoint punto(int s) const { return puntocasella(s, w->Panel1->width(), w->Panel1->height(), rotazione); }
+  QPoint punto(int s) const {
+    return puntocasella(s, trova<BoardView>(*w, "Panel1")->width(), trova<BoardView>(*w, "Panel1")->height(),
+                        rotazione);
+  }
   // A click on a square, as the mouse makes it.
-  void clicca(const char* casella) { QTest::mouseClick(w->Panel1, Qt::LeftButton, {}, punto(sq(casella))); }
+  void clicca(const char* casella) {
+    QTest::mouseClick(trova<BoardView>(*w, "Panel1"), Qt::LeftButton, {}, punto(sq(casella)));
+  }
   void mossa(const char* da, const char* a) {
     clicca(da);
     clicca(a);
@@ -48,15 +54,15 @@ class Scacchiera : public Finestra {
 
 TEST_F(Scacchiera, HoverNamesTheSquareHidesTheCursorAndFocusesTheSink) {
   TZefiran_3D& f = apriferma();
-  const int W = f.Panel1->width(), H = f.Panel1->height();
+  const int W = trova<BoardView>(f, "Panel1")->width(), H = trova<BoardView>(f, "Panel1")->height();
   f.Panel1MouseMove(W / 2, H / 2);
   EXPECT_EQ(casellasotto, sq("e5"));
-  EXPECT_EQ(f.Panel1->cursor().shape(), Qt::BlankCursor);
-  EXPECT_EQ(f.focusWidget(), f.Edit1) << "the sink takes the focus";
+  EXPECT_EQ(trova<BoardView>(f, "Panel1")->cursor().shape(), Qt::BlankCursor);
+  EXPECT_EQ(f.focusWidget(), trova<QLineEdit>(f, "Edit1")) << "the sink takes the focus";
   f.Panel1MouseMove(punto(sq("c3")).x(), punto(sq("c3")).y());
   EXPECT_EQ(casellasotto, sq("c3"));
   // The real pointer over the panel gives the same square.
-  QTest::mouseMove(f.Panel1, punto(sq("g7")));
+  QTest::mouseMove(trova<BoardView>(f, "Panel1"), punto(sq("g7")));
   EXPECT_TRUE(attendi([] { return casellasotto == sq("g7"); }, 3000)) << casellasotto;
   // Searching: the pointer is not followed.
   partita.inricerca = 1;
@@ -160,7 +166,7 @@ TEST_F(Scacchiera, AMoveIntoCheckIsRefusedAndAPinnedPawnAsksNothing) {
   clicca("b6");
   EXPECT_EQ(partita.count, 0) << "the king may not step next to the other";
   EXPECT_EQ(casellascelta, sq("a7"));
-  EXPECT_FALSE(f.promozione->isVisible());
+  EXPECT_FALSE(trova<Tpromozione>(f, "promozione")->isVisible());
 }
 
 TEST_F(Scacchiera, PromotingTwiceWithoutTouchingTheButtonsGivesQueens) {
@@ -179,7 +185,7 @@ TEST_F(Scacchiera, PromotingTwiceWithoutTouchingTheButtonsGivesQueens) {
   ASSERT_EQ(partita.count, 3);
   EXPECT_EQ(posizioni[0].board[sq("b8")], QUEEN);
   ASSERT_EQ(chiudi.visti.size(), 2u);
-  EXPECT_EQ(chiudi.visti[0], f.promozione->objectName());
+  EXPECT_EQ(chiudi.visti[0], trova<Tpromozione>(f, "promozione")->objectName());
   EXPECT_EQ(partita.movetext[2].str().substr(0, 3), "b8Q");
 }
 
@@ -190,10 +196,10 @@ TEST_F(Scacchiera, EachButtonGivesItsPieceAndACaptureKeepsItsFlag) {
     QToolButton* bottone;
     int pezzo;
     uint32_t bit;
-  } casi[] = {{f.promozione->SpeedButton1, QUEEN, MV_PROMO_Q},
-              {f.promozione->SpeedButton2, ROOK, MV_PROMO_R},
-              {f.promozione->SpeedButton3, KNIGHT, MV_PROMO_N},
-              {f.promozione->SpeedButton4, BISHOP, MV_PROMO_B}};
+  } casi[] = {{trova<Tpromozione>(f, "promozione")->SpeedButton1, QUEEN, MV_PROMO_Q},
+              {trova<Tpromozione>(f, "promozione")->SpeedButton2, ROOK, MV_PROMO_R},
+              {trova<Tpromozione>(f, "promozione")->SpeedButton3, KNIGHT, MV_PROMO_N},
+              {trova<Tpromozione>(f, "promozione")->SpeedButton4, BISHOP, MV_PROMO_B}};
   for (const Caso& c : casi) {
     SCOPED_TRACE(c.pezzo);
     chiudi.primadichiudere = [&](QDialog*) { QTest::mouseClick(c.bottone, Qt::LeftButton); };
@@ -207,7 +213,7 @@ TEST_F(Scacchiera, EachButtonGivesItsPieceAndACaptureKeepsItsFlag) {
   }
   // Black promotes the same way, and a closed dialog keeps the choice shown.
   chiudi.primadichiudere = [&](QDialog* d) {
-    QTest::mouseClick(f.promozione->SpeedButton2, Qt::LeftButton);
+    QTest::mouseClick(trova<Tpromozione>(f, "promozione")->SpeedButton2, Qt::LeftButton);
     d->reject();
   };
   imposta("k7/8/8/8/8/8/6p1/K7 b - - 0 1");
@@ -222,9 +228,9 @@ TEST_F(Scacchiera, AMateByClicksShowsTheNoticeAndKeepsThePlayers) {
   partita.motorenero = 1;
   mossa("a1", "a8");
   ASSERT_EQ(partita.count, 1);
-  EXPECT_EQ(f.resultform->aperture(), 1);
-  EXPECT_EQ(f.resultform->Label1->text(), t("LMATTOB"));
-  EXPECT_TRUE(f.Memo1->toPlainText().contains(t("LMATTOB")));
+  EXPECT_EQ(trova<Tresultform>(f, "resultform")->aperture(), 1);
+  EXPECT_EQ(trova<Tresultform>(f, "resultform")->Label1->text(), t("LMATTOB"));
+  EXPECT_TRUE(trova<QPlainTextEdit>(f, "Memo1")->toPlainText().contains(t("LMATTOB")));
   EXPECT_EQ(partita.motorenero, 1);
   partita.motorenero = 0;
 }

@@ -19,6 +19,7 @@ namespace {
 
 using zeftest::ChiudiModali;
 using zeftest::Finestra;
+using zeftest::trova;
 
 QString t(const char* chiave) { return QString::fromUtf8(testo(chiave)); }
 
@@ -142,15 +143,15 @@ TEST_F(Dialoghi, TheMenuResetsTheClockLabelsAfterTheTimeControl) {
   TZefiran_3D& f = apri();
   ChiudiModali chiudi;
   chiudi.primadichiudere = [&](QDialog* d) {
-    if (d != f.settatempo) return;
-    f.settatempo->SpeedButton2Click();
-    f.settatempo->xmin.minuti->setText("7");
-    f.settatempo->xmin.secondi->setText("5");
-    f.settatempo->BitBtn1Click();
+    if (d != trova<Tsettatempo>(f, "settatempo")) return;
+    trova<Tsettatempo>(f, "settatempo")->SpeedButton2Click();
+    trova<Tsettatempo>(f, "settatempo")->xmin.minuti->setText("7");
+    trova<Tsettatempo>(f, "settatempo")->xmin.secondi->setText("5");
+    trova<Tsettatempo>(f, "settatempo")->BitBtn1Click();
   };
-  f.Controllotempo1->trigger();
-  EXPECT_EQ(f.Label4->text(), QString("07.05"));
-  EXPECT_EQ(f.Label3->text(), QString("07.05"));
+  trova<QAction>(f, "Controllotempo1")->trigger();
+  EXPECT_EQ(trova<QLabel>(f, "Label4")->text(), QString("07.05"));
+  EXPECT_EQ(trova<QLabel>(f, "Label3")->text(), QString("07.05"));
   ASSERT_EQ(chiudi.visti.size(), 1u);
 }
 
@@ -263,17 +264,17 @@ TEST_F(Dialoghi, SavingTheConfigurationFromTheMenuRelabelsTheWindow) {
   TZefiran_3D& f = apri();
   ChiudiModali chiudi;
   chiudi.primadichiudere = [&](QDialog* d) {
-    if (d != f.configurazione) return;
-    Tconfigurazione* c = f.configurazione;
+    if (d != trova<Tconfigurazione>(f, "configurazione")) return;
+    Tconfigurazione* c = trova<Tconfigurazione>(f, "configurazione");
     c->FileListBox2->setCurrentItem(c->FileListBox2->findItems("italiano.dat", Qt::MatchExactly)[0]);
     c->cambialingua();
     c->BitBtn1Click();
   };
-  const QString prima = f.Nuovapartita1->text();
-  f.configurazione1->trigger();
+  const QString prima = trova<QAction>(f, "Nuovapartita1")->text();
+  trova<QAction>(f, "configurazione1")->trigger();
   ASSERT_EQ(chiudi.visti.size(), 1u);
-  EXPECT_NE(f.Nuovapartita1->text(), prima);
-  EXPECT_EQ(f.Nuovapartita1->text(), t("M_NEWGAME"));
+  EXPECT_NE(trova<QAction>(f, "Nuovapartita1")->text(), prima);
+  EXPECT_EQ(trova<QAction>(f, "Nuovapartita1")->text(), t("M_NEWGAME"));
   EXPECT_NE(folder.read("Zefiran3D.ini").find("linguaggio=italiano.dat"), std::string::npos);
   nomelingua = "english.dat";
 }

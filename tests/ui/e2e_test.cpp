@@ -18,6 +18,7 @@ using zeftest::makeRoot;
 using zeftest::puntocasella;
 using zeftest::rootMoves;
 using zeftest::sq;
+using zeftest::trova;
 
 std::string coordinate(uint32_t m) {
   std::string s;
@@ -30,14 +31,17 @@ std::string coordinate(uint32_t m) {
 
 class Partita : public Finestra {
  protected:
-  QPoint punto(int s) const { return puntocasella(s, w->Panel1->width(), w->Panel1->height(), rotazione); }
+  QPoint punto(int s) const {
+    return puntocasella(s, trova<BoardView>(*w, "Panel1")->width(), trova<BoardView>(*w, "Panel1")->height(),
+                        rotazione);
+  }
 
   // A click as the mouse makes it: the pointer moves over the square (the
   // real pointer, so the hover follows it), then the button goes down and up.
   void clicca(int s) {
-    QTest::mouseMove(w->Panel1, punto(s));
+    QTest::mouseMove(trova<BoardView>(*w, "Panel1"), punto(s));
     attendi([s] { return casellasotto == s; }, 2000);
-    QTest::mouseClick(w->Panel1, Qt::LeftButton, {}, punto(s));
+    QTest::mouseClick(trova<BoardView>(*w, "Panel1"), Qt::LeftButton, {}, punto(s));
   }
 
   // Plays a move of the side to move with two clicks; false when it was not played.
@@ -67,14 +71,14 @@ TEST_F(Partita, AgainstTheEngineWithTheMouseInBothViewsThenBackSaveAndReload) {
   TZefiran_3D& f = apri(1024, 768);
   ChiudiModali chiudi;
   partita.tempoBianco = partita.tempoNero = 15000;
-  f.scacchiera2D1->trigger();
+  trova<QAction>(f, "scacchiera2D1")->trigger();
   ASSERT_EQ(vista, VISTA_PIATTA);
   std::vector<std::string> mie;
   const std::initializer_list<const char*> desiderate[4] = {
       {"e2e4"}, {"g1f3", "d2d3"}, {"f1c4", "f1e2", "f1d3"}, {"e1g1", "d2d3", "b1c3"}};
   for (int k = 0; k < 4; ++k) {
     SCOPED_TRACE(k);
-    if (k == 2) f.scacchiera3D1->trigger();
+    if (k == 2) trova<QAction>(f, "scacchiera3D1")->trigger();
     ASSERT_TRUE(attendi([] { return partita.inricerca == 0; }, 30000));
     const std::string m = scegli(desiderate[k]);
     ASSERT_FALSE(m.empty());
@@ -89,13 +93,12 @@ TEST_F(Partita, AgainstTheEngineWithTheMouseInBothViewsThenBackSaveAndReload) {
 
   // Back to the position after Black's first move, and on from there.
   f.sistemagriglia(1);
-  const int rh = f.altezzariga(), u = f.PaintBox1->width() / 7;
-  QTest::mouseClick(f.PaintBox1, Qt::LeftButton, {}, QPoint(5 * u, rh / 2));
+  const int rh = f.rowHeight(), u = trova<QWidget>(f, "PaintBox1")->width() / 7;
+  QTest::mouseClick(trova<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, QPoint(5 * u, rh / 2));
   ASSERT_EQ(partita.current, 2);
   EXPECT_EQ(partita.count, 8) << "browsing keeps the game";
-  EXPECT_EQ(partita.motorenero, 0) << "going to a move leaves both sides to people";
-  f.Dralen2->trigger();
-  ASSERT_EQ(partita.motorenero, 1);
+  EXPECT_EQ(partita.motorenero, 1) << "going to a move keeps who plays";
+  EXPECT_TRUE(trova<QAction>(f, "Dralen2")->isChecked());
   std::string altra;
   for (uint32_t m : rootMoves()) {
     const std::string c = coordinate(m);
@@ -115,10 +118,10 @@ TEST_F(Partita, AgainstTheEngineWithTheMouseInBothViewsThenBackSaveAndReload) {
   const tpartita prima = partita;
   const uint32_t chiave = posizioni[0].hashcheck;
   const QString nome = QString::fromStdString(folder.file("mouse.pgn"));
-  ASSERT_TRUE(f.salvapgnsu(nome));
-  f.Nuovapartita1->trigger();
+  ASSERT_TRUE(f.savePgnTo(nome));
+  trova<QAction>(f, "Nuovapartita1")->trigger();
   partita.motorenero = 0;
-  ASSERT_TRUE(f.apripgn(nome));
+  ASSERT_TRUE(f.openPgn(nome));
   ASSERT_EQ(partita.count, 4);
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(partita.moves[i] & MV_MOVE, prima.moves[i] & MV_MOVE);
@@ -131,20 +134,20 @@ TEST_F(Partita, TwoPeopleClickAGameWithCastlingThroughTheXServer) {
   const QString xdotool = QStandardPaths::findExecutable("xdotool");
   if (xdotool.isEmpty()) GTEST_SKIP() << "xdotool is not installed";
   TZefiran_3D& f = apri(1024, 768);
-  f.Umano2->trigger();
+  trova<QAction>(f, "Umano2")->trigger();
   ASSERT_EQ(partita.motorenero, 0);
   // A click where the X server puts it: pointer to the screen point, button 1.
   auto clickx = [&](int s) {
-    const QPoint g = f.Panel1->mapToGlobal(punto(s));
+    const QPoint g = trova<BoardView>(f, "Panel1")->mapToGlobal(punto(s));
     QProcess::execute(xdotool, {"mousemove", "--sync", QString::number(g.x()), QString::number(g.y()), "click", "1"});
   };
   const char* mosse[] = {"e2e4", "e7e5", "g1f3", "b8c6", "f1c4", "f8c5", "e1g1", "g8f6"};
   for (int i = 0; i < 8; ++i) {
     SCOPED_TRACE(mosse[i]);
     if (i == 4) {
-      f.Ruota1801->trigger();  // the rest from Black's side of the board
-      f.scacchiera2D1->trigger();
-      f.Ruota1801->trigger();
+      trova<QAction>(f, "Ruota1801")->trigger();  // the rest from Black's side of the board
+      trova<QAction>(f, "scacchiera2D1")->trigger();
+      trova<QAction>(f, "Ruota1801")->trigger();
     }
     const int da = sq(mosse[i]), a = sq(mosse[i] + 2);
     clickx(da);

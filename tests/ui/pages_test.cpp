@@ -19,6 +19,7 @@ using zeftest::findMove;
 using zeftest::Finestra;
 using zeftest::RispondiFile;
 using zeftest::sq;
+using zeftest::trova;
 
 QString t(const char* chiave) { return QString::fromUtf8(testo(chiave)); }
 QString q(const std::string& s) { return QString::fromStdString(s); }
@@ -41,7 +42,7 @@ class Pagine : public Finestra {
   }
   TZefiran_3D& apriferma() {
     TZefiran_3D& f = apri();
-    f.Timer1->stop();
+    trova<QTimer>(f, "Timer1")->stop();
     return f;
   }
   QString file(const std::string& nome, const std::string& testo) {
@@ -59,54 +60,54 @@ TEST_F(Pagine, OneGameIsLoadedAtOnceWithItsFieldsOnTheSidePage) {
   const QString nome =
       file("una.pgn", "[White \"Anna\"]\r\n[Black \"Bruno\"]\r\n[Result \"1-0\"]\r\n\r\n1. e4 e5 2. Nf3 1-0\r\n");
   RispondiFile risposte({nome});
-  f.Apripartitapgn1->trigger();
+  trova<QAction>(f, "Apripartitapgn1")->trigger();
   ASSERT_EQ(risposte.filtri.size(), 1u);
   EXPECT_TRUE(risposte.filtri[0].contains("*.pgn")) << risposte.filtri[0].toStdString();
   EXPECT_EQ(risposte.cartelle[0] + "/", q(folder.dir()));
   EXPECT_EQ(partita.count, 3);
   EXPECT_EQ(posizioni[0].board[sq("f3")], KNIGHT);
-  EXPECT_EQ(f.Label2->text(), QString("Anna"));
-  EXPECT_EQ(f.Label1->text(), QString("Bruno"));
-  EXPECT_EQ(f.Label4->text(), QString("-.--.--"));
-  EXPECT_EQ(f.Label3->text(), QString("-.--.--"));
-  EXPECT_EQ(pagina(f.Notebook2), QString("load"));
-  ASSERT_EQ(f.listacampipartita->count(), 4);
-  ASSERT_EQ(f.listavaloripartita->count(), 4);
+  EXPECT_EQ(trova<QLabel>(f, "Label2")->text(), QString("Anna"));
+  EXPECT_EQ(trova<QLabel>(f, "Label1")->text(), QString("Bruno"));
+  EXPECT_EQ(trova<QLabel>(f, "Label4")->text(), QString("-.--.--"));
+  EXPECT_EQ(trova<QLabel>(f, "Label3")->text(), QString("-.--.--"));
+  EXPECT_EQ(pagina(trova<QStackedWidget>(f, "Notebook2")), QString("load"));
+  ASSERT_EQ(trova<QListWidget>(f, "listacampipartita")->count(), 4);
+  ASSERT_EQ(trova<QListWidget>(f, "listavaloripartita")->count(), 4);
   const char* chiavi[4] = {"P_WHITE", "P_BLACK", "P_RESULT", "P_PLY"};
   const char* valori[4] = {"Anna", "Bruno", "1-0", "3"};
   for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(f.listacampipartita->item(i)->text(), t(chiavi[i]) + " : ");
-    EXPECT_EQ(f.listavaloripartita->item(i)->text(), QString(valori[i]));
+    EXPECT_EQ(trova<QListWidget>(f, "listacampipartita")->item(i)->text(), t(chiavi[i]) + " : ");
+    EXPECT_EQ(trova<QListWidget>(f, "listavaloripartita")->item(i)->text(), QString(valori[i]));
   }
-  EXPECT_TRUE(f.Notebook1->isHidden()) << "no list for a single game";
+  EXPECT_TRUE(trova<QStackedWidget>(f, "Notebook1")->isHidden()) << "no list for a single game";
 }
 
 TEST_F(Pagine, SeveralGamesGoToTheListAndADoubleClickLoadsOne) {
   TZefiran_3D& f = apriferma();
-  ASSERT_TRUE(f.apripgn(file("tre.pgn", TREPARTITE)));
-  ASSERT_FALSE(f.Notebook1->isHidden());
-  EXPECT_EQ(pagina(f.Notebook1), QString("listapartite"));
-  EXPECT_EQ(f.statolistapartite->text(), t("P_GAMESFILE") + " 3");
-  ASSERT_EQ(f.listapartite->count(), 3);
-  EXPECT_TRUE(f.listapartite->item(1)->text().contains("Carla-Dario : 0-1"));
+  ASSERT_TRUE(f.openPgn(file("tre.pgn", TREPARTITE)));
+  ASSERT_FALSE(trova<QStackedWidget>(f, "Notebook1")->isHidden());
+  EXPECT_EQ(pagina(trova<QStackedWidget>(f, "Notebook1")), QString("listapartite"));
+  EXPECT_EQ(trova<QLabel>(f, "statolistapartite")->text(), t("P_GAMESFILE") + " 3");
+  ASSERT_EQ(trova<QListWidget>(f, "listapartite")->count(), 3);
+  EXPECT_TRUE(trova<QListWidget>(f, "listapartite")->item(1)->text().contains("Carla-Dario : 0-1"));
   EXPECT_EQ(partita.count, 0) << "nothing is loaded yet";
 
   QTest::qWait(50);  // the list laid out on its page
-  QListWidgetItem* voce = f.listapartite->item(1);
-  const QPoint dove = f.listapartite->visualItemRect(voce).center();
-  QTest::mouseClick(f.listapartite->viewport(), Qt::LeftButton, {}, dove);
-  QTest::mouseDClick(f.listapartite->viewport(), Qt::LeftButton, {}, dove);
-  EXPECT_TRUE(f.Notebook1->isHidden());
+  QListWidgetItem* voce = trova<QListWidget>(f, "listapartite")->item(1);
+  const QPoint dove = trova<QListWidget>(f, "listapartite")->visualItemRect(voce).center();
+  QTest::mouseClick(trova<QListWidget>(f, "listapartite")->viewport(), Qt::LeftButton, {}, dove);
+  QTest::mouseDClick(trova<QListWidget>(f, "listapartite")->viewport(), Qt::LeftButton, {}, dove);
+  EXPECT_TRUE(trova<QStackedWidget>(f, "Notebook1")->isHidden());
   EXPECT_EQ(partita.count, 5);
   EXPECT_EQ(partita.whiteplayer.str(), "Carla");
-  EXPECT_EQ(f.Label2->text(), QString("Carla"));
-  EXPECT_EQ(pagina(f.Notebook2), QString("load"));
+  EXPECT_EQ(trova<QLabel>(f, "Label2")->text(), QString("Carla"));
+  EXPECT_EQ(pagina(trova<QStackedWidget>(f, "Notebook2")), QString("load"));
 
   // "Annulla" hides the list.
-  ASSERT_TRUE(f.apripgn(q(folder.file("tre.pgn"))));
-  ASSERT_FALSE(f.Notebook1->isHidden());
-  QTest::mouseClick(f.BitBtn1, Qt::LeftButton);
-  EXPECT_TRUE(f.Notebook1->isHidden());
+  ASSERT_TRUE(f.openPgn(q(folder.file("tre.pgn"))));
+  ASSERT_FALSE(trova<QStackedWidget>(f, "Notebook1")->isHidden());
+  QTest::mouseClick(trova<QPushButton>(f, "BitBtn1"), Qt::LeftButton);
+  EXPECT_TRUE(trova<QStackedWidget>(f, "Notebook1")->isHidden());
   EXPECT_EQ(partita.whiteplayer.str(), "Carla");
 }
 
@@ -114,14 +115,15 @@ TEST_F(Pagine, AFileWithoutGamesACancelledDialogAndAnUnreadableFileChangeNothing
   TZefiran_3D& f = apriferma();
   ASSERT_TRUE(giocamossa(findMove("e2e4")));
   RispondiFile risposte({file("vuoto.pgn", "no games here\r\n"), QString()});
-  f.Apripartitapgn1->trigger();
-  f.Apripartitapgn1->trigger();
+  trova<QAction>(f, "Apripartitapgn1")->trigger();
+  trova<QAction>(f, "Apripartitapgn1")->trigger();
   EXPECT_EQ(risposte.filtri.size(), 2u);
   EXPECT_EQ(partita.count, 1);
-  EXPECT_TRUE(f.Notebook1->isHidden());
-  EXPECT_EQ(pagina(f.Notebook2), QString("Default"));
-  EXPECT_FALSE(f.apripgn(q(folder.file("missing.pgn"))));
-  EXPECT_TRUE(f.Panel11->text().contains("missing.pgn")) << f.Panel11->text().toStdString();
+  EXPECT_TRUE(trova<QStackedWidget>(f, "Notebook1")->isHidden());
+  EXPECT_EQ(pagina(trova<QStackedWidget>(f, "Notebook2")), QString("Default"));
+  EXPECT_FALSE(f.openPgn(q(folder.file("missing.pgn"))));
+  EXPECT_TRUE(trova<QLabel>(f, "Panel11")->text().contains("missing.pgn"))
+      << trova<QLabel>(f, "Panel11")->text().toStdString();
   EXPECT_EQ(partita.count, 1);
 }
 
@@ -152,12 +154,12 @@ TEST_F(Pagine, ASavedGameLoadsBackIdentical) {
     const uint32_t chiave = posizioni[0].hashcheck;
     const QString nome = q(folder.file("giro" + std::to_string(n++) + ".pgn"));
     RispondiFile risposte({nome});
-    f.Salvapartitapdn1->trigger();
+    trova<QAction>(f, "Salvapartitapdn1")->trigger();
     ASSERT_EQ(risposte.filtri.size(), 1u) << "the save dialog opened";
 
-    f.Nuovapartita1->trigger();
+    trova<QAction>(f, "Nuovapartita1")->trigger();
     ASSERT_EQ(partita.count, 0);
-    ASSERT_TRUE(f.apripgn(nome));
+    ASSERT_TRUE(f.openPgn(nome));
     ASSERT_EQ(partita.count, prima.count);
     EXPECT_EQ(partita.startfen.str(), prima.startfen.str());
     for (int i = 0; i < prima.count; ++i) {
@@ -176,44 +178,45 @@ TEST_F(Pagine, ASavedGameLoadsBackIdentical) {
 TEST_F(Pagine, AFailedSaveIsReportedInTheStatusStrip) {
   TZefiran_3D& f = apriferma();
   const std::string nome = folder.file("no/such/folder/game.pgn");
-  EXPECT_FALSE(f.salvapgnsu(q(nome)));
-  EXPECT_TRUE(f.Panel11->text().startsWith("game not saved: ")) << f.Panel11->text().toStdString();
+  EXPECT_FALSE(f.savePgnTo(q(nome)));
+  EXPECT_TRUE(trova<QLabel>(f, "Panel11")->text().startsWith("game not saved: "))
+      << trova<QLabel>(f, "Panel11")->text().toStdString();
 }
 
 TEST_F(Pagine, FenFilesSetUpTheirLastPosition) {
   TZefiran_3D& f = apriferma();
   const QString nome = file("pos.fen", "8/8/8/8/8/8/8/8 w - - 0 1\r\n4k3/8/8/8/8/8/8/4K2R w K - 0 1\r\n\r\n  \r\n");
   RispondiFile risposte({nome});
-  f.caricaposizionefen1->trigger();
+  trova<QAction>(f, "caricaposizionefen1")->trigger();
   ASSERT_EQ(risposte.filtri.size(), 1u);
   EXPECT_TRUE(risposte.filtri[0].contains("*.fen"));
   EXPECT_EQ(risposte.cartelle[0] + "/", q(folder.dir()));
   EXPECT_EQ(posizioni[0].board[sq("h1")], ROOK);
   EXPECT_EQ(partita.startfen.str(), "4k3/8/8/8/8/8/8/4K2R w K - 0 1");
-  EXPECT_FALSE(f.Panel8->isHidden());
+  EXPECT_FALSE(trova<QLabel>(f, "Panel8")->isHidden());
   // A last line that is no position changes nothing.
   const uint32_t chiave = posizioni[0].hashcheck;
-  EXPECT_FALSE(f.caricafensu(file("bad.fen", "4k3/8/8/8/8/8/8/8 w - - 0 1\r\n")));
+  EXPECT_FALSE(f.loadFenFrom(file("bad.fen", "4k3/8/8/8/8/8/8/8 w - - 0 1\r\n")));
   EXPECT_EQ(posizioni[0].hashcheck, chiave);
-  EXPECT_FALSE(f.Panel11->text().isEmpty());
+  EXPECT_FALSE(trova<QLabel>(f, "Panel11")->text().isEmpty());
 }
 
 TEST_F(Pagine, TheBookPageAddsGamesAndKeepsTheOldBook) {
   TZefiran_3D& f = apriferma();
   listabook = {"<LdT6E,B"};
   const QString pgn = file("libro.pgn", TREPARTITE);
-  f.Gestionebook1->trigger();
-  ASSERT_FALSE(f.Notebook1->isHidden());
-  EXPECT_EQ(pagina(f.Notebook1), QString("book"));
-  EXPECT_TRUE(f.pannelloavanzamento->isHidden());
+  trova<QAction>(f, "Gestionebook1")->trigger();
+  ASSERT_FALSE(trova<QStackedWidget>(f, "Notebook1")->isHidden());
+  EXPECT_EQ(pagina(trova<QStackedWidget>(f, "Notebook1")), QString("book"));
+  EXPECT_TRUE(trova<QWidget>(f, "pannelloavanzamento")->isHidden());
 
-  auto bottone = [&](const char* nome) { return f.Notebook1->findChild<QPushButton*>(nome); };
+  auto bottone = [&](const char* nome) { return trova<QStackedWidget>(f, "Notebook1")->findChild<QPushButton*>(nome); };
   {
     RispondiFile risposte({QString()});
     QTest::mouseClick(bottone("bookAggiungi"), Qt::LeftButton);
     EXPECT_EQ(risposte.filtri.size(), 1u);
     EXPECT_EQ(listabook.size(), 1u) << "a cancelled dialog adds nothing";
-    EXPECT_TRUE(f.pannelloavanzamento->isHidden());
+    EXPECT_TRUE(trova<QWidget>(f, "pannelloavanzamento")->isHidden());
   }
   {
     RispondiFile risposte({pgn});
@@ -221,12 +224,13 @@ TEST_F(Pagine, TheBookPageAddsGamesAndKeepsTheOldBook) {
     EXPECT_TRUE(risposte.filtri.at(0).contains("*.pgn"));
   }
   EXPECT_EQ(listabook.size(), 4u);
-  EXPECT_FALSE(f.pannelloavanzamento->isHidden());
-  EXPECT_EQ(f.barraavanzamento->maximum(), 3);
-  EXPECT_TRUE(f.etichettaavanzamento->text().contains(t("P_GAMESOF"))) << f.etichettaavanzamento->text().toStdString();
+  EXPECT_FALSE(trova<QWidget>(f, "pannelloavanzamento")->isHidden());
+  EXPECT_EQ(trova<QProgressBar>(f, "barraavanzamento")->maximum(), 3);
+  EXPECT_TRUE(trova<QLabel>(f, "etichettaavanzamento")->text().contains(t("P_GAMESOF")))
+      << trova<QLabel>(f, "etichettaavanzamento")->text().toStdString();
   EXPECT_TRUE(folder.read("book.opn").find("<LdT6E,B") != std::string::npos);
   EXPECT_EQ(partita.inricerca, 0);
-  EXPECT_FALSE(f.testincorso());
+  EXPECT_FALSE(f.testRunning());
 
   // "Nuovo" keeps the book as it was in "book.old".
   const std::string vecchio = folder.read("book.opn");
@@ -236,7 +240,7 @@ TEST_F(Pagine, TheBookPageAddsGamesAndKeepsTheOldBook) {
   }
   EXPECT_EQ(folder.read("book.old"), vecchio);
   QTest::mouseClick(bottone("bookEsci"), Qt::LeftButton);
-  EXPECT_TRUE(f.Notebook1->isHidden());
+  EXPECT_TRUE(trova<QStackedWidget>(f, "Notebook1")->isHidden());
 }
 
 TEST_F(Pagine, BookProposalsFillTheSidePage) {
@@ -245,12 +249,12 @@ TEST_F(Pagine, BookProposalsFillTheSidePage) {
   profonditalibro = 20;
   ASSERT_TRUE(giocamossa(findMove("e2e4")));
   ASSERT_TRUE(giocamossa(findMove("e7e5")));
-  f.Visualizzapropostebook1->trigger();
-  EXPECT_EQ(pagina(f.Notebook2), QString("book"));
-  ASSERT_EQ(f.listapropostebook->count(), 3);
-  EXPECT_TRUE(f.listapropostebook->item(0)->text().contains(t("P_BOOKSTAT")));
-  EXPECT_TRUE(f.listapropostebook->item(1)->text().startsWith("Ng1-f3"));
-  EXPECT_TRUE(f.listapropostebook->item(2)->text().startsWith("Nb1-c3"));
+  trova<QAction>(f, "Visualizzapropostebook1")->trigger();
+  EXPECT_EQ(pagina(trova<QStackedWidget>(f, "Notebook2")), QString("book"));
+  ASSERT_EQ(trova<QListWidget>(f, "listapropostebook")->count(), 3);
+  EXPECT_TRUE(trova<QListWidget>(f, "listapropostebook")->item(0)->text().contains(t("P_BOOKSTAT")));
+  EXPECT_TRUE(trova<QListWidget>(f, "listapropostebook")->item(1)->text().startsWith("Ng1-f3"));
+  EXPECT_TRUE(trova<QListWidget>(f, "listapropostebook")->item(2)->text().startsWith("Nb1-c3"));
   profonditalibro = 0;
 }
 

@@ -26,6 +26,7 @@ namespace {
 
 using zeftest::ChiudiModali;
 using zeftest::Finestra;
+using zeftest::trova;
 
 QString cartellafoto() {
   const char* d = std::getenv("ZEF_SCREENSHOTS");
@@ -46,7 +47,7 @@ TEST_F(Finestra, PicturesAtStartDuringAGameAndWithTheConfiguration) {
   QTest::qWait(200);
   const QImage inizio = f.grab().toImage();
   ASSERT_TRUE(inizio.save(cartellafoto() + "/start.png"));
-  EXPECT_GT(colori(f.Panel1->grabFramebuffer()), 20) << "the board is drawn";
+  EXPECT_GT(colori(trova<BoardView>(f, "Panel1")->grabFramebuffer()), 20) << "the board is drawn";
 
   // An engine game, pictured while the engine thinks a few moves in.
   ChiudiModali chiudi;
@@ -55,15 +56,16 @@ TEST_F(Finestra, PicturesAtStartDuringAGameAndWithTheConfiguration) {
   QTimer scatto;
   scatto.setInterval(50);
   QObject::connect(&scatto, &QTimer::timeout, [&] {
-    if (partitaincorso.isNull() && partita.count >= 6 && partita.inricerca != 0 && !f.Memo2->toPlainText().isEmpty() &&
-        (f.PaintBox2->fase() >= 0 || f.PaintBox3->fase() >= 0))
+    if (partitaincorso.isNull() && partita.count >= 6 && partita.inricerca != 0 &&
+        !trova<QPlainTextEdit>(f, "Memo2")->toPlainText().isEmpty() &&
+        (trova<Cornice>(f, "PaintBox2")->fase() >= 0 || trova<Cornice>(f, "PaintBox3")->fase() >= 0))
       partitaincorso = f.grab().toImage();
   });
   scatto.start();
-  f.Dralen1->trigger();
-  f.Dralen2->trigger();
+  trova<QAction>(f, "Dralen1")->trigger();
+  trova<QAction>(f, "Dralen2")->trigger();
   ASSERT_TRUE(attendi([&] { return !partitaincorso.isNull() || partita.motorebianco == 0; }, 120000));
-  f.muovisubito1->trigger();
+  trova<QAction>(f, "muovisubito1")->trigger();
   partita.motorebianco = partita.motorenero = 0;
   ASSERT_TRUE(attendi([] { return partita.inricerca == 0; }, 20000));
   ASSERT_FALSE(partitaincorso.isNull()) << "the game ended before the picture";
@@ -73,15 +75,16 @@ TEST_F(Finestra, PicturesAtStartDuringAGameAndWithTheConfiguration) {
   // The configuration dialog over the window.
   QImage configurazione;
   chiudi.primadichiudere = [&](QDialog* d) {
-    if (d != f.configurazione) return;
-    f.configurazione->PageControl1->setCurrentIndex(3);
+    if (d != trova<Tconfigurazione>(f, "configurazione")) return;
+    trova<Tconfigurazione>(f, "configurazione")->PageControl1->setCurrentIndex(3);
     QTest::qWait(100);
     configurazione = d->screen()->grabWindow(0).toImage();
   };
-  f.configurazione1->trigger();
+  trova<QAction>(f, "configurazione1")->trigger();
   ASSERT_FALSE(configurazione.isNull());
   ASSERT_TRUE(configurazione.save(cartellafoto() + "/config.png"));
-  EXPECT_GT(colori(f.configurazione->Image1->grab().toImage()), 4) << "the current skin is pictured";
+  EXPECT_GT(colori(trova<Tconfigurazione>(f, "configurazione")->Image1->grab().toImage()), 4)
+      << "the current skin is pictured";
 }
 
 }  // namespace
@@ -96,53 +99,55 @@ using zeftest::puntocasella;
 // question; the information box; the EPD page after a run.
 TEST_F(Finestra, PicturesOfTheGridTheDialogsAndTheEpdPage) {
   TZefiran_3D& f = apri(1200, 800);
-  f.Timer1->stop();
+  trova<QTimer>(f, "Timer1")->stop();
   partita.motorebianco = partita.motorenero = 0;
   const char* mosse[] = {"e2e4", "e7e5", "g1f3", "b8c6", "f1b5", "a7a6", "b5a4", "g8f6", "e1g1", "f8e7",
                          "f1e1", "b7b5", "a4b3", "d7d6", "c2c3", "e8g8", "h2h3", "c6a5", "b3c2", "c7c5"};
   for (const char* m : mosse) ASSERT_TRUE(giocamossa(zeftest::findMove(m))) << m;
   f.sistemagriglia(1);
-  const QPoint cavallo = puntocasella(zeftest::sq("f3"), f.Panel1->width(), f.Panel1->height(), rotazione);
-  QTest::mouseClick(f.Panel1, Qt::LeftButton, {}, cavallo);  // the knight picked up
-  f.PaintBox1MouseMove(f.PaintBox1->width() / 2, f.altezzariga() * 2 + 3);
+  const QPoint cavallo = puntocasella(zeftest::sq("f3"), trova<BoardView>(f, "Panel1")->width(),
+                                      trova<BoardView>(f, "Panel1")->height(), rotazione);
+  QTest::mouseClick(trova<BoardView>(f, "Panel1"), Qt::LeftButton, {}, cavallo);  // the knight picked up
+  f.PaintBox1MouseMove(trova<QWidget>(f, "PaintBox1")->width() / 2, f.rowHeight() * 2 + 3);
   QTest::qWait(100);
   const QImage tre = f.grab().toImage();
   ASSERT_TRUE(tre.save(cartellafoto() + "/grid3d.png"));
-  f.scacchiera2D1->trigger();
+  trova<QAction>(f, "scacchiera2D1")->trigger();
   QTest::qWait(100);
   const QImage due = f.grab().toImage();
   ASSERT_TRUE(due.save(cartellafoto() + "/grid2d.png"));
   EXPECT_NE(tre, due);
-  EXPECT_GT(colori(f.bitmapgriglia().toImage()), 3) << "numbers, white and black moves on grey";
+  EXPECT_GT(colori(f.gridBitmap().toImage()), 3) << "numbers, white and black moves on grey";
 
   ChiudiModali chiudi;
   QImage promozione, info;
   chiudi.primadichiudere = [&](QDialog* d) {
     QTest::qWait(100);
     const QImage schermo = d->screen()->grabWindow(0).toImage();
-    (d == static_cast<QDialog*>(f.info) ? info : promozione) = schermo;
+    (d == static_cast<QDialog*>(trova<TInfo>(f, "info")) ? info : promozione) = schermo;
   };
-  ASSERT_TRUE(f.applicafen("7k/P7/8/8/8/8/8/K7 w - - 0 1"));
+  ASSERT_TRUE(f.applyFen("7k/P7/8/8/8/8/8/K7 w - - 0 1"));
   for (const char* c : {"a7", "a8"})
-    QTest::mouseClick(f.Panel1, Qt::LeftButton, {},
-                      puntocasella(zeftest::sq(c), f.Panel1->width(), f.Panel1->height(), rotazione));
+    QTest::mouseClick(trova<BoardView>(f, "Panel1"), Qt::LeftButton, {},
+                      puntocasella(zeftest::sq(c), trova<BoardView>(f, "Panel1")->width(),
+                                   trova<BoardView>(f, "Panel1")->height(), rotazione));
   ASSERT_FALSE(promozione.isNull());
   ASSERT_TRUE(promozione.save(cartellafoto() + "/promotion.png"));
-  f.Info1->trigger();
+  trova<QAction>(f, "Info1")->trigger();
   ASSERT_FALSE(info.isNull());
   ASSERT_TRUE(info.save(cartellafoto() + "/info.png"));
 
   // The FEN entry refusing a board without kings.
   QImage rifiuto;
   chiudi.primadichiudere = [&](QDialog* d) {
-    if (d != static_cast<QDialog*>(f.editfen)) return;
-    QTest::keyClicks(f.editfen->Edit1, "8/8/8/8/8/8/8/8 w - - 0 1");
-    QTest::mouseClick(f.editfen->BitBtn1, Qt::LeftButton);
+    if (d != static_cast<QDialog*>(trova<Teditfen>(f, "editfen"))) return;
+    QTest::keyClicks(trova<Teditfen>(f, "editfen")->Edit1, "8/8/8/8/8/8/8/8 w - - 0 1");
+    QTest::mouseClick(trova<Teditfen>(f, "editfen")->BitBtn1, Qt::LeftButton);
     QTest::qWait(100);
     rifiuto = d->screen()->grabWindow(0).toImage();
     d->reject();
   };
-  f.editaposizioneFEN1->trigger();
+  trova<QAction>(f, "editaposizioneFEN1")->trigger();
   ASSERT_FALSE(rifiuto.isNull());
   ASSERT_TRUE(rifiuto.save(cartellafoto() + "/fenrefused.png"));
   chiudi.primadichiudere = nullptr;
@@ -151,8 +156,8 @@ TEST_F(Finestra, PicturesOfTheGridTheDialogsAndTheEpdPage) {
                "6k1/5ppp/8/8/8/8/5PPP/R5K1 w - - bm Ra8+; id \"bianco\";\r\n"
                "r5k1/5ppp/8/8/8/8/5PPP/6K1 b - - bm Ra1+; id \"nero\";\r\n");
   setDebugFile(zeftest::tempPath("debug.txt"));
-  f.tempoepd = 1000;
-  f.eseguiepdsu(QString::fromStdString(folder.file("matti.epd")));
+  f.epdTime = 1000;
+  f.runEpdOn(QString::fromStdString(folder.file("matti.epd")));
   setDebugFile("debug.txt");
   QTest::qWait(100);
   ASSERT_TRUE(f.grab().toImage().save(cartellafoto() + "/epd.png"));

@@ -15,6 +15,9 @@ namespace {
 using zeftest::ChiudiModali;
 using zeftest::findMove;
 using zeftest::Finestra;
+using zeftest::trova;
+
+QString t(const char* chiave) { return QString::fromUtf8(testo(chiave)); }
 
 class Informazioni : public Finestra {
  protected:
@@ -37,20 +40,22 @@ class Informazioni : public Finestra {
     ChiudiModali chiudi;
     std::vector<QString> righe;
     chiudi.primadichiudere = [&](QDialog* d) {
-      if (d != f.info) return;
-      for (QLabel* l : {f.info->Label1, f.info->Label4, f.info->Label5, f.info->Label3, f.info->Label6})
+      if (d != trova<TInfo>(f, "info")) return;
+      for (QLabel* l :
+           {trova<TInfo>(f, "info")->Label1, trova<TInfo>(f, "info")->Label4, trova<TInfo>(f, "info")->Label5,
+            trova<TInfo>(f, "info")->Label3, trova<TInfo>(f, "info")->Label6})
         righe.push_back(l->text());
     };
-    f.Info1->trigger();
+    trova<QAction>(f, "Info1")->trigger();
     return righe;
   }
 };
 
 TEST_F(Informazioni, LinesOfTheBoxWithABlankHelpersText) {
   TZefiran_3D& f = apri();
-  f.Timer1->stop();
+  trova<QTimer>(f, "Timer1")->stop();
   lingua("   ");
-  f.Panel1->disegnascena(true);
+  trova<BoardView>(f, "Panel1")->disegnascena(true);
   ASSERT_GT(facce, 101) << "a frame with pieces was drawn";
   const std::vector<QString> righe = apriinfo(f);
   ASSERT_EQ(righe.size(), 5u);
@@ -64,7 +69,7 @@ TEST_F(Informazioni, LinesOfTheBoxWithABlankHelpersText) {
 
 TEST_F(Informazioni, TheHelpersLineAndTheNewSizesAtEachOpening) {
   TZefiran_3D& f = apri();
-  f.Timer1->stop();
+  trova<QTimer>(f, "Timer1")->stop();
   lingua("");
   EXPECT_EQ(apriinfo(f).at(4), QString(" ")) << "an empty helpers text";
   lingua("Anna and Bruno");
@@ -73,7 +78,7 @@ TEST_F(Informazioni, TheHelpersLineAndTheNewSizesAtEachOpening) {
   EXPECT_EQ(righe.at(4), QString("Thanks: Anna and Bruno"));
   EXPECT_EQ(righe.at(2), QString("Faces :  = 4321"));
   EXPECT_EQ(f.findChildren<TInfo*>().size(), 1) << "one box for the whole run";
-  EXPECT_EQ(f.info->size(), QSize(476, 293));
+  EXPECT_EQ(trova<TInfo>(f, "info")->size(), QSize(476, 293));
 }
 
 class EntrataFen : public Finestra {
@@ -84,19 +89,19 @@ class EntrataFen : public Finestra {
     QTimer timer;
     timer.setInterval(30);
     QObject::connect(&timer, &QTimer::timeout, [&] {
-      if (fatto || QApplication::activeModalWidget() != f.editfen) return;
+      if (fatto || QApplication::activeModalWidget() != trova<Teditfen>(f, "editfen")) return;
       fatto = true;
-      passo(*f.editfen);
+      passo(*trova<Teditfen>(f, "editfen"));
     });
     timer.start();
-    f.editaposizioneFEN1->trigger();
+    trova<QAction>(f, "editaposizioneFEN1")->trigger();
     EXPECT_TRUE(fatto);
   }
 };
 
 TEST_F(EntrataFen, AnUnplayablePositionIsRefusedAndNothingChanges) {
   TZefiran_3D& f = apri();
-  f.Timer1->stop();
+  trova<QTimer>(f, "Timer1")->stop();
   ASSERT_TRUE(giocamossa(findMove("e2e4")));
   partita.motorenero = 1;
   const uint32_t chiave = posizioni[0].hashcheck;
@@ -115,33 +120,29 @@ TEST_F(EntrataFen, AnUnplayablePositionIsRefusedAndNothingChanges) {
   EXPECT_EQ(posizioni[0].hashcheck, chiave);
   EXPECT_EQ(partita.count, 1);
   EXPECT_TRUE(partita.startfen.empty());
-  EXPECT_TRUE(f.Panel8->isHidden());
+  EXPECT_TRUE(trova<QLabel>(f, "Panel8")->isHidden());
   EXPECT_EQ(partita.motorenero, 1) << "the players are as they were";
 }
 
 TEST_F(EntrataFen, RefusedTextsReachNeitherTheBoardNorTheEngine) {
   TZefiran_3D& f = apri();
-  f.Timer1->stop();
+  trova<QTimer>(f, "Timer1")->stop();
   const uint32_t chiave = posizioni[0].hashcheck;
   for (const char* fen : {"", "   ", "nonsense", "4k3/8/8/8/8/8/8/8 w - - 0 1", "4k3/4R3/8/8/8/8/8/4K3 w - - 0 1",
                           "4k3/8/8/8/8/8/8/4K3 x - - 0 1", "P3k3/8/8/8/8/8/8/4K3 w - - 0 1"}) {
     SCOPED_TRACE(fen);
-    f.Panel11->clear();
-    EXPECT_FALSE(f.applicafen(QString::fromUtf8(fen)));
-    EXPECT_TRUE(f.Panel11->text().startsWith("FEN refused: ")) << f.Panel11->text().toStdString();
+    trova<QLabel>(f, "Panel11")->clear();
+    EXPECT_FALSE(f.applyFen(QString::fromUtf8(fen)));
+    EXPECT_TRUE(trova<QLabel>(f, "Panel11")->text().startsWith(t("E_FENREFUSED") + " "))
+        << trova<QLabel>(f, "Panel11")->text().toStdString();
     EXPECT_EQ(posizioni[0].hashcheck, chiave);
     EXPECT_TRUE(partita.startfen.empty());
   }
-  // While a search runs nothing is set up, not even a good position.
-  partita.inricerca = 1;
-  EXPECT_FALSE(f.applicafen("4k3/8/8/8/8/8/8/4K2R w K - 0 1"));
-  partita.inricerca = 0;
-  EXPECT_EQ(posizioni[0].hashcheck, chiave);
 }
 
 TEST_F(EntrataFen, APositionTypedAndConfirmedBecomesANewGame) {
   TZefiran_3D& f = apri();
-  f.Timer1->stop();
+  trova<QTimer>(f, "Timer1")->stop();
   ASSERT_TRUE(giocamossa(findMove("e2e4")));
   partita.motorenero = 1;
   apridialogo(f, [&](Teditfen& d) {
@@ -151,9 +152,10 @@ TEST_F(EntrataFen, APositionTypedAndConfirmedBecomesANewGame) {
   EXPECT_EQ(posizioni[0].board[7], ROOK);
   EXPECT_EQ(partita.count, 0);
   EXPECT_EQ(partita.startfen.str(), "4k3/8/8/8/8/8/8/4K2R w K - 0 1");
-  EXPECT_EQ(partita.motorenero, 0) << "both players human";
+  EXPECT_EQ(partita.motorenero, 1) << "the players stay as they were";
+  EXPECT_TRUE(trova<QAction>(f, "Dralen2")->isChecked());
   EXPECT_EQ(partita.orologiofermo, 1);
-  EXPECT_FALSE(f.Panel8->isHidden()) << "the FEN strip shows the set-up";
+  EXPECT_FALSE(trova<QLabel>(f, "Panel8")->isHidden()) << "the FEN strip shows the set-up";
   // The next opening starts empty again, and Cancel changes nothing.
   apridialogo(f, [&](Teditfen& d) {
     EXPECT_TRUE(d.Edit1->text().isEmpty());

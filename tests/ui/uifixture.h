@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -34,12 +35,23 @@
 #include "support/tempfolder.h"
 #include "text/namevalue.h"
 #include "text/output.h"
-#include "ui/controller.h"
 #include "ui/main.h"
 #include "ui/protocolbridge.h"
 #include "ui/qttoolkit.h"
+#include "ui/windowstate.h"
 
 namespace zeftest {
+
+// A component of the window by its object name: the panels' widgets first
+// (the dialogs have components of the same names), then menus and timer.
+template <class T>
+T* trova(QMainWindow& w, const char* nome) {
+  const QString n = QString::fromUtf8(nome);
+  T* o = w.centralWidget() ? w.centralWidget()->findChild<T*>(n) : nullptr;
+  if (!o) o = w.findChild<T*>(n);
+  if (!o) ADD_FAILURE() << "the window has no component " << nome;
+  return o;
+}
 
 class ToolkitContato : public QtToolkit {
  public:
@@ -139,7 +151,7 @@ class Finestra : public ::testing::Test {
     setClockSource(nullptr);
     risultatovisibile = 0;
     contatoretick = 0;
-    rilasciatutti();
+    releaseAllKeys();
     partita.tempoBase = 300000;
     partita.modoTempo = 2;
     nuovapartita();

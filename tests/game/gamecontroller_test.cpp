@@ -1,0 +1,237 @@
+// The game session's rules, driven without a window: players, the engine's
+// turn, commands given during a search, going to a move, taking back, and
+// the clocks.
+#include "game/gamecontroller.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/position/fen.h"
+#include "engine/position/game.h"
+#include "engine/position/position.h"
+#include "engine/search/clock.h"
+#include "engine/search/driver.h"
+#include "engine/search/searchstate.h"
+#include "engine/toolkit.h"
+#include "settings/language.h"
+#include "settings/manageini.h"
+#include "support/engine_fixture.h"
+
+namespace {
+
+// Records the notices; the game-over ones with their keys.
+struct ViewLog : GameView {
+  std::vector<std::string> overKeys, statuses;
+  int engineMoves = 0, playerChanges = 0;
+  void gameOver(const GameOverMessage& m) override { overKeys.push_back(m.key ? m.key : ""); }
+  void engineMoved(bool) override { ++engineMoves; }
+  void playersChanged() override { ++playerChanges; }
+  void status(const std::string& line) override { statuses.push_back(line); }
+};
+
+// Runs a command once from inside the next search, as a menu click does
+// through the window's event loop.
+struct NestedCommand : Toolkit {
+  std::function<void()> command;
+  void pumpMessages() override {
+    if (command && partita.inricerca != 0) {
+      auto c = std::move(command);
+      command = nullptr;
+      c();
+    }
+  }
+};
+
+class Session : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    zeftest::initialiseEngineOnce();
+    listaini.clear();
+    inidefault();
+    caricalinguainterna();
+    setToolkit(&toolkit);
+    modointerfaccia = 1;
+    partita.tempoBase = 2000;
+    partita.modoTempo = TC_GAME;
+    nuovapartita();
+    c.setView(&view);
+  }
+  void TearDown() override {
+    c.setView(nullptr);
+    setToolkit(nullptr);
+    partita.motorebianco = partita.motorenero = 0;
+    partita.inricerca = 0;
+    nuovapartita();
+  }
+  bool play(const char* coord) { return c.humanMove(zeftest::findMove(coord)); }
+
+  GameController& c = controllore();
+  ViewLog view;
+  NestedCommand toolkit;
+};
+
+TEST_F(Session, ANewGameKeepsThePlayersAndNamesTheHuman) {
+  c.setPlayer(true, true);
+  c.setPlayer(false, false);
+  ASSERT_TRUE(c.enginePlays(true));
+  c.newGame();
+  EXPECT_TRUE(c.enginePlays(true));
+  EXPECT_FALSE(c.enginePlays(false));
+  EXPECT_EQ(partita.whiteplayer.str(), ENGINENAME);
+  EXPECT_EQ(partita.blackplayer.str(), testo("P_PLAYER")) << "no settings file: the language's default name";
+  EXPECT_TRUE(c.engineTurnDue());
+}
+
+TEST_F(Session, TheEngineRepliesToAMoveMadeAfterGoingBack) {
+  ASSERT_TRUE(play("e2e4"));
+  ASSERT_TRUE(c.engineTurnDue());
+  c.engineTurn();
+  ASSERT_EQ(partita.count, 2);
+  ASSERT_EQ(view.engineMoves, 1);
+
+  // Looking back keeps the later moves: the engine waits.
+  c.goToMove(1);
+  EXPECT_TRUE(c.reviewing());
+  EXPECT_FALSE(c.engineTurnDue());
+  EXPECT_FALSE(c.clocksRunning());
+  EXPECT_EQ(partita.count, 2);
+  EXPECT_TRUE(c.enginePlays(false)) << "going to a move keeps who plays";
+
+  // A move from an earlier position cuts the game there and gets a reply.
+  c.goToMove(0);
+  ASSERT_TRUE(play("d2d4"));
+  EXPECT_EQ(partita.count, 1);
+  ASSERT_TRUE(c.engineTurnDue());
+  c.engineTurn();
+  EXPECT_EQ(partita.count, 2);
+  EXPECT_EQ(partita.movetext[0].str(), "d4");
+}
+
+TEST_F(Session, TakeBackGivesThePlayerTheMoveAndTheClocksOfThatPoint) {
+  ASSERT_TRUE(play("e2e4"));
+  c.engineTurn();
+  moveStart -= 3000 / 86400000.0;  // the player thinks for three seconds
+  ASSERT_TRUE(play("d2d4"));
+  const ClockReading afterD4 = c.reading(3);
+  EXPECT_LE(afterD4.white, 2000 - 3000) << "the player's clock was charged";
+  c.engineTurn();
+  ASSERT_EQ(partita.count, 4);
+  const ClockReading atTwo = c.reading(2);
+
+  c.takeBack();
+  EXPECT_EQ(partita.current, 2) << "the engine's reply and the player's move";
+  EXPECT_TRUE(c.whiteToMove());
+  EXPECT_EQ(partita.tempoBianco, atTwo.white);
+  EXPECT_EQ(partita.tempoNero, atTwo.black);
+  EXPECT_EQ(partita.count, 4) << "the moves stay recorded for going forward";
+
+  c.forward();
+  EXPECT_EQ(partita.current, 3);
+  EXPECT_EQ(partita.tempoBianco, afterD4.white);
+  c.last();
+  EXPECT_EQ(partita.current, 4);
+  c.takeBack();
+  c.takeBack();
+  EXPECT_EQ(partita.current, 0);
+  c.takeBack();
+  EXPECT_EQ(partita.current, 0) << "nothing before the start";
+  EXPECT_EQ(posizioni[0].board[zeftest::sq("e2")], PAWN);
+}
+
+TEST_F(Session, WithTwoHumansTakeBackIsOneHalfMove) {
+  c.setPlayer(false, false);
+  ASSERT_TRUE(play("e2e4"));
+  ASSERT_TRUE(play("e7e5"));
+  c.takeBack();
+  EXPECT_EQ(partita.current, 1);
+  EXPECT_FALSE(c.whiteToMove());
+}
+
+TEST_F(Session, CommandsDuringASearchWaitForItAndDropItsMove) {
+  ASSERT_TRUE(play("e2e4"));
+  partita.tempoNero = 600000;  // a long search unless it is stopped
+
+  // Taking the engine off the side it searches for: the move is not played.
+  toolkit.command = [this] { c.setPlayer(false, false); };
+  c.engineTurn();
+  EXPECT_EQ(partita.count, 1);
+  EXPECT_FALSE(c.enginePlays(false));
+  EXPECT_EQ(partita.inricerca, 0);
+
+  // A new game replaces the one searched in.
+  c.setPlayer(false, true);
+  toolkit.command = [this] { c.newGame(); };
+  c.engineTurn();
+  EXPECT_EQ(partita.count, 0);
+  EXPECT_TRUE(c.enginePlays(false));
+
+  // Giving White to the engine while Black searches changes nothing there:
+  // Black's move is played, stopped early.
+  ASSERT_TRUE(play("e2e4"));
+  toolkit.command = [this] {
+    c.setPlayer(true, true);
+    c.moveNow();
+  };
+  c.engineTurn();
+  EXPECT_EQ(partita.count, 2);
+  EXPECT_TRUE(c.enginePlays(true));
+  EXPECT_TRUE(c.engineTurnDue()) << "and it is now White's engine's turn";
+}
+
+TEST_F(Session, AMateEndsTheGameStopsTheClocksAndKeepsThePlayers) {
+  c.setPlayer(true, true);
+  std::string why;
+  ASSERT_TRUE(c.setUpFen("6k1/5ppp/8/8/8/8/5PPP/R5K1 w - - 0 1", why)) << why;
+  ASSERT_TRUE(c.enginePlays(true)) << "a set-up keeps the players";
+  c.engineTurn();
+  ASSERT_EQ(partita.count, 1);
+  EXPECT_EQ(partita.movetext[0].str(), "Ra8");
+  EXPECT_TRUE(c.over());
+  EXPECT_FALSE(c.clocksRunning());
+  EXPECT_FALSE(c.engineTurnDue());
+  EXPECT_TRUE(c.enginePlays(true)) << "the menus still tell the truth";
+  ASSERT_EQ(view.overKeys.size(), 1u);
+  EXPECT_EQ(view.overKeys[0], "LMATTOB");
+  EXPECT_EQ(c.shownClock(false), partita.tempoNero) << "a standing clock shows what is left";
+
+  c.newGame();
+  EXPECT_FALSE(c.over());
+}
+
+TEST_F(Session, AHumanMateIsAnnouncedAndRefusedPositionsChangeNothing) {
+  std::string why;
+  EXPECT_FALSE(c.setUpFen("8/8/8/8/8/8/8/8 w - - 0 1", why));
+  EXPECT_FALSE(why.empty());
+  EXPECT_EQ(posizioni[0].board[zeftest::sq("e1")], KING) << "the game is as it was";
+  ASSERT_TRUE(c.setUpFen("6k1/5ppp/8/8/8/8/5PPP/R5K1 w - - 0 1", why));
+  ASSERT_TRUE(play("a1a8"));
+  ASSERT_EQ(view.overKeys.size(), 1u);
+  EXPECT_EQ(view.overKeys[0], "LMATTOB");
+  EXPECT_TRUE(c.enginePlays(false));
+  EXPECT_FALSE(c.engineTurnDue()) << "nothing to play after mate";
+}
+
+// With 1 ms to think, iterations are cut short at once; the move they
+// hand back must still be one the game accepts.
+TEST(EngineChoice, InTimeTroubleTheEngineStillPlaysALegalMove) {
+  zeftest::initialiseEngineOnce();
+  for (const char* fen : {"4k3/8/8/8/8/8/3PP3/r3K2R w K - 0 1", "r3k3/3pp3/8/8/8/8/8/R3K3 b - - 0 1",
+                          "4k3/8/8/8/1b6/8/3PPP2/R3K2R w KQ - 0 1"}) {
+    for (int volta = 0; volta < 20; ++volta) {
+      zeftest::setUp(fen);
+      moveStart = adesso();
+      clockNow = moveStart;
+      searchDeadline = 1;
+      SearchLimits l;
+      l.timeDivisor = 5;
+      const EngineChoice choice = pensamossa(l, nullptr);
+      ASSERT_NE(choice.move, 0u) << fen;
+      ASSERT_TRUE(giocamossa(choice.move)) << fen << ": the engine chose " << choice.move;
+    }
+  }
+}
+
+}  // namespace
