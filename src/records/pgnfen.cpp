@@ -27,6 +27,9 @@ namespace {
 
 // Markers the cleaning leaves where it had to cut the movetext; they are
 // control characters, which no move text holds.
+// The largest move number a saved game starts from.
+constexpr int MAXFULLMOVE = 100000;
+
 constexpr char OPEN_COMMENT_MARK = '\x01';
 constexpr char OPEN_VARIATION_MARK = '\x02';
 constexpr char STRAY_CLOSE_MARK = '\x03';
@@ -265,8 +268,19 @@ uint32_t legalMoveFor(uint32_t code, std::string_view t) {
   return resolveAgainstLegal(t);
 }
 
-// The SAN texts of the game's moves, replayed from its start position, for a
-// game whose texts were not kept (played under a WinBoard front end). The
+// The SAN text the PGN standard writes: check and mate marks, and "=" before
+// the promotion piece.
+std::string pgnSan(uint32_t move, int p) {
+  std::string s = sanWithCheckMark(move, p);
+  if (move & MV_PROMOS) {
+    size_t at = s.size();
+    while (at > 0 && (s[at - 1] == '+' || s[at - 1] == '#')) --at;
+    if (at > 0) s.insert(at - 1, "=");
+  }
+  return s;
+}
+
+// The PGN texts of the game's moves, replayed from its start position. The
 // game position, the engine flags and ply are put back afterwards.
 std::vector<std::string> replayedSan() {
   tpartita& g = partita;
@@ -277,9 +291,10 @@ std::vector<std::string> replayedSan() {
   std::vector<std::string> texts;
   impostafen(g.startfen.empty() ? std::string(STARTFEN) : g.startfen.str(), false);
   for (int i = 0; i < g.count && i < MAXGAMEMOVES; ++i) {
-    texts.push_back(scrivisan(g.moves[i] & MV_MOVE, 0));
+    const uint32_t m = g.moves[i] & MV_MOVE;
+    texts.push_back(pgnSan(m, 0));
     ply = 1;
-    if (!eseguimossa(g.moves[i] & MV_MOVE, NOEVAL)) break;
+    if (!eseguimossa(m, NOEVAL)) break;
     posizioni[0] = posizioni[1];
   }
   rigiocapartita(current);
@@ -288,6 +303,25 @@ std::vector<std::string> replayedSan() {
   g.motorenero = engineBlack;
   ply = savedPly;
   return texts;
+}
+
+// The full-move number and side to move the game began with: the FEN's
+// sixth and second fields, 1 and White for the standard start.
+void startingMove(int& number, bool& blackFirst) {
+  number = 1;
+  blackFirst = false;
+  const tpartita& g = partita;
+  if (g.startfen.empty()) return;
+  const std::string fen(g.startfen.view());
+  std::vector<std::string> f;
+  for (size_t i = 0; i < fen.size();) {
+    const size_t j = std::min(fen.find(' ', i), fen.size());
+    if (j > i) f.push_back(fen.substr(i, j - i));
+    i = j + 1;
+  }
+  if (f.size() > 1) blackFirst = f[1] == "b" || f[1] == "B";
+  int n = 0;
+  if (f.size() > 5 && leggiintero(f[5], n) && n >= 1 && n <= MAXFULLMOVE) number = n;
 }
 
 }  // namespace
@@ -549,14 +583,10 @@ bool salvapgn(const std::string& filename, std::string& errore) {
     tag("FEN", g.startfen.view());
   }
 
-  const int count = g.count < 0 ? 0 : (g.count > MAXGAMEMOVES ? MAXGAMEMOVES : g.count);
-  std::vector<std::string> texts;
-  bool complete = true;
-  for (int i = 0; i < count; ++i) {
-    texts.push_back(g.movetext[i].str());
-    if (texts.back().empty()) complete = false;
-  }
-  if (!complete) texts = replayedSan();
+  const std::vector<std::string> texts = replayedSan();
+  int number = 1;
+  bool blackFirst = false;
+  startingMove(number, blackFirst);
 
   std::string line;
   auto add = [&](const std::string& token) {
@@ -567,9 +597,17 @@ bool salvapgn(const std::string& filename, std::string& errore) {
     line = trimspazi(line + " " + token);
   };
   for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
-    if (i % 2 == 0) add(std::to_string(i / 2 + 1) + ".");
+    // Half-move i is Black's when the game began with Black to move and i is even.
+    const bool black = (i % 2 == 0) == blackFirst;
+    if (!black)
+      add(std::to_string(number) + ".");
+    else if (i == 0)
+      add(std::to_string(number) + "...");
     add(texts[i]);
+    if (black) ++number;
   }
+  // The termination marker ends the movetext, as the standard asks.
+  add(g.result.empty() ? std::string("*") : g.result.str());
   lines.push_back(line);
   return scrivirighe(filename, lines, errore);
 }

@@ -109,7 +109,10 @@ uint32_t mossadatoken(std::string_view token);
 
 // Writes the current game as PGN: upper-case tags (and SETUP and FEN when the
 // game began from a set-up position), then the movetext in lines under 81
-// characters. The text goes to a temporary file in the same folder that is
+// characters: the moves in the standard's SAN (sanWithCheckMark, with "="
+// before a promotion piece), numbered from the FEN's move number, a game
+// that began with Black to move opening with "N... move", and the result
+// as the termination marker. The text goes to a temporary file in the same folder that is
 // then renamed over the target, so a failed save (false, the cause in
 // errore) leaves the old file as it was.
 bool salvapgn(const std::string& filename, std::string& errore);

@@ -35,7 +35,7 @@ std::string saveAndReload(const zeftest::TempFolder& dir) {
   return dir.read("g.pgn");
 }
 
-TEST(PgnSave, UpperCaseTagsThenTheMovetextWithoutResult) {
+TEST(PgnSave, UpperCaseTagsThenTheMovetextAndItsResult) {
   loadText(
       "[Event \"Ev\"]\n[Site \"Si\"]\n[Date \"2001.01.05\"]\n[Round \"3\"]\n[White \"Wh\"]\n[Black \"Bl\"]\n"
       "[Result \"1-0\"]\n\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Bxc6 dxc6 5. O-O f6 6. d4 exd4 1-0\n");
@@ -43,7 +43,7 @@ TEST(PgnSave, UpperCaseTagsThenTheMovetextWithoutResult) {
   EXPECT_EQ(
       saveAndReload(dir),
       "[EVENT \"Ev\"]\r\n[SITE \"Si\"]\r\n[DATE \"2001.01.05\"]\r\n[ROUND \"3\"]\r\n[WHITE \"Wh\"]\r\n"
-      "[BLACK \"Bl\"]\r\n[RESULT \"1-0\"]\r\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Bxc6 dxc6 5. O-O f6 6. d4 exd4\r\n");
+      "[BLACK \"Bl\"]\r\n[RESULT \"1-0\"]\r\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Bxc6 dxc6 5. O-O f6 6. d4 exd4 1-0\r\n");
   EXPECT_EQ(partita.count, 12);
   EXPECT_EQ(dir.entries(), (std::vector<std::string>{"g.pgn"}));  // no temporary file left
 }
@@ -71,9 +71,9 @@ TEST(PgnSave, SetUpStartsAndMovesWithoutTextsAreKept) {
   loadText("[White \"A\"]\n[FEN \"4k3/8/8/8/8/8/4P3/4K3 b - - 0 23\"]\n\n23... Kd7 24. e4 Ke6 *\n");
   std::vector<uint32_t> before = gameMoves();
   zeftest::TempFolder dir;
-  EXPECT_NE(
-      saveAndReload(dir).find("[SETUP \"1\"]\r\n[FEN \"4k3/8/8/8/8/8/4P3/4K3 b - - 0 23\"]\r\n1. Kd7 e4 2. Ke6\r\n"),
-      std::string::npos);
+  EXPECT_NE(saveAndReload(dir).find(
+                "[SETUP \"1\"]\r\n[FEN \"4k3/8/8/8/8/8/4P3/4K3 b - - 0 23\"]\r\n23... Kd7 24. e4 Ke6 *\r\n"),
+            std::string::npos);
   EXPECT_EQ(gameMoves(), before);
 
   // Under a WinBoard front end the texts are not kept; the save replays them,
@@ -87,7 +87,7 @@ TEST(PgnSave, SetUpStartsAndMovesWithoutTextsAreKept) {
   const tposizione root = posizioni[0];
   std::string errore;
   ASSERT_TRUE(salvapgn(dir.file("p.pgn"), errore)) << errore;
-  EXPECT_NE(dir.read("p.pgn").find("1. e4 d5 2. exd5 Qxd5 3. Nc3 Qa5 4. d4\r\n"), std::string::npos);
+  EXPECT_NE(dir.read("p.pgn").find("1. e4 d5 2. exd5 Qxd5 3. Nc3 Qa5 4. d4 *\r\n"), std::string::npos);
   EXPECT_EQ(std::memcmp(&posizioni[0], &root, sizeof root), 0);
   EXPECT_EQ(partita.motorenero, 1);
   EXPECT_EQ(partita.current, 7);
