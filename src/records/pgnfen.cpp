@@ -579,7 +579,7 @@ bool salvapgn(const std::string& filename, std::string& errore) {
   tag("RESULT", g.result.view());
   // Without its start position a set-up game could not be read back.
   if (!g.startfen.empty()) {
-    tag("SETUP", "1");
+    tag("SetUp", "1");  // the name other programs look for
     tag("FEN", g.startfen.view());
   }
 
