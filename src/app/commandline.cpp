@@ -40,6 +40,8 @@ int perftCommand(const std::vector<std::string>& args) {
   if (args.size() < 2 || !leggiintero(args[1], depth) || depth < 1 || depth > 9)
     return usage("usage: Zefiran3D --perft DEPTH [FEN]   (DEPTH 1 to 9)");
   const std::string fen = args.size() > 2 ? joined(args, 2) : std::string(STARTFEN);
+  // The check test of the position needs the engine's geometry tables.
+  initialiseEngine(0);
   if (args.size() > 2) {
     std::string problem = fenProblem(fen);
     if (!problem.empty()) {
@@ -47,7 +49,6 @@ int perftCommand(const std::vector<std::string>& args) {
       return 2;
     }
   }
-  initialiseEngine(0);
   impostafen(fen, true);
   loopperft(depth, [](const std::string& line) {
     std::printf("%s\n", line.c_str());
@@ -117,12 +118,13 @@ int searchCommand(const std::vector<std::string>& args) {
   if ((depth > 0) == (movetime > 0) || fenParts.empty())
     return usage("usage: Zefiran3D --search FEN (--depth N | --movetime MS)   (N 1 to 49, MS at least 1)");
   const std::string fen = joined(fenParts, 0);
+  // The check test of the position needs the engine's geometry tables.
+  initialiseEngine(0);
   const std::string problem = fenProblem(fen);
   if (!problem.empty()) {
     std::fprintf(stderr, "bad FEN: %s\n", problem.c_str());
     return 2;
   }
-  initialiseEngine(0);
   impostafen(fen, true);
   SearchLimits limits;
   if (depth > 0) {

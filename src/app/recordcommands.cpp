@@ -7,6 +7,7 @@
 #include "engine/search/cache.h"
 #include "records/book.h"
 #include "records/pgnfen.h"
+#include "settings/language.h"
 
 namespace {
 
@@ -15,6 +16,7 @@ namespace {
 void startEngine() {
   setHashLevel(1);
   initialiseEngine(0);
+  caricalinguainterna();
 }
 
 }  // namespace
@@ -27,6 +29,7 @@ int buildBookCommand(const std::vector<std::string>& args) {
   startEngine();
   listabook.clear();
   int games = 0, lines = 0;
+  BookBuildReport skipped;
   for (size_t i = 2; i < args.size(); ++i) {
     std::string errore;
     if (!aprifilepgn(args[i], errore)) {
@@ -35,13 +38,18 @@ int buildBookCommand(const std::vector<std::string>& args) {
     }
     games += static_cast<int>(indicepartite.size());
     lines += aggiungipartitebook(nullptr);
+    skipped.stopped += lastBookBuild.stopped;
+    skipped.noResult += lastBookBuild.noResult;
+    skipped.setUp += lastBookBuild.setUp;
+    skipped.tooShort += lastBookBuild.tooShort;
   }
   std::string errore;
   if (!scrivibook(args[1], errore)) {
     std::fprintf(stderr, "%s\n", errore.c_str());
     return 2;
   }
-  std::printf("%s: %d lines from %d games in %zu files\n", args[1].c_str(), lines, games, args.size() - 2);
+  std::printf("%s: %d lines from %d games in %zu files; %s\n", args[1].c_str(), lines, games, args.size() - 2,
+              bookSkipText(skipped).c_str());
   return 0;
 }
 
@@ -60,15 +68,14 @@ int pgnCheckCommand(const std::vector<std::string>& args) {
   int complete = 0;
   long halfmoves = 0;
   for (const std::string& entry : index) {
-    std::string failed;
-    const esitocaricamento outcome = caricapartita(rigadiindice(entry), &failed);
+    const esitocaricamento outcome = caricapartita(rigadiindice(entry));
     const int played = outcome == esitocaricamento::rifiutata ? 0 : partita.count;
     halfmoves += played;
     if (outcome == esitocaricamento::completa) {
       ++complete;
       std::printf("%s: %d half-moves\n", entry.c_str(), played);
     } else {
-      std::printf("%s: %d half-moves, stopped at %s\n", entry.c_str(), played, failed.c_str());
+      std::printf("%s: %d half-moves, %s\n", entry.c_str(), played, loadReportText(lastLoad).c_str());
     }
   }
   std::printf("%s: %zu games, %d complete, %zu stopped, %ld half-moves\n", args[1].c_str(), index.size(), complete,

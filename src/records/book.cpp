@@ -205,21 +205,33 @@ std::string mossalunga(uint32_t move) {
   return s;
 }
 
+BookBuildReport lastBookBuild;
+
 int aggiungipartitebook(const tavanzamentobook& avanzamento) {
   const std::vector<std::string> index = indicepartite;
   const int total = static_cast<int>(index.size());
-  int added = 0;
+  BookBuildReport& r = lastBookBuild;
+  r = BookBuildReport{};
   if (avanzamento) avanzamento(0, total, std::string());
   for (int i = 0; i < total; ++i) {
-    if (caricapartita(rigadiindice(index[i])) != esitocaricamento::rifiutata && partita.startfen.empty()) {
+    // Only a game read to its end says what its result was played from.
+    if (caricapartita(rigadiindice(index[i])) != esitocaricamento::completa) {
+      ++r.stopped;
+    } else if (!partita.startfen.empty()) {
+      ++r.setUp;
+    } else {
       const char letter = letterOfResult(partita.result.view());
       std::string s = chiavelibro(partita.count);
       const size_t whole = s.size();
       s = tagliafine(s, 2);  // the game's last half-move leads nowhere
       if (whole > 120 && letter == 'X') s.resize(120);
-      if (letter != 0 && !s.empty()) {
+      if (letter == 0) {
+        ++r.noResult;
+      } else if (s.empty()) {
+        ++r.tooShort;
+      } else {
         listabook.push_back(s + "," + letter);
-        ++added;
+        ++r.added;
       }
     }
     if (avanzamento) {
@@ -229,7 +241,24 @@ int aggiungipartitebook(const tavanzamentobook& avanzamento) {
     }
     pumpMessages();
   }
-  return added;
+  return r.added;
+}
+
+std::string bookSkipText(const BookBuildReport& r) {
+  const int skipped = r.stopped + r.noResult + r.setUp + r.tooShort;
+  std::string s = testo("P_BOOKSKIPPED") + ": " + std::to_string(skipped);
+  if (skipped == 0) return s;
+  std::string parts;
+  auto part = [&](int n, const char* key) {
+    if (n == 0) return;
+    if (!parts.empty()) parts += ", ";
+    parts += std::to_string(n) + " " + testo(key);
+  };
+  part(r.stopped, "P_SKIPSTOPPED");
+  part(r.noResult, "P_SKIPRESULT");
+  part(r.setUp, "P_SKIPSETUP");
+  part(r.tooShort, "P_SKIPSHORT");
+  return s + " (" + parts + ")";
 }
 
 bool scrivibook(const std::string& path, std::string& errore) {

@@ -65,12 +65,27 @@ std::string mossalunga(uint32_t move);
 // Progress of a build: games done, games in all, and the label to show.
 using tavanzamentobook = std::function<void(int fatte, int totale, const std::string& etichetta)>;
 
+// What the last aggiungipartitebook added and left out, and why.
+struct BookBuildReport {
+  int added = 0;
+  int stopped = 0;   // not read to the end of their movetext (lastLoad says why)
+  int noResult = 0;  // a result other than 1-0, 0-1 or 1/2-1/2
+  int setUp = 0;     // began from a set-up position
+  int tooShort = 0;  // no move left once the last one is dropped
+};
+extern BookBuildReport lastBookBuild;
+
+// "games left out: 3 (2 not read to the end, 1 too short)" in the current
+// language: the line to show after a build.
+std::string bookSkipText(const BookBuildReport& report);
+
 // Loads every game of the PGN index in turn and adds its line to listabook,
 // reporting progress (once with 0 games done and an empty label before the
 // first game, so that a bar can be set up) and letting the window process
-// its events after each game. The board is left showing the last game. Skipped: games with another result than 1-0, 0-1
-// or 1/2-1/2, games that began from a set-up position, and games too short to leave a move. Returns the number of lines
-// added.
+// its events after each game. The board is left showing the last game. Only
+// games loaded completely, from the standard start, with a result of 1-0,
+// 0-1 or 1/2-1/2 and long enough to leave a move are added; lastBookBuild
+// counts the rest by reason. Returns the number of lines added.
 int aggiungipartitebook(const tavanzamentobook& avanzamento);
 
 // Sorts listabook without regard to letter case and writes it to path, lines

@@ -1,8 +1,11 @@
 #include "records/notation.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "engine/position/geometry.h"
+#include "engine/position/makemove.h"
+#include "engine/position/movegen.h"
 #include "engine/position/position.h"
 
 namespace {
@@ -126,6 +129,41 @@ uint32_t promotionBits(char c) {
 
 bool isPieceLetter(char c) { return c == 'Q' || c == 'R' || c == 'B' || c == 'N' || c == 'K'; }
 
+// The figurine symbols U+2654 (white king) to U+265F (black pawn) in UTF-8:
+// two fixed bytes, then one of twelve.
+constexpr unsigned char FIGURINE_LEAD0 = 0xE2, FIGURINE_LEAD1 = 0x99, FIGURINE_FIRST = 0x94;
+
+bool isFileLetter(char c) { return c >= 'a' && c <= 'h'; }
+bool isRankDigit(char c) { return c >= '1' && c <= '8'; }
+
+// A normalised move text: an optional piece letter, then files, ranks and
+// the capture and long-notation marks, ending on a destination square and,
+// for a pawn, an optional promotion letter.
+SanShape shapeOfNormalised(std::string_view t) {
+  if (t.empty()) return SanShape::unreadable;
+  if (t == "O-O" || t == "O-O-O") return SanShape::wellFormed;
+  const unsigned char first = static_cast<unsigned char>(t[0]);
+  char piece = 0;
+  if (first >= 'A' && first <= 'Z') {
+    if (!isPieceLetter(t[0]) && t[0] != 'P') return t[0] == 'O' ? SanShape::unreadable : SanShape::unknownPiece;
+    piece = t[0];
+    t.remove_prefix(1);
+  } else if (first >= 0x80) {
+    return SanShape::unknownPiece;  // a symbol that is no figurine
+  }
+  if (t.size() >= 2 && (piece == 0 || piece == 'P')) {
+    const char last = t.back();
+    if (last == 'Q' || last == 'R' || last == 'B' || last == 'N') {
+      t.remove_suffix(1);
+      if (!t.empty() && t.back() == '=') t.remove_suffix(1);
+    }
+  }
+  if (t.size() < 2 || !isFileLetter(t[t.size() - 2]) || !isRankDigit(t.back())) return SanShape::unreadable;
+  for (char c : t)
+    if (!isFileLetter(c) && !isRankDigit(c) && c != 'x' && c != '-' && c != ':') return SanShape::unreadable;
+  return SanShape::wellFormed;
+}
+
 struct SquareList {
   const uint8_t* sq;
   int n;
@@ -213,12 +251,38 @@ int trovadonna(int side, int dest, int fromfile, int fromrank) {
 
 bool scaccodilinea(int colour) { return kingOnOpenLine(posizioni[0], colour, -1); }
 
+std::string normalisedSan(std::string_view text) {
+  std::string t;
+  t.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c == FIGURINE_LEAD0 && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == FIGURINE_LEAD1) {
+      const unsigned char last = static_cast<unsigned char>(text[i + 2]);
+      if (last >= FIGURINE_FIRST && last < FIGURINE_FIRST + 12) {
+        // White's six symbols, then Black's: the letter does not carry the colour.
+        t += "KQRBNP"[(last - FIGURINE_FIRST) % 6];
+        i += 2;
+        continue;
+      }
+    }
+    t += static_cast<char>(c);
+  }
+  while (!t.empty() && (t.back() == '+' || t.back() == '#' || t.back() == '!' || t.back() == '?')) t.pop_back();
+  if (t == "0-0" || t == "o-o")
+    t = "O-O";
+  else if (t == "0-0-0" || t == "o-o-o")
+    t = "O-O-O";
+  return t;
+}
+
+SanShape sanShape(std::string_view text) { return shapeOfNormalised(normalisedSan(text)); }
+
 uint32_t leggisan(std::string_view text) {
-  std::string_view t = text;
-  // Annotation marks, each at most once and only in this order.
-  for (char mark : {'+', '?', '!', '#'})
-    if (!t.empty() && t.back() == mark) t.remove_suffix(1);
-  if (t.empty()) return SAN_INVALID;
+  const std::string normal = normalisedSan(text);
+  if (shapeOfNormalised(normal) != SanShape::wellFormed) return SAN_INVALID;
+  std::string_view t = normal;
+  // A pawn move may name its piece; the walk below knows pawns by the absence of a letter.
+  if (t[0] == 'P') t.remove_prefix(1);
 
   const tposizione& p = posizioni[0];
   const int side = p.side == BLACK ? BLACK : WHITE;
@@ -307,4 +371,75 @@ std::string scrivisan(uint32_t move, int p) {
   else if (move & MV_PROMO_B)
     s += 'B';
   return s;
+}
+
+namespace {
+
+// What trying moves on records p+1 and p+2 changes, put back when it goes
+// out of scope.
+class ScratchPlies {
+ public:
+  explicit ScratchPlies(int p) : p_(p), ply_(ply), perftmode_(perftmode), made_(positionsMade), epvictim_(epvictim) {
+    for (int k = 0; k < 2; ++k) {
+      records_[k] = posizioni[p + 1 + k];
+      std::memcpy(lists_[k], listamosse[p + 1 + k], sizeof lists_[k]);
+      white_[k] = attacchibianco[p + 1 + k];
+      black_[k] = attacchinero[p + 1 + k];
+    }
+  }
+  ~ScratchPlies() {
+    for (int k = 0; k < 2; ++k) {
+      posizioni[p_ + 1 + k] = records_[k];
+      std::memcpy(listamosse[p_ + 1 + k], lists_[k], sizeof lists_[k]);
+      attacchibianco[p_ + 1 + k] = white_[k];
+      attacchinero[p_ + 1 + k] = black_[k];
+    }
+    ply = ply_;
+    perftmode = perftmode_;
+    positionsMade = made_;
+    epvictim = epvictim_;
+  }
+  ScratchPlies(const ScratchPlies&) = delete;
+  ScratchPlies& operator=(const ScratchPlies&) = delete;
+
+ private:
+  int p_;
+  int32_t ply_;
+  uint8_t perftmode_;
+  uint64_t made_;
+  int epvictim_;
+  tposizione records_[2];
+  uint32_t lists_[2][MAXMOVES];
+  tattacchi white_[2], black_[2];
+};
+
+// Whether the side to move of record `at` has a legal move (tried in record at+1).
+bool hasLegalMove(int at) {
+  ply = at + 1;
+  const int n = generamosse(false);
+  uint32_t moves[MAXMOVES];
+  const int count = n < MAXMOVES ? n : MAXMOVES - 1;
+  for (int i = 1; i <= count; ++i) moves[i] = listamosse[at + 1][i];
+  for (int i = 1; i <= count; ++i) {
+    const uint32_t m = moves[i] & MV_MOVE;
+    if (m == 0 || m == MV_MARKER) continue;
+    ply = at + 1;
+    if (eseguimossa(m, NOEVAL)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string sanWithCheckMark(uint32_t move, int p) {
+  std::string s = scrivisan(move, p);
+  if (s.empty() || p < 0 || p + 2 >= MAXPLY) return s;
+  ScratchPlies keep(p);
+  // Perft mode stops make-move after the legality and check test: no
+  // evaluation, no table probe.
+  perftmode = 1;
+  ply = p + 1;
+  if (!eseguimossa(move & MV_MOVE, NOEVAL)) return s;
+  if (posizioni[p + 1].checker == NOSQ) return s;
+  return s + (hasLegalMove(p + 1) ? "+" : "#");
 }

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +16,7 @@
 #include "engine/position/position.h"
 #include "records/notation.h"
 #include "records/verifylog.h"
+#include "settings/language.h"
 #include "text/Textrout.h"
 #include "text/namevalue.h"
 
@@ -23,7 +25,40 @@ std::vector<std::string> indicepartite;
 
 namespace {
 
-bool startsTag(const std::string& line) { return !line.empty() && line[0] == '['; }
+// Markers the cleaning leaves where it had to cut the movetext; they are
+// control characters, which no move text holds.
+// The largest move number a saved game starts from.
+constexpr int MAXFULLMOVE = 100000;
+
+constexpr char OPEN_COMMENT_MARK = '\x01';
+constexpr char OPEN_VARIATION_MARK = '\x02';
+constexpr char STRAY_CLOSE_MARK = '\x03';
+
+// A tag line: its first non-blank character is "[".
+bool isTagLine(const std::string& line) {
+  const size_t at = line.find_first_not_of(" \t");
+  return at != std::string::npos && line[at] == '[';
+}
+
+// A whole tag pair on its line: [Name "value"]. Inside an open brace comment
+// only such a line ends the game, so that a comment line starting with "["
+// stays in its comment, while a game whose comment is never closed does not
+// swallow the games after it.
+bool isTagPair(const std::string& line) {
+  size_t i = line.find_first_not_of(" \t");
+  if (i == std::string::npos || line[i] != '[') return false;
+  const size_t name = ++i;
+  while (i < line.size() && (std::isalnum(static_cast<unsigned char>(line[i])) || line[i] == '_')) ++i;
+  if (i == name) return false;
+  while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+  if (i >= line.size() || line[i] != '"') return false;
+  const size_t close = line.rfind(']');
+  return close != std::string::npos && close > i && line.find_first_not_of(" \t", close + 1) == std::string::npos;
+}
+
+// Whether the line opens the next game's tags, given the brace state left
+// by the movetext before it.
+bool beginsTags(const std::string& line, bool inBrace) { return isTagLine(line) && (!inBrace || isTagPair(line)); }
 
 // The tags the program keeps, as read from one game's tag section.
 struct GameTags {
@@ -77,16 +112,17 @@ std::string movetextLine(const std::string& line, bool& inBrace) {
 }
 
 // Removes every bracketed stretch open..close (nested ones whole), leaving a
-// blank for each. An unmatched opening bracket drops the rest of the text; a
-// stray closing bracket is dropped alone.
-std::string removeBracketed(const std::string& s, char open, char close, bool nested) {
+// blank for each. An unmatched opening bracket, or a closing one without its
+// opening, cuts the text there and leaves the marker of what went wrong.
+std::string removeBracketed(const std::string& s, char open, char close, bool nested, char unclosedMark) {
   std::string out;
   out.reserve(s.size());
   for (size_t i = 0; i < s.size(); ++i) {
     const char c = s[i];
     if (c == close) {
       out += ' ';
-      continue;
+      out += STRAY_CLOSE_MARK;
+      break;
     }
     if (c != open) {
       out += c;
@@ -98,7 +134,11 @@ std::string removeBracketed(const std::string& s, char open, char close, bool ne
       if (nested && s[j] == open) ++depth;
       if (s[j] == close && --depth == 0) break;
     }
-    if (j >= s.size()) break;
+    if (j >= s.size()) {
+      out += ' ';
+      out += unclosedMark;
+      break;
+    }
     out += ' ';
     i = j;
   }
@@ -124,18 +164,6 @@ bool isAnnotation(std::string_view w) {
     if (!std::strchr("!?=+-/~", c)) return false;
   }
   return !onlyDashes;
-}
-
-// What the SAN reader is given: check, mate and judgement marks go whatever
-// their order, and castling written with zeros or small o is castling.
-std::string normaliseToken(std::string_view token) {
-  std::string t(token);
-  while (!t.empty() && std::strchr("+#!?", t.back())) t.pop_back();
-  if (t == "0-0" || t == "o-o")
-    t = "O-O";
-  else if (t == "0-0-0" || t == "o-o-o")
-    t = "O-O-O";
-  return t;
 }
 
 uint32_t promotionOf(char c) {
@@ -240,8 +268,19 @@ uint32_t legalMoveFor(uint32_t code, std::string_view t) {
   return resolveAgainstLegal(t);
 }
 
-// The SAN texts of the game's moves, replayed from its start position, for a
-// game whose texts were not kept (played under a WinBoard front end). The
+// The SAN text the PGN standard writes: check and mate marks, and "=" before
+// the promotion piece.
+std::string pgnSan(uint32_t move, int p) {
+  std::string s = sanWithCheckMark(move, p);
+  if (move & MV_PROMOS) {
+    size_t at = s.size();
+    while (at > 0 && (s[at - 1] == '+' || s[at - 1] == '#')) --at;
+    if (at > 0) s.insert(at - 1, "=");
+  }
+  return s;
+}
+
+// The PGN texts of the game's moves, replayed from its start position. The
 // game position, the engine flags and ply are put back afterwards.
 std::vector<std::string> replayedSan() {
   tpartita& g = partita;
@@ -252,9 +291,10 @@ std::vector<std::string> replayedSan() {
   std::vector<std::string> texts;
   impostafen(g.startfen.empty() ? std::string(STARTFEN) : g.startfen.str(), false);
   for (int i = 0; i < g.count && i < MAXGAMEMOVES; ++i) {
-    texts.push_back(scrivisan(g.moves[i] & MV_MOVE, 0));
+    const uint32_t m = g.moves[i] & MV_MOVE;
+    texts.push_back(pgnSan(m, 0));
     ply = 1;
-    if (!eseguimossa(g.moves[i] & MV_MOVE, NOEVAL)) break;
+    if (!eseguimossa(m, NOEVAL)) break;
     posizioni[0] = posizioni[1];
   }
   rigiocapartita(current);
@@ -263,6 +303,25 @@ std::vector<std::string> replayedSan() {
   g.motorenero = engineBlack;
   ply = savedPly;
   return texts;
+}
+
+// The full-move number and side to move the game began with: the FEN's
+// sixth and second fields, 1 and White for the standard start.
+void startingMove(int& number, bool& blackFirst) {
+  number = 1;
+  blackFirst = false;
+  const tpartita& g = partita;
+  if (g.startfen.empty()) return;
+  const std::string fen(g.startfen.view());
+  std::vector<std::string> f;
+  for (size_t i = 0; i < fen.size();) {
+    const size_t j = std::min(fen.find(' ', i), fen.size());
+    if (j > i) f.push_back(fen.substr(i, j - i));
+    i = j + 1;
+  }
+  if (f.size() > 1) blackFirst = f[1] == "b" || f[1] == "B";
+  int n = 0;
+  if (f.size() > 5 && leggiintero(f[5], n) && n >= 1 && n <= MAXFULLMOVE) number = n;
 }
 
 }  // namespace
@@ -321,7 +380,7 @@ bool aprifilepgn(const std::string& path, std::string& errore) {
 
 void indicizzapgn() {
   indicepartite.clear();
-  bool inHeader = false;
+  bool inHeader = false, inBrace = false;
   size_t start = 0;
   GameTags tags;
   auto addEntry = [&] {
@@ -329,18 +388,22 @@ void indicizzapgn() {
   };
   for (size_t i = 0; i < filepgn.size(); ++i) {
     const std::string& line = filepgn[i];
-    const bool tag = startsTag(line);
     if (!inHeader) {
-      if (!tag) continue;
+      if (!beginsTags(line, inBrace)) {
+        movetextLine(line, inBrace);
+        continue;
+      }
       inHeader = true;
+      inBrace = false;
       start = i;
       tags = GameTags{};
       readTag(line, tags);
-    } else if (tag) {
+    } else if (isTagLine(line)) {
       readTag(line, tags);
     } else {
       addEntry();
       inHeader = false;
+      movetextLine(line, inBrace);
     }
   }
   if (inHeader) addEntry();
@@ -348,16 +411,26 @@ void indicizzapgn() {
 
 int rigadiindice(std::string_view entry) { return numero(campo(entry, ' ', 0)); }
 
-std::string puliscimosse(std::string_view movetext) {
+std::string puliscimosse(std::string_view movetext, StopReason* problem) {
+  if (problem) *problem = StopReason::none;
   std::string s = trimspazi(movetext);
-  s = removeBracketed(s, '{', '}', false);
-  s = removeBracketed(s, '(', ')', true);
+  s = removeBracketed(s, '{', '}', false, OPEN_COMMENT_MARK);
+  s = removeBracketed(s, '(', ')', true, OPEN_VARIATION_MARK);
   size_t at = std::string::npos;
   for (const char* result : {"1-0", "0-1", "1/2-1/2", "*"}) {
     at = s.find(result);
     if (at != std::string::npos) break;
   }
   if (at != std::string::npos) s = trimspazi(s.substr(0, at)) + " ";
+  // A cut the result token comes before concerns text after the game.
+  const size_t mark = s.find_first_of(std::string{OPEN_COMMENT_MARK, OPEN_VARIATION_MARK, STRAY_CLOSE_MARK});
+  if (mark != std::string::npos) {
+    if (problem)
+      *problem = s[mark] == OPEN_COMMENT_MARK     ? StopReason::openComment
+                 : s[mark] == OPEN_VARIATION_MARK ? StopReason::openVariation
+                                                  : StopReason::strayClose;
+    s.resize(mark);
+  }
   replaceAll(s, "e.p.", " ");
   for (char& c : s)
     if (c == '.') c = ' ';
@@ -389,36 +462,77 @@ std::vector<std::string> tokenmosse(std::string_view pulito, std::string* eccede
 }
 
 uint32_t mossadatoken(std::string_view token) {
-  const std::string t = normaliseToken(token);
-  if (t.empty()) return 0;
-  const uint32_t code = leggisan(t);
-  if (code == 0) return 0;
-  return legalMoveFor(code, t);
+  if (sanShape(token) != SanShape::wellFormed) return 0;
+  const std::string t = normalisedSan(token);
+  return legalMoveFor(leggisan(t), t);
+}
+
+LoadReport lastLoad;
+
+std::string stopReasonText(StopReason reason) {
+  switch (reason) {
+    case StopReason::none: return {};
+    case StopReason::unknownPiece: return testo("P_STOPPIECE");
+    case StopReason::unreadable: return testo("P_STOPUNREADABLE");
+    case StopReason::illegal: return testo("P_STOPILLEGAL");
+    case StopReason::openComment: return testo("P_STOPCOMMENT");
+    case StopReason::openVariation: return testo("P_STOPVARIATION");
+    case StopReason::strayClose: return testo("P_STOPCLOSING");
+    case StopReason::tooLong: return testo("P_STOPLENGTH");
+    case StopReason::badFen: return testo("P_STOPFEN");
+  }
+  return {};
+}
+
+std::string loadReportText(const LoadReport& r) {
+  if (r.reason == StopReason::none) return {};
+  if (r.reason == StopReason::badFen) return stopReasonText(r.reason) + ": " + r.detail;
+  std::string s = testo("P_STOPPEDAT") + " " + std::to_string(r.halfmove);
+  if (!r.token.empty()) s += " (" + r.token + ")";
+  s += ": " + stopReasonText(r.reason);
+  if (!r.detail.empty()) s += ": " + r.detail;
+  return s;
 }
 
 esitocaricamento caricapartita(int line, std::string* fallita) {
+  lastLoad = LoadReport{};
   if (fallita) fallita->clear();
-  if (line < 0 || static_cast<size_t>(line) >= filepgn.size()) return esitocaricamento::rifiutata;
+  if (line < 0 || static_cast<size_t>(line) >= filepgn.size()) {
+    lastLoad.outcome = esitocaricamento::rifiutata;
+    return esitocaricamento::rifiutata;
+  }
   GameTags tags;
   size_t i = static_cast<size_t>(line);
-  for (; i < filepgn.size() && startsTag(filepgn[i]); ++i) readTag(filepgn[i], tags);
+  for (; i < filepgn.size() && isTagLine(filepgn[i]); ++i) readTag(filepgn[i], tags);
   std::string movetext;
   bool inBrace = false;
-  for (; i < filepgn.size() && !startsTag(filepgn[i]); ++i) {
+  for (; i < filepgn.size() && !beginsTags(filepgn[i], inBrace); ++i) {
     movetext += movetextLine(filepgn[i], inBrace);
     movetext += ' ';
   }
+  auto stop = [&](esitocaricamento outcome, StopReason reason, const std::string& token, int halfmove) {
+    lastLoad.outcome = outcome;
+    lastLoad.reason = reason;
+    lastLoad.token = token;
+    lastLoad.halfmove = halfmove;
+    const std::string what = reason == StopReason::badFen ? "FEN: " + lastLoad.detail
+                             : token.empty()              ? loadReportText(lastLoad)
+                                                          : token;
+    listaverifica.push_back(tags.white + " " + tags.black + " " + what);
+    if (fallita) *fallita = what;
+    return outcome;
+  };
   const std::string fen = trimspazi(tags.fen);
   if (!fen.empty()) {
     const std::string problem = fenProblem(fen);
     if (!problem.empty()) {
-      listaverifica.push_back(tags.white + " " + tags.black + " FEN: " + problem);
-      if (fallita) *fallita = "FEN: " + problem;
-      return esitocaricamento::rifiutata;
+      lastLoad.detail = problem;
+      return stop(esitocaricamento::rifiutata, StopReason::badFen, std::string(), 0);
     }
   }
   std::string beyond;
-  const std::vector<std::string> tokens = tokenmosse(puliscimosse(movetext), &beyond);
+  StopReason cleaning = StopReason::none;
+  const std::vector<std::string> tokens = tokenmosse(puliscimosse(movetext, &cleaning), &beyond);
 
   impostafen(fen.empty() ? std::string(STARTFEN) : fen, true);
   tpartita& g = partita;
@@ -431,21 +545,22 @@ esitocaricamento caricapartita(int line, std::string* fallita) {
   g.result = tags.hasResult ? tags.result : std::string("*");
 
   for (const std::string& token : tokens) {
-    const std::string t = normaliseToken(token);
-    const uint32_t code = t.empty() ? 0 : leggisan(t);
-    if (code == 0) continue;
-    const uint32_t move = legalMoveFor(code, t);
-    if (move == 0 || !giocamossa(move)) {
-      listaverifica.push_back(g.whiteplayer.str() + " " + g.blackplayer.str() + " " + token);
-      if (fallita) *fallita = token;
-      return esitocaricamento::interrotta;
-    }
+    const SanShape shape = sanShape(token);
+    if (shape == SanShape::unknownPiece)
+      return stop(esitocaricamento::interrotta, StopReason::unknownPiece, token, g.count + 1);
+    if (shape == SanShape::unreadable)
+      return stop(esitocaricamento::interrotta, StopReason::unreadable, token, g.count + 1);
+    const std::string t = normalisedSan(token);
+    const uint32_t move = legalMoveFor(leggisan(t), t);
+    if (move == 0 || !giocamossa(move))
+      return stop(esitocaricamento::interrotta, StopReason::illegal, token, g.count + 1);
   }
-  if (!beyond.empty()) {
-    listaverifica.push_back(g.whiteplayer.str() + " " + g.blackplayer.str() + " " + beyond);
-    if (fallita) *fallita = beyond;
-    return esitocaricamento::interrotta;
+  if (!beyond.empty()) return stop(esitocaricamento::interrotta, StopReason::tooLong, beyond, g.count + 1);
+  if (cleaning != StopReason::none) {
+    const char* bracket = cleaning == StopReason::openComment ? "{" : cleaning == StopReason::openVariation ? "(" : "";
+    return stop(esitocaricamento::interrotta, cleaning, bracket, g.count + 1);
   }
+  lastLoad.outcome = esitocaricamento::completa;
   return esitocaricamento::completa;
 }
 
@@ -464,18 +579,14 @@ bool salvapgn(const std::string& filename, std::string& errore) {
   tag("RESULT", g.result.view());
   // Without its start position a set-up game could not be read back.
   if (!g.startfen.empty()) {
-    tag("SETUP", "1");
+    tag("SetUp", "1");  // the name other programs look for
     tag("FEN", g.startfen.view());
   }
 
-  const int count = g.count < 0 ? 0 : (g.count > MAXGAMEMOVES ? MAXGAMEMOVES : g.count);
-  std::vector<std::string> texts;
-  bool complete = true;
-  for (int i = 0; i < count; ++i) {
-    texts.push_back(g.movetext[i].str());
-    if (texts.back().empty()) complete = false;
-  }
-  if (!complete) texts = replayedSan();
+  const std::vector<std::string> texts = replayedSan();
+  int number = 1;
+  bool blackFirst = false;
+  startingMove(number, blackFirst);
 
   std::string line;
   auto add = [&](const std::string& token) {
@@ -486,9 +597,17 @@ bool salvapgn(const std::string& filename, std::string& errore) {
     line = trimspazi(line + " " + token);
   };
   for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
-    if (i % 2 == 0) add(std::to_string(i / 2 + 1) + ".");
+    // Half-move i is Black's when the game began with Black to move and i is even.
+    const bool black = (i % 2 == 0) == blackFirst;
+    if (!black)
+      add(std::to_string(number) + ".");
+    else if (i == 0)
+      add(std::to_string(number) + "...");
     add(texts[i]);
+    if (black) ++number;
   }
+  // The termination marker ends the movetext, as the standard asks.
+  add(g.result.empty() ? std::string("*") : g.result.str());
   lines.push_back(line);
   return scrivirighe(filename, lines, errore);
 }

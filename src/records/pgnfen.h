@@ -26,22 +26,39 @@ bool leggirighefile(const std::string& path, std::vector<std::string>& righe, st
 // file that cannot be read changes nothing and gives false.
 bool aprifilepgn(const std::string& path, std::string& errore);
 
-// Rebuilds indicepartite from filepgn. A game starts at a line beginning
-// with "[" that follows movetext (or the start of the file); its entry is
-// added when its tag section ends, so games that start from a later move
-// number, or whose movetext opens with a comment, get an entry of their own.
-// White, Black and the result come from this game's tags only.
+// Rebuilds indicepartite from filepgn. A game starts at a tag line (its
+// first non-blank character is "[") that follows movetext or the start of
+// the file; inside a brace comment left open only a whole tag pair
+// ([Name "value"]) does. Its entry is added when its tag section ends, so
+// games that start from a later move number, or whose movetext opens with a
+// comment, get an entry of their own. White, Black and the result come from
+// this game's tags only.
 void indicizzapgn();
 
 // The start line an index entry names.
 int rigadiindice(std::string_view entry);
 
+// Why a game's movetext could not be read to its end.
+enum class StopReason {
+  none,
+  unknownPiece,   // a move starts with a letter that names no piece (S, L, T, D ...)
+  unreadable,     // a token that is no move text at all
+  illegal,        // a move text that names no legal move of the position
+  openComment,    // a "{" never closed
+  openVariation,  // a "(" never closed
+  strayClose,     // a "}" or ")" that closes nothing
+  tooLong,        // more half-moves than the game record holds
+  badFen          // the FEN tag is not a playable position (nothing loaded)
+};
+
 // The movetext cleaning, in order: comments in braces, then variations in
 // parentheses (nested ones whole), the result and whatever follows it,
-// "e.p." marks, dots, and runs of blanks. An opening bracket without its
-// closing one drops the rest of the text; a stray closing bracket is dropped
-// alone. Every removed piece leaves a blank, so the moves beside it stay apart.
-std::string puliscimosse(std::string_view movetext);
+// "e.p." marks, dots, and runs of blanks. Every removed piece leaves a
+// blank, so the moves beside it stay apart. An opening bracket without its
+// closing one, or a closing one without its opening, ends the text there and
+// sets *problem (unless a result token came first: what follows the result
+// is not part of the game).
+std::string puliscimosse(std::string_view movetext, StopReason* problem = nullptr);
 
 // The move tokens of a cleaned movetext: the blank-separated words that do
 // not start with a digit 1 to 9 (move numbers), without numeric annotation
@@ -55,12 +72,32 @@ enum class esitocaricamento {
   rifiutata    // nothing changed
 };
 
+// What the last caricapartita found.
+struct LoadReport {
+  esitocaricamento outcome = esitocaricamento::rifiutata;
+  StopReason reason = StopReason::none;
+  int halfmove = 0;    // the game's half-move (from 1) that could not be played
+  std::string token;   // the text found there ("{" or "(" for an open bracket)
+  std::string detail;  // for badFen, why the position is not playable (fenProblem)
+};
+extern LoadReport lastLoad;
+
+// The reason in the current language (keys P_STOP...), empty for none.
+std::string stopReasonText(StopReason reason);
+// "stopped at half-move 5 (Sf3): unknown piece letter" in the current
+// language, empty for a game that loaded completely: what the game list,
+// the load page and the check command show for a stopped game.
+std::string loadReportText(const LoadReport& report);
+
 // Loads the game whose tag section starts at that line of filepgn and
-// replays it on the board. When a move token cannot be played the moves
-// before it stay played, the line "White Black token" is added to
-// listaverifica, and *fallita (when given) receives the token. A line
-// outside filepgn, or a FEN tag that is not a playable position (logged the
-// same way, with the reason instead of a token), changes nothing.
+// replays it on the board, filling lastLoad. A game whose movetext cannot be
+// read to its end (a move that is no move, names an unknown piece or is not
+// legal, an unbalanced comment or variation, too many half-moves) keeps the
+// moves before that point and is interrotta; the line "White Black token"
+// (or the report text when there is no token) is added to listaverifica,
+// and *fallita (when given) receives the same token or text. A line outside
+// filepgn, or a FEN tag that is not a playable position (logged the same
+// way), changes nothing and is rifiutata.
 esitocaricamento caricapartita(int line, std::string* fallita = nullptr);
 
 // The move code a move token names in the game position, or 0 when it names
@@ -72,7 +109,10 @@ uint32_t mossadatoken(std::string_view token);
 
 // Writes the current game as PGN: upper-case tags (and SETUP and FEN when the
 // game began from a set-up position), then the movetext in lines under 81
-// characters. The text goes to a temporary file in the same folder that is
+// characters: the moves in the standard's SAN (sanWithCheckMark, with "="
+// before a promotion piece), numbered from the FEN's move number, a game
+// that began with Black to move opening with "N... move", and the result
+// as the termination marker. The text goes to a temporary file in the same folder that is
 // then renamed over the target, so a failed save (false, the cause in
 // errore) leaves the old file as it was.
 bool salvapgn(const std::string& filename, std::string& errore);

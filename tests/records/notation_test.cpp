@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "engine/position/geometry.h"
+#include "engine/position/makemove.h"
 #include "engine/position/position.h"
 #include "support/engine_fixture.h"
 
@@ -99,14 +101,15 @@ TEST(LeggiSan, PinnedKnightIsPassedOverForTheFreeOne) {
   EXPECT_EQ(leggisan("Nf2"), mv("h1", "f2"));
 }
 
-TEST(LeggiSan, CastlingOnlyWithTheLetterO) {
+TEST(LeggiSan, CastlingWithTheLetterOOrTheDigitZero) {
   setUp("r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1");
   EXPECT_EQ(leggisan("O-O"), mv("e1", "g1"));
   EXPECT_EQ(leggisan("O-O+"), mv("e1", "g1"));
   EXPECT_EQ(leggisan("O-O-O"), mv("e1", "c1"));
   EXPECT_EQ(leggisan("O-O-O#"), mv("e1", "c1"));
-  EXPECT_EQ(leggisan("0-0"), SAN_INVALID);
-  EXPECT_EQ(leggisan("0-0-0"), SAN_INVALID);
+  EXPECT_EQ(leggisan("0-0"), mv("e1", "g1"));
+  EXPECT_EQ(leggisan("0-0-0+"), mv("e1", "c1"));
+  EXPECT_EQ(leggisan("O-O-O-O"), SAN_INVALID);
   setUp("r3k2r/8/8/8/8/8/8/R3K2R b KQkq - 0 1");
   EXPECT_EQ(leggisan("O-O"), mv("e8", "g8"));
   EXPECT_EQ(leggisan("O-O-O"), mv("e8", "c8"));
@@ -120,6 +123,27 @@ TEST(LeggiSan, AnnotationMarksDroppedInTheirOrder) {
   EXPECT_EQ(leggisan("Nf3#"), nf3);
   EXPECT_EQ(leggisan("Nf3+!"), nf3);
   EXPECT_EQ(leggisan("Nf3?!"), nf3);  // the "?" kept is ignored by the reader
+}
+
+TEST(LeggiSan, FigurinesAreTheirPiecesAndForeignLettersAreRefused) {
+  setUp("r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R w KQkq - 2 3");
+  EXPECT_EQ(leggisan("\u2657b5"), mv("f1", "b5"));   // white bishop symbol
+  EXPECT_EQ(leggisan("\u265Db5+"), mv("f1", "b5"));  // the black symbol names the same piece
+  EXPECT_EQ(leggisan("\u2658c3"), mv("b1", "c3"));
+  EXPECT_EQ(leggisan("\u2659d4"), mv("d2", "d4"));
+  EXPECT_EQ(leggisan("Pd4"), mv("d2", "d4"));
+  // German, French and other letters, lower-case pieces and unknown symbols
+  // are no pawn moves, though a pawn could go to their square.
+  for (const char* text :
+       {"Sc3", "Ld3", "Tg1", "Dd3", "Cc3", "Fd3", "Kd3x", "nc3", "\u2600d4", "\u00e9d4", "Nc3Q", "e4=K", "d3=", "Xd3"})
+    EXPECT_EQ(leggisan(text), SAN_INVALID) << text;
+  EXPECT_EQ(sanShape("Sf3"), SanShape::unknownPiece);
+  EXPECT_EQ(sanShape("Lb5+"), SanShape::unknownPiece);
+  EXPECT_EQ(sanShape("\u2600d4"), SanShape::unknownPiece);
+  EXPECT_EQ(sanShape("\u2658f3"), SanShape::wellFormed);
+  EXPECT_EQ(sanShape("nf3"), SanShape::unreadable);
+  EXPECT_EQ(sanShape("--"), SanShape::unreadable);
+  EXPECT_EQ(sanShape("Nb8xc6"), SanShape::wellFormed);
 }
 
 TEST(LeggiSan, KingMovesFromTheKingSquare) {
@@ -258,6 +282,40 @@ TEST(ScriviSan, ReadsTheRecordOfTheGivenPly) {
   EXPECT_EQ(scrivisan(mv("g1", "f3"), 0), "");  // empty from-square
   EXPECT_EQ(scrivisan(mv("g1", "f3"), -1), "");
   EXPECT_EQ(scrivisan(mv("g1", "f3"), MAXPLY), "");
+}
+
+TEST(SanWithCheckMark, CheckAndMateMarksAndTheEngineStateKept) {
+  setUp("6k1/5ppp/8/8/8/8/5PPP/R3K2R w KQ - 0 1");
+  EXPECT_EQ(sanWithCheckMark(mv("a1", "a8"), 0), "Ra8#");
+  EXPECT_EQ(sanWithCheckMark(mv("e1", "g1"), 0), "O-O");
+  EXPECT_EQ(sanWithCheckMark(mv("a1", "a7"), 0), "Ra7");
+  setUp("6k1/5pp1/8/8/8/8/5PPP/R3K2R w KQ - 0 1");
+  EXPECT_EQ(sanWithCheckMark(mv("a1", "a8"), 0), "Ra8+");  // h7 is free
+  setUp("r3k3/1P6/8/8/8/8/8/4K3 w - - 0 1");
+  EXPECT_EQ(sanWithCheckMark(mv("b7", "a8", MV_CAPTURE | MV_PROMO_Q), 0), "bxa8Q+");
+  EXPECT_EQ(sanWithCheckMark(mv("b7", "b8", MV_PROMO_N), 0), "b8N");
+  setUp("4k3/8/8/8/8/r7/8/4K3 b - - 0 1");
+  EXPECT_EQ(sanWithCheckMark(mv("a3", "a2"), 0), "Ra2");
+  EXPECT_EQ(sanWithCheckMark(mv("e8", "e7"), 0), "Ke7");
+  // Castling into check gives the mark too (the rook gives it).
+  setUp("5k2/8/8/8/8/8/8/4K2R w K - 0 1");
+  EXPECT_EQ(sanWithCheckMark(mv("e1", "g1"), 0), "O-O+");
+  // Called between two plies of a search: records, lists, ply and the counters stay.
+  setUp("6k1/5ppp/8/8/8/8/5PPP/R3K2R w KQ - 0 1");
+  ASSERT_TRUE(zeftest::makeRoot("a1a8"));
+  const tposizione one = posizioni[1], two = posizioni[2];
+  const uint64_t made = positionsMade;
+  ply = 1;
+  EXPECT_EQ(sanWithCheckMark(mv("a1", "a8"), 0), "Ra8#");
+  EXPECT_EQ(std::memcmp(&one, &posizioni[1], sizeof one), 0);
+  EXPECT_EQ(std::memcmp(&two, &posizioni[2], sizeof two), 0);
+  EXPECT_EQ(positionsMade, made);
+  EXPECT_EQ(ply, 1);
+  EXPECT_EQ(perftmode, 0);
+  // An illegal move, and a record with no room for the scratch plies, keep the plain text.
+  setUp("4k3/8/8/8/8/8/8/r3K3 w - - 0 1");
+  EXPECT_EQ(sanWithCheckMark(mv("e1", "d1"), 0), "Kd1");
+  EXPECT_EQ(sanWithCheckMark(mv("e1", "d1"), MAXPLY - 2), "");
 }
 
 // Every piece move scrivisan writes reads back as the same code.

@@ -7,6 +7,7 @@
 #include "records/notation.h"
 #include "records/pgnfen.h"
 #include "records/verifylog.h"
+#include "settings/language.h"
 #include "support/engine_fixture.h"
 #include "support/tempfolder.h"
 #include "text/namevalue.h"
@@ -105,13 +106,64 @@ TEST(PgnLoad, CommentsVariationsAndResultsAreCleanedAway) {
   EXPECT_EQ(loadMoves("1. e4 {a comment\nacross (two) lines} e5\n{(}2. Nf3 1-0 3. Bc4"), three);
   EXPECT_EQ(loadMoves("1.e4{glued}e5(2.d4)2.Nf3 1/2-1/2"), three);
   EXPECT_EQ(loadMoves("1. e4 ; Nf6 is a comment\n%escape line 2. d4\n1...\te5 {a ; b} 2. Nf3 0-1 Nc6"), three);
-  // Unmatched opening brackets drop the rest; stray closing ones go alone.
+  // What follows the result is not the game's: an open bracket there is no fault.
   esitocaricamento outcome;
-  EXPECT_EQ(loadMoves("1. e4 e5 {unterminated 2. Nf3 Nc6", "", &outcome), (V{"e2e4", "e7e5"}));
+  EXPECT_EQ(loadMoves("1. e4 e5 2. Nf3 1-0 {trailing (junk", "", &outcome), three);
   EXPECT_EQ(outcome, esitocaricamento::completa);
-  EXPECT_EQ(loadMoves("1. e4 e5 (2. d4 (2. c4) 2. Nf3"), (V{"e2e4", "e7e5"}));
-  EXPECT_EQ(loadMoves("1. e4 } e5 ) 2. Nf3"), three);
-  EXPECT_EQ(puliscimosse("  1.e4 } e5   2. Nf3  1-0 junk"), "1 e4 e5 2 Nf3 ");
+}
+
+// The report of a game not read to its end, in the built-in English texts.
+std::string stopOf(const std::string& movetext, const std::string& extraTags = "") {
+  caricalinguainterna();
+  esitocaricamento outcome;
+  loadMoves(movetext, extraTags, &outcome);
+  if (outcome == esitocaricamento::rifiutata) return "refused | " + loadReportText(lastLoad);
+  return (outcome == esitocaricamento::completa ? "complete" : "stopped") + std::string(" ") +
+         std::to_string(partita.count) + " | " + loadReportText(lastLoad);
+}
+
+TEST(PgnLoad, EveryGameNotReadToItsEndIsStoppedWithItsHalfMoveAndReason) {
+  EXPECT_EQ(stopOf("1. e4 e5 2. Sf3 Sc6 3. Lb5 *"), "stopped 2 | stopped at half-move 3 (Sf3): unknown piece letter");
+  EXPECT_EQ(stopOf("1. e4 e5 2. Cf3 Cc6 *"), "stopped 2 | stopped at half-move 3 (Cf3): unknown piece letter");
+  EXPECT_EQ(stopOf("1. \u2658f3 \u265Ef6 2. \u2657g2 *"),
+            "stopped 2 | stopped at half-move 3 (\u2657g2): not a legal move in the position");
+  EXPECT_EQ(stopOf("1. e4 e5 2. nf3 *"), "stopped 2 | stopped at half-move 3 (nf3): not a move");
+  EXPECT_EQ(stopOf("1. e4 e5 2. Nf3 {unclosed 2... Nc6 3. Bb5"),
+            "stopped 3 | stopped at half-move 4 ({): comment not closed");
+  EXPECT_EQ(stopOf("1. e4 e5 (1... c5 2. Nf3 2. Nf3 Nc6"),
+            "stopped 2 | stopped at half-move 3 ((): variation not closed");
+  EXPECT_EQ(stopOf("1. e4 (1. d4 (1. c4) 1. e4 e5 2. Nf3 *"),
+            "stopped 1 | stopped at half-move 2 ((): variation not closed");
+  EXPECT_EQ(stopOf("1. e4 } e5 2. Nf3 *"),
+            "stopped 1 | stopped at half-move 2: closing bracket without an opening one");
+  EXPECT_EQ(stopOf("1. e4 e5 ) 2. Nf3 *"),
+            "stopped 2 | stopped at half-move 3: closing bracket without an opening one");
+  EXPECT_EQ(stopOf("1. e4 e5 2. Nf3 {fine} Nc6 *"), "complete 4 | ");
+  EXPECT_EQ(stopOf("1. e4", "[FEN \"8/8/8/3kK3/8/8/8/8 w - - 0 1\"]\n"),
+            "refused | the FEN tag is not a playable position: the kings stand next to each other");
+  EXPECT_EQ(lastLoad.outcome, esitocaricamento::rifiutata);
+  // The half-move counts from the game's own start, Black first included.
+  EXPECT_EQ(stopOf("23... Kd7 24. Kf2 Sd6", "[FEN \"4k3/8/8/8/8/8/4P3/4K3 b - - 0 23\"]\n"),
+            "stopped 2 | stopped at half-move 3 (Sd6): unknown piece letter");
+}
+
+TEST(PgnLoad, CommentLinesStartingWithABracketStayInTheirComment) {
+  const V four{"e2e4", "e7e5", "g1f3", "b8c6"};
+  useText(
+      "[White \"A\"]\n\n1. e4 e5 {a comment\n[that goes on] across lines} 2. Nf3 Nc6 *\n\n"
+      "  [White \"Indented\"]\n\t[Black \"Tags\"]\n1. d4 *\n\n"
+      "[White \"Open\"]\n\n1. e4 e5 2. Nf3 Nc6 {never closed\n[Event \"Next\"]\n[White \"After\"]\n\n1. c4 *\n");
+  EXPECT_EQ(indicepartite, (V{"0 A- : ", "5 Indented-Tags : ", "9 Open- : ", "12 After- : "}));
+  EXPECT_EQ(caricapartita(0), esitocaricamento::completa);
+  EXPECT_EQ(played(), four);
+  EXPECT_EQ(caricapartita(5), esitocaricamento::completa);
+  EXPECT_EQ(partita.blackplayer.str(), "Tags");
+  EXPECT_EQ(played(), (V{"d2d4"}));
+  EXPECT_EQ(caricapartita(9), esitocaricamento::interrotta);
+  EXPECT_EQ(played(), four);
+  EXPECT_EQ(lastLoad.reason, StopReason::openComment);
+  EXPECT_EQ(caricapartita(12), esitocaricamento::completa);
+  EXPECT_EQ(played(), (V{"c2c4"}));
 }
 
 TEST(PgnLoad, MessyTokensOfRealFiles) {

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -35,7 +36,7 @@ std::string saveAndReload(const zeftest::TempFolder& dir) {
   return dir.read("g.pgn");
 }
 
-TEST(PgnSave, UpperCaseTagsThenTheMovetextWithoutResult) {
+TEST(PgnSave, UpperCaseTagsThenTheMovetextAndItsResult) {
   loadText(
       "[Event \"Ev\"]\n[Site \"Si\"]\n[Date \"2001.01.05\"]\n[Round \"3\"]\n[White \"Wh\"]\n[Black \"Bl\"]\n"
       "[Result \"1-0\"]\n\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Bxc6 dxc6 5. O-O f6 6. d4 exd4 1-0\n");
@@ -43,7 +44,7 @@ TEST(PgnSave, UpperCaseTagsThenTheMovetextWithoutResult) {
   EXPECT_EQ(
       saveAndReload(dir),
       "[EVENT \"Ev\"]\r\n[SITE \"Si\"]\r\n[DATE \"2001.01.05\"]\r\n[ROUND \"3\"]\r\n[WHITE \"Wh\"]\r\n"
-      "[BLACK \"Bl\"]\r\n[RESULT \"1-0\"]\r\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Bxc6 dxc6 5. O-O f6 6. d4 exd4\r\n");
+      "[BLACK \"Bl\"]\r\n[RESULT \"1-0\"]\r\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Bxc6 dxc6 5. O-O f6 6. d4 exd4 1-0\r\n");
   EXPECT_EQ(partita.count, 12);
   EXPECT_EQ(dir.entries(), (std::vector<std::string>{"g.pgn"}));  // no temporary file left
 }
@@ -71,9 +72,9 @@ TEST(PgnSave, SetUpStartsAndMovesWithoutTextsAreKept) {
   loadText("[White \"A\"]\n[FEN \"4k3/8/8/8/8/8/4P3/4K3 b - - 0 23\"]\n\n23... Kd7 24. e4 Ke6 *\n");
   std::vector<uint32_t> before = gameMoves();
   zeftest::TempFolder dir;
-  EXPECT_NE(
-      saveAndReload(dir).find("[SETUP \"1\"]\r\n[FEN \"4k3/8/8/8/8/8/4P3/4K3 b - - 0 23\"]\r\n1. Kd7 e4 2. Ke6\r\n"),
-      std::string::npos);
+  EXPECT_NE(saveAndReload(dir).find(
+                "[SetUp \"1\"]\r\n[FEN \"4k3/8/8/8/8/8/4P3/4K3 b - - 0 23\"]\r\n23... Kd7 24. e4 Ke6 *\r\n"),
+            std::string::npos);
   EXPECT_EQ(gameMoves(), before);
 
   // Under a WinBoard front end the texts are not kept; the save replays them,
@@ -87,10 +88,41 @@ TEST(PgnSave, SetUpStartsAndMovesWithoutTextsAreKept) {
   const tposizione root = posizioni[0];
   std::string errore;
   ASSERT_TRUE(salvapgn(dir.file("p.pgn"), errore)) << errore;
-  EXPECT_NE(dir.read("p.pgn").find("1. e4 d5 2. exd5 Qxd5 3. Nc3 Qa5 4. d4\r\n"), std::string::npos);
+  EXPECT_NE(dir.read("p.pgn").find("1. e4 d5 2. exd5 Qxd5 3. Nc3 Qa5 4. d4 *\r\n"), std::string::npos);
   EXPECT_EQ(std::memcmp(&posizioni[0], &root, sizeof root), 0);
   EXPECT_EQ(partita.motorenero, 1);
   EXPECT_EQ(partita.current, 7);
+}
+
+// Runs a command and gives its standard output; its standard error goes to errFile.
+std::string run(const std::string& command, const std::string& errFile) {
+  std::string out;
+  if (std::FILE* p = ::popen((command + " 2>" + errFile).c_str(), "r")) {
+    char buffer[4096];
+    size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, p)) > 0) out.append(buffer, got);
+    ::pclose(p);
+  }
+  return out;
+}
+
+TEST(PgnSave, ASetUpGameWithCastlingPromotionCheckAndMateReadsBackInPgnExtract) {
+  loadText(
+      "[White \"A\"]\n[Black \"B\"]\n[Result \"1-0\"]\n[FEN \"6k1/1P3ppp/8/8/8/8/8/R3K3 b Q - 0 17\"]\n\n"
+      "17... Kf8 18. 0-0-0 Ke7 19. Re1 Kf8 20. Kb2 Kg8 21. b8Q 1-0\n");
+  const std::vector<uint32_t> moves = gameMoves();
+  zeftest::TempFolder dir;
+  const std::string saved = saveAndReload(dir);
+  EXPECT_NE(saved.find("[SetUp \"1\"]\r\n[FEN \"6k1/1P3ppp/8/8/8/8/8/R3K3 b Q - 0 17\"]\r\n"
+                       "17... Kf8 18. O-O-O Ke7 19. Re1+ Kf8 20. Kb2 Kg8 21. b8=Q# 1-0\r\n"),
+            std::string::npos)
+      << saved;
+  EXPECT_EQ(gameMoves(), moves);
+  // Debian's pgn-extract reads the file without a word and finds the same moves.
+  const std::string lalg = run("/usr/games/pgn-extract -s -Wlalg " + dir.file("g.pgn"), dir.file("err.txt"));
+  EXPECT_EQ(dir.read("err.txt"), "");
+  EXPECT_NE(lalg.find("17... g8f8 18. e1c1 f8e7 19. d1e1+ e7f8 20. c1b2 f8g8 21. b7b8Q# 1-0"), std::string::npos)
+      << lalg;
 }
 
 TEST(PgnSave, AFailedSaveSaysSoAndLeavesTheOldFile) {

@@ -1,6 +1,7 @@
 #include "engine/position/fen.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -119,6 +120,43 @@ void placePieces(tposizione& p, const std::string& placement) {
   }
 }
 
+std::string squareName(int sq) {
+  return std::string{static_cast<char>('a' + fileOf(sq)), static_cast<char>('1' + rankOf(sq))};
+}
+
+// Squares of the castling pieces: the right's bit, the king's home and the rook's.
+struct CastlingHome {
+  uint8_t bit;
+  char letter;
+  int king, rook;
+  int8_t kingPiece, rookPiece;
+};
+constexpr CastlingHome castlingHomes[4] = {{CASTLE_WK, 'K', 4, 7, 6, 4},
+                                           {CASTLE_WQ, 'Q', 4, 0, 6, 4},
+                                           {CASTLE_BK, 'k', 60, 63, -6, -4},
+                                           {CASTLE_BQ, 'q', 60, 56, -6, -4}};
+
+// The castling rights whose king and rook stand at home on the board.
+uint8_t possibleCastling(const int8_t* board, uint8_t rights) {
+  uint8_t kept = 0;
+  for (const CastlingHome& h : castlingHomes)
+    if ((rights & h.bit) && board[h.king] == h.kingPiece && board[h.rook] == h.rookPiece) kept |= h.bit;
+  return kept;
+}
+
+// Whether an en-passant file fits the board: the side that has just moved
+// has a pawn on its fourth rank on that file, and the two squares it crossed
+// are empty. White to move looks at Black's pawn on rank 5, Black to move at
+// White's on rank 4.
+bool possibleEnPassant(const int8_t* board, int side, int file) {
+  if (file < 0 || file > 7) return false;
+  if (side == WHITE) return board[32 + file] == -1 && board[40 + file] == 0 && board[48 + file] == 0;
+  return board[24 + file] == 1 && board[16 + file] == 0 && board[8 + file] == 0;
+}
+
+// The rank digit an en-passant square must carry for the side to move.
+char enPassantRank(int side) { return side == WHITE ? '6' : '3'; }
+
 }  // namespace
 
 void impostafen(std::string_view text, bool newgame) {
@@ -152,12 +190,20 @@ void impostafen(std::string_view text, bool newgame) {
   if (castle.find('Q') != std::string::npos) p.castling += CASTLE_WQ;
   if (castle.find('k') != std::string::npos) p.castling += CASTLE_BK;
   if (castle.find('q') != std::string::npos) p.castling += CASTLE_BQ;
+  // A right without its king and rook at home would let make-move castle a
+  // rook that is not there.
+  p.castling = possibleCastling(p.board, p.castling);
 
   const std::string ep = field(3);
   p.epfile = 10;
   if (!ep.empty() && ep != "-")
     for (char c = 'a'; c <= 'h'; ++c)
       if (ep.find(c) != std::string::npos) p.epfile = static_cast<uint8_t>(c - 'a');
+  // A square no pawn can just have crossed is dropped: it would allow a
+  // capture of nothing.
+  const bool wrongRank =
+      ep.find_first_of("12345678") != std::string::npos && ep.find(enPassantRank(p.side)) == std::string::npos;
+  if (p.epfile != 10 && (wrongRank || !possibleEnPassant(p.board, p.side, p.epfile))) p.epfile = 10;
 
   const std::string hm = field(4);
   int halfmoves = 0;
@@ -252,11 +298,26 @@ std::string fenProblem(std::string_view text) {
   for (int s = 0; s < 8; ++s)
     if (board[s] == 1 || board[s] == -1 || board[56 + s] == 1 || board[56 + s] == -1)
       return "a pawn on the first or last rank";
+  int whiteKing = 0, blackKing = 0;
+  for (int s = 0; s < 64; ++s) {
+    if (board[s] == 6) whiteKing = s;
+    if (board[s] == -6) blackKing = s;
+  }
+  const int fileGap = std::abs(fileOf(whiteKing) - fileOf(blackKing)),
+            rankGap = std::abs(rankOf(whiteKing) - rankOf(blackKing));
+  if (fileGap <= 1 && rankGap <= 1) return "the kings stand next to each other";
   if (f.size() < 2 || (f[1] != "w" && f[1] != "b" && f[1] != "W" && f[1] != "B")) return "no side to move";
   if (f.size() > 2 && f[2] != "-" && f[2].find_first_not_of("KQkq") != std::string::npos) return "bad castling field";
+  if (f.size() > 2 && f[2] != "-")
+    for (const CastlingHome& h : castlingHomes)
+      if (f[2].find(h.letter) != std::string::npos && possibleCastling(board, h.bit) == 0)
+        return std::string("castling right ") + h.letter + " without the king on " + squareName(h.king) +
+               " and a rook on " + squareName(h.rook);
+  // A wrong en-passant square is dropped at set-up; only a field that names
+  // no square at all is refused.
   if (f.size() > 3 && f[3] != "-") {
     const std::string& ep = f[3];
-    if (ep.size() != 2 || ep[0] < 'a' || ep[0] > 'h' || (ep[1] != '3' && ep[1] != '6')) return "bad en-passant field";
+    if (ep.size() != 2 || ep[0] < 'a' || ep[0] > 'h' || ep[1] < '1' || ep[1] > '8') return "bad en-passant field";
   }
   for (size_t i = 4; i < f.size(); ++i) {
     int v = 0;

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+#include <utility>
 
 #include "engine/position/position.h"
 #include "engine/search/cache.h"
@@ -48,11 +50,11 @@ TEST(Fen, KeysEqualComputedFromScratch) {
     EXPECT_EQ(posizioni[0].hashindex, x);
   }
   // Side, castling and en-passant file each change the key.
-  setUp("4k3/8/8/8/8/8/8/4K3 w - - 0 1");
+  setUp("4k3/8/8/3p4/8/8/8/4K3 w - - 0 1");
   uint32_t white = posizioni[0].hashcheck;
-  setUp("4k3/8/8/8/8/8/8/4K3 b - - 0 1");
+  setUp("4k3/8/8/3p4/8/8/8/4K3 b - - 0 1");
   EXPECT_NE(posizioni[0].hashcheck, white);
-  setUp("4k3/8/8/8/8/8/8/4K3 w - e3 0 1");
+  setUp("4k3/8/8/3p4/8/8/8/4K3 w - d6 0 1");
   EXPECT_NE(posizioni[0].hashcheck, white);
 }
 
@@ -80,8 +82,51 @@ TEST(Fen, EnPassantAndClockFields) {
   setUp("4k3/8/8/8/8/8/8/4K3 w - - x7");
   EXPECT_EQ(posizioni[0].halfmoves, 0);
   // The last file letter in alphabetical order wins.
-  setUp("4k3/8/8/8/8/8/8/4K3 w - hb 0");
+  setUp("4k3/8/8/7p/8/8/8/4K3 w - hb 0");
   EXPECT_EQ(posizioni[0].epfile, 7);
+}
+
+TEST(Fen, ImpossibleEnPassantSquaresAndCastlingRightsAreDropped) {
+  // Only behind a pawn of the side that just moved, with the squares it crossed empty.
+  for (const char* fen :
+       {"4k3/8/8/8/4P3/8/8/4K3 w - e3 0 1", "4k3/8/8/8/8/8/8/4K3 b - e3 0 1", "4k3/8/8/8/4P3/4N3/8/4K3 b - e3 0 1",
+        "4k3/8/8/4p3/8/8/8/4K3 w - e3 0 1", "4k3/8/8/4p3/8/8/8/4K3 w - d6 0 1"}) {
+    setUp(fen);
+    EXPECT_EQ(posizioni[0].epfile, 10) << fen;
+    EXPECT_EQ(fenProblem(fen), "") << fen;
+  }
+  setUp("4k3/8/8/4p3/8/8/8/4K3 w - e6 0 1");
+  EXPECT_EQ(posizioni[0].epfile, 4);
+  // Rights whose king or rook has left home are not kept.
+  impostafen("r3k2r/8/8/8/8/8/8/R4K1R w KQkq - 0 1", true);
+  EXPECT_EQ(posizioni[0].castling, CASTLE_BK | CASTLE_BQ);
+  impostafen("1r2k2r/8/8/8/8/8/8/R3K3 w KQkq - 0 1", true);
+  EXPECT_EQ(posizioni[0].castling, CASTLE_WQ | CASTLE_BK);
+}
+
+TEST(Fen, PositionsTheRulesCannotReachAreRefusedWithTheirReason) {
+  const std::pair<const char*, const char*> refused[] = {
+      {"4k3/4R3/8/8/8/8/8/4K3 w - - 0 1", "the side not to move is in check"},
+      {"8/8/8/3kK3/8/8/8/8 w - - 0 1", "the kings stand next to each other"},
+      {"8/8/8/8/8/8/6kK/8 b - - 0 1", "the kings stand next to each other"},
+      {"4k3/8/8/8/8/8/8/8 w - - 0 1", "each side needs exactly one king"},
+      {"4k3/8/8/8/8/8/8/3KK3 w - - 0 1", "each side needs exactly one king"},
+      {"4k2P/8/8/8/8/8/8/4K3 w - - 0 1", "a pawn on the first or last rank"},
+      {"4k3/8/8/8/8/8/8/p3K3 w - - 0 1", "a pawn on the first or last rank"},
+      {"4k3/8/8/8/8/8/8/4K3 w K - 0 1", "castling right K without the king on e1 and a rook on h1"},
+      {"4k3/8/8/8/8/8/8/R3K3 w Q - 0 1", ""},
+      {"r3k3/8/8/8/8/8/8/4K3 w q - 0 1", ""},
+      {"r4k2/8/8/8/8/8/8/4K3 w q - 0 1", "castling right q without the king on e8 and a rook on a8"},
+      {"4k2r/8/8/8/8/8/8/4K3 w Kk - 0 1", "castling right K without the king on e1 and a rook on h1"},
+      {"4k3/8/8/8/8/8/8/4K3 w - e9 0 1", "bad en-passant field"},
+      {"4k3/8/8/8/8/8/8/4K3 w - e4 0 1", ""},
+  };
+  for (const auto& [fen, reason] : refused) EXPECT_EQ(fenProblem(fen), reason) << fen;
+  // A refused position changes nothing on the board.
+  setUp("4k3/8/8/8/8/8/4P3/4K3 w - - 0 1");
+  const tposizione before = posizioni[0];
+  EXPECT_NE(fenProblem("8/8/8/3kK3/8/8/8/8 w - - 0 1"), "");
+  EXPECT_EQ(std::memcmp(&before, &posizioni[0], sizeof before), 0);
 }
 
 TEST(Fen, EmptyRankStringAndUnknownSide) {
@@ -104,7 +149,7 @@ TEST(Fen, CastlingLettersAnywhere) {
 }
 
 TEST(Fen, DoubledBlanksDoNotShiftFields) {
-  setUp("  4k3/8/8/8/8/8/8/4K3   b  K  -  7 1 ");
+  setUp("  4k3/8/8/8/8/8/8/4K2R   b  K  -  7 1 ");
   EXPECT_EQ(posizioni[0].side, BLACK);
   EXPECT_EQ(posizioni[0].castling, 1);
   EXPECT_EQ(posizioni[0].halfmoves, 7);
