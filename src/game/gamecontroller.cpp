@@ -47,7 +47,7 @@ GameController& controllore() {
 
 std::string humanName() {
   std::string nome = valoreini("giocatore");
-  if (nome.empty()) nome = testo("P_PLAYER");
+  if (nome.empty()) nome = testo("P_HUMANNAME");
   return nome.substr(0, 25);
 }
 
@@ -69,6 +69,35 @@ bool GameController::whiteToMove() const { return posizioni[0].side == WHITE; }
 bool GameController::reviewing() const { return partita.current < partita.count; }
 
 int GameController::shownMove() const { return partita.current; }
+
+namespace {
+// The FEN's fields split at blanks.
+std::vector<std::string> fenFields(const std::string& fen) {
+  std::vector<std::string> fields;
+  size_t i = 0;
+  while (i < fen.size()) {
+    const size_t start = fen.find_first_not_of(' ', i);
+    if (start == std::string::npos) break;
+    const size_t end = fen.find(' ', start);
+    fields.push_back(fen.substr(start, end == std::string::npos ? std::string::npos : end - start));
+    i = end == std::string::npos ? fen.size() : end;
+  }
+  return fields;
+}
+}  // namespace
+
+bool GameController::blackStarts() const {
+  const std::vector<std::string> f = fenFields(partita.startfen.str());
+  return f.size() > 1 && (f[1] == "b" || f[1] == "B");
+}
+
+int GameController::startMoveNumber() const {
+  const std::vector<std::string> f = fenFields(partita.startfen.str());
+  if (f.size() < 6 || f[5].empty() || f[5].size() > 4 || f[5].find_first_not_of("0123456789") != std::string::npos)
+    return 1;
+  const int n = std::stoi(f[5]);
+  return n < 1 ? 1 : n;
+}
 
 int GameController::recordedMoves() const { return partita.count; }
 

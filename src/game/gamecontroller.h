@@ -108,6 +108,10 @@ class GameController {
   void first() { goToMove(0); }
   void last() { goToMove(recordedMoves()); }
   int shownMove() const;
+  // The game's start: Black to move first (a set-up position), and the
+  // number of its first move (the start FEN's move number, else 1).
+  bool blackStarts() const;
+  int startMoveNumber() const;
   int recordedMoves() const;
 
   // A command given during a search: the search is asked to stop, and the

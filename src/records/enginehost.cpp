@@ -14,7 +14,7 @@ class ProgramHost : public EngineHost {
   void writeLine(const std::string& line) override { scrivilinea(line); }
   std::string setting(std::string_view name) override { return valoreini(name); }
   uint32_t bookMove() override { return trovamossadabook(false); }
-  std::string moveText(uint32_t move) override { return scrivisan(move, 0); }
+  std::string moveText(uint32_t move) override { return sanWithCheckMark(move, 0); }
   void verificationLine(const std::string& line) override { listaverifica.push_back(line); }
 };
 

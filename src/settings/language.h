@@ -150,6 +150,11 @@ inline constexpr std::string_view chiavilingua[] = {
     "P_SKIPRESULT",
     "P_SKIPSETUP",
     "P_SKIPSHORT",
+    "P_HUMANNAME",
+    "P_READTOEND",
+    "P_MOVESREAD",
+    "P_NOTLOADED",
+    "P_BOOKNOTWRITTEN",
     // game results in the window
     "LSTALLO",
     "LMATTOB",

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <QString>
+#include <vector>
 
 #include "game/gamecontroller.h"
 #include "records/testsuites.h"
@@ -242,6 +243,10 @@ class TZefiran_3D : public QMainWindow, private GameView {
   void showGameOver(const GameOverMessage& m);
   // The engine's moves the tick has asked for: White's, then Black's.
   void runEngineTurns();
+  // Loads the game whose tags start at that line of the file, with its
+  // report on the load page; what each game of the file gives, for the list.
+  void loadGame(int riga);
+  std::vector<QString> gameStates();
   // The game has just been loaded or set up: board, names, clocks, strip.
   void afterLoad(bool paginaload);
   void buildScene(int nuovavista);
@@ -255,6 +260,7 @@ class TZefiran_3D : public QMainWindow, private GameView {
   bool boardEvent(QEvent* e);
 
   QPixmap gridBitmap_;
+  bool seguicorrente_ = true;  // the next grid drawing scrolls to the current half-move
   bool testRunning_ = false;
   bool stopWanted_ = false;
   bool editing_ = false;

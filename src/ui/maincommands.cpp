@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QWidget>
+#include <cstring>
+#include <vector>
 
 #include "engine/position/fen.h"
 #include "engine/position/game.h"
@@ -113,13 +115,6 @@ void TZefiran_3D::Apripartitapgn1Click() {
   controllore().whenIdle([this, nome] { openPgn(nome); }, true);
 }
 
-// After a load: the game on the board and in the grid, its names, and its
-// fields on the side page "load".
-static void notacaricamento(TZefiran_3D& w, esitocaricamento esito, const std::string& token) {
-  if (esito == esitocaricamento::interrotta)
-    w.addStatus(QString::fromUtf8("game loaded up to the move it could not play: ") + q(token));
-}
-
 bool TZefiran_3D::openPgn(const QString& nome) {
   if (busy() || controllore().searching()) return false;
   std::string errore;
@@ -129,22 +124,54 @@ bool TZefiran_3D::openPgn(const QString& nome) {
   }
   if (indicepartite.empty()) return true;
   if (indicepartite.size() == 1) {
-    std::string token;
-    const esitocaricamento esito = caricapartita(rigadiindice(indicepartite[0]), &token);
-    if (esito == esitocaricamento::rifiutata) {
-      addStatus(QString::fromUtf8("game not loaded: ") +
-                q(listaverifica.empty() ? std::string() : listaverifica.back()));
-      return true;
-    }
-    afterLoad(true);
-    notacaricamento(*this, esito, token);
+    loadGame(rigadiindice(indicepartite[0]));
     return true;
   }
   listapartite->clear();
-  for (const std::string& voce : indicepartite) listapartite->addItem(q(voce));
+  const std::vector<QString> stati = gameStates();
+  for (size_t i = 0; i < indicepartite.size(); ++i) {
+    QString voce = q(indicepartite[i]);
+    if (i < stati.size() && !stati[i].isEmpty()) voce += QStringLiteral("   [") + stati[i] + QStringLiteral("]");
+    listapartite->addItem(voce);
+  }
   statolistapartite->setText(t("P_GAMESFILE") + " " + QString::number(indicepartite.size()));
   showBoardPage("listapartite");
   return true;
+}
+
+std::vector<QString> TZefiran_3D::gameStates() {
+  // Each game is read once to tell the list which ones stop early; the
+  // game on the board is put back afterwards. Very large files are listed
+  // without it.
+  constexpr size_t MOSTGAMESCHECKED = 5000;
+  std::vector<QString> stati;
+  if (indicepartite.size() > MOSTGAMESCHECKED) return stati;
+  const tpartita partitasalvata = partita;
+  const tposizione radicesalvata = posizioni[0];
+  uint32_t storicosalvato[STORICOSIZE];
+  std::memcpy(storicosalvato, storico, sizeof storico);
+  for (const std::string& voce : indicepartite) {
+    caricapartita(rigadiindice(voce));
+    stati.push_back(lastLoad.outcome == esitocaricamento::rifiutata ? t("P_NOTLOADED") : q(loadReportText(lastLoad)));
+  }
+  partita = partitasalvata;
+  posizioni[0] = radicesalvata;
+  std::memcpy(storico, storicosalvato, sizeof storico);
+  return stati;
+}
+
+void TZefiran_3D::loadGame(int riga) {
+  const esitocaricamento esito = caricapartita(riga);
+  const QString resoconto = q(loadReportText(lastLoad));
+  if (esito == esitocaricamento::rifiutata) {
+    addStatus(t("P_NOTLOADED") + " " + (resoconto.isEmpty() ? q(lastLoad.detail) : resoconto));
+    return;
+  }
+  afterLoad(true);
+  // The load page says whether the game was read to its end, and why not.
+  listacampipartita->addItem(t("P_MOVESREAD") + " : ");
+  listavaloripartita->addItem(resoconto.isEmpty() ? t("P_READTOEND") : resoconto);
+  if (!resoconto.isEmpty()) addStatus(resoconto);
 }
 
 void TZefiran_3D::listapartiteDblClick() {
@@ -156,14 +183,9 @@ void TZefiran_3D::listapartiteDblClick() {
     return;
   }
   showBoardPage(QString());
-  std::string token;
-  const esitocaricamento esito = caricapartita(rigadiindice(voce->text().toStdString()), &token);
-  if (esito == esitocaricamento::rifiutata) {
-    addStatus(QString::fromUtf8("game not loaded: ") + q(listaverifica.empty() ? std::string() : listaverifica.back()));
-    return;
-  }
-  afterLoad(true);
-  notacaricamento(*this, esito, token);
+  const int i = listapartite->row(voce);
+  if (i < 0 || i >= static_cast<int>(indicepartite.size())) return;
+  loadGame(rigadiindice(indicepartite[i]));
 }
 
 void TZefiran_3D::Salvapartitapdn1Click() {
@@ -243,8 +265,10 @@ void TZefiran_3D::buildBookFrom(const QString& nome, bool nuovo) {
   const bool ok = nuovo ? nuovobook(avanzamento, errore) : managebook(avanzamento, errore);
   testRunning_ = false;
   stopWanted_ = false;
-  if (!ok) addStatus(QString::fromUtf8("book not written: ") + q(errore));
+  if (!ok) addStatus(t("P_BOOKNOTWRITTEN") + " " + q(errore));
   afterLoad(false);
+  const std::string lasciate = bookSkipText(lastBookBuild);
+  if (!lasciate.empty()) addStatus(q(lasciate));
 }
 
 void TZefiran_3D::bookAggiungiClick() { buildBook(false); }

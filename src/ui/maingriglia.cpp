@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QWheelEvent>
 
 #include "engine/position/game.h"
 #include "engine/position/position.h"
@@ -22,6 +23,9 @@ namespace {
 const QColor GIALLO(255, 255, 0);
 const QColor BIANCO(255, 255, 255);
 const QColor NERO(0, 0, 0);
+
+// A game set up with Black to move opens with an empty White cell.
+int gridShift() { return controllore().blackStarts() ? 1 : 0; }
 
 // The stored text of half-move k (1-based), empty past the game's end.
 QString testomossa(int k) {
@@ -48,6 +52,13 @@ bool TZefiran_3D::gridEvent(QEvent* e) {
       }
       return false;
     }
+    case QEvent::Wheel: {
+      // A notch of the wheel is a row.
+      const auto* w = static_cast<QWheelEvent*>(e);
+      const int righe = w->angleDelta().y() / 120;
+      if (righe != 0 && ScrollBar1->isEnabled()) ScrollBar1->setValue(ScrollBar1->value() - righe);
+      return true;
+    }
     default: return false;
   }
 }
@@ -66,7 +77,8 @@ void TZefiran_3D::drawGrid() {
   const int u = larghezza / 7;
   const int n = dimensione.height() / rh;
 
-  const int a = partita.count / 2 - n;
+  const int spostamento = gridShift();
+  const int a = (partita.count + spostamento) / 2 - n;
   int primo = 1;
   {
     // Setting the bar up is not a move of the user's.
@@ -79,6 +91,12 @@ void TZefiran_3D::drawGrid() {
       ScrollBar1->setEnabled(true);
       ScrollBar1->setRange(1, a + 2);
       ScrollBar1->setPageStep(n > 0 ? n : 1);
+      if (seguicorrente_) {
+        // The current half-move stays in sight.
+        const int riga = (partita.current + spostamento + 1) / 2;
+        if (riga >= 1 && riga < ScrollBar1->value()) ScrollBar1->setValue(riga);
+        if (n > 0 && riga > ScrollBar1->value() + n - 1) ScrollBar1->setValue(riga - n + 1);
+      }
       primo = ScrollBar1->value();
     }
   }
@@ -91,17 +109,19 @@ void TZefiran_3D::drawGrid() {
   p.fillRect(QRect(QPoint(0, 0), dimensione), grigiogriglia());
   videolinea(p, u, 0, 1, dimensione.height(), u);
   videolinea(p, 4 * u, 0, 1, dimensione.height(), 4 * u);
+  seguicorrente_ = false;
+  const int numero = controllore().startMoveNumber() - 1;
   for (int c = 0; c < n; ++c) {
     const int m = primo + c;
     const int y1 = rh * c + 1;
     const int y2 = rh * (c + 1) - 1;
     videolinea(p, 0, rh * (c + 1), 1, rh * (c + 1), larghezza);
-    videoscritta(p, 1, y1, GIALLO, 'c', QString::number(m), y2, u - 1);
+    videoscritta(p, 1, y1, GIALLO, 'c', QString::number(numero + m), y2, u - 1);
 
-    const int bianca = 2 * m - 1;
+    const int bianca = 2 * m - 1 - spostamento;
     p.setFont(mossasotto == bianca ? grassetto : normale);
     videoscritta(p, u + 1, y1, partita.current == bianca ? GIALLO : BIANCO, 'c', testomossa(bianca), y2, 4 * u - 1);
-    const int nera = 2 * m;
+    const int nera = 2 * m - spostamento;
     p.setFont(mossasotto == nera ? grassetto : normale);
     videoscritta(p, 4 * u + 1, y1, partita.current == nera ? GIALLO : NERO, 'c', testomossa(nera), y2, 7 * u - 1);
     p.setFont(normale);
@@ -126,7 +146,7 @@ void TZefiran_3D::PaintBox1MouseMove(int x, int y) {
   const int rh = rowHeight();
   if (rh <= 0) return;
   const int r = y / rh + ScrollBar1->value();
-  const int m = x < 4 * (PaintBox1->width() / 7) ? 2 * r - 1 : 2 * r;
+  const int m = (x < 4 * (PaintBox1->width() / 7) ? 2 * r - 1 : 2 * r) - gridShift();
   if (m == mossasotto) return;
   mossasotto = m;
   sistemagriglia(1);

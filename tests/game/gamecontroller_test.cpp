@@ -81,7 +81,7 @@ TEST_F(Session, ANewGameKeepsThePlayersAndNamesTheHuman) {
   EXPECT_TRUE(c.enginePlays(true));
   EXPECT_FALSE(c.enginePlays(false));
   EXPECT_EQ(partita.whiteplayer.str(), ENGINENAME);
-  EXPECT_EQ(partita.blackplayer.str(), testo("P_PLAYER")) << "no settings file: the language's default name";
+  EXPECT_EQ(partita.blackplayer.str(), testo("P_HUMANNAME")) << "no settings file: the language's default name";
   EXPECT_TRUE(c.engineTurnDue());
 }
 
@@ -188,7 +188,7 @@ TEST_F(Session, AMateEndsTheGameStopsTheClocksAndKeepsThePlayers) {
   ASSERT_TRUE(c.enginePlays(true)) << "a set-up keeps the players";
   c.engineTurn();
   ASSERT_EQ(partita.count, 1);
-  EXPECT_EQ(partita.movetext[0].str(), "Ra8");
+  EXPECT_EQ(partita.movetext[0].str(), "Ra8#");
   EXPECT_TRUE(c.over());
   EXPECT_FALSE(c.clocksRunning());
   EXPECT_FALSE(c.engineTurnDue());

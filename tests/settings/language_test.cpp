@@ -118,7 +118,6 @@ TEST_F(LanguageFile, StartUpUsesTheNamedFile) {
 TEST(LanguageKeys, ListHoldsEveryKeyOnce) {
   std::set<std::string_view> distinct(std::begin(chiavilingua), std::end(chiavilingua));
   EXPECT_EQ(distinct.size(), NUMEROCHIAVI);
-  EXPECT_EQ(NUMEROCHIAVI, 138u);
   for (const char* key : {"P_GAMEOVER", "P_PROMOTE", "P_ENDGAME", "P_TIMECONTROL", "P_INFOFACES", "P_LANGUAGEHELP",
                           "LSTALLO", "LWSTALLO", "LWMATERIALE", "M_HUMAN"})
     EXPECT_EQ(distinct.count(key), 1u) << key;

@@ -71,15 +71,31 @@ TEST_F(Pagine, OneGameIsLoadedAtOnceWithItsFieldsOnTheSidePage) {
   EXPECT_EQ(trova<QLabel>(f, "Label4")->text(), QString("-.--.--"));
   EXPECT_EQ(trova<QLabel>(f, "Label3")->text(), QString("-.--.--"));
   EXPECT_EQ(pagina(trova<QStackedWidget>(f, "Notebook2")), QString("load"));
-  ASSERT_EQ(trova<QListWidget>(f, "listacampipartita")->count(), 4);
-  ASSERT_EQ(trova<QListWidget>(f, "listavaloripartita")->count(), 4);
-  const char* chiavi[4] = {"P_WHITE", "P_BLACK", "P_RESULT", "P_PLY"};
-  const char* valori[4] = {"Anna", "Bruno", "1-0", "3"};
-  for (int i = 0; i < 4; ++i) {
+  ASSERT_EQ(trova<QListWidget>(f, "listacampipartita")->count(), 5);
+  ASSERT_EQ(trova<QListWidget>(f, "listavaloripartita")->count(), 5);
+  const char* chiavi[5] = {"P_WHITE", "P_BLACK", "P_RESULT", "P_PLY", "P_MOVESREAD"};
+  const QString valori[5] = {"Anna", "Bruno", "1-0", "3", t("P_READTOEND")};
+  for (int i = 0; i < 5; ++i) {
     EXPECT_EQ(trova<QListWidget>(f, "listacampipartita")->item(i)->text(), t(chiavi[i]) + " : ");
     EXPECT_EQ(trova<QListWidget>(f, "listavaloripartita")->item(i)->text(), QString(valori[i]));
   }
   EXPECT_TRUE(trova<QStackedWidget>(f, "Notebook1")->isHidden()) << "no list for a single game";
+
+  // A game whose movetext stops early says so, in the list and once loaded.
+  const QString rotta = file("rotta.pgn",
+                             "[White \"A\"]\r\n[Black \"B\"]\r\n[Result \"1-0\"]\r\n\r\n1. e4 e5 2. Sf3 1-0\r\n\r\n"
+                             "[White \"C\"]\r\n[Black \"D\"]\r\n[Result \"0-1\"]\r\n\r\n1. d4 0-1\r\n");
+  ASSERT_TRUE(f.openPgn(rotta));
+  ASSERT_EQ(trova<QListWidget>(f, "listapartite")->count(), 2);
+  const QString prima = trova<QListWidget>(f, "listapartite")->item(0)->text();
+  EXPECT_TRUE(prima.contains("(Sf3)")) << prima.toStdString();
+  EXPECT_FALSE(trova<QListWidget>(f, "listapartite")->item(1)->text().contains("[")) << "the whole game has no note";
+  EXPECT_EQ(partita.count, 3) << "the list leaves the game on the board as it was";
+  trova<QListWidget>(f, "listapartite")->setCurrentRow(0);
+  f.listapartiteDblClick();
+  EXPECT_EQ(partita.count, 2);
+  EXPECT_TRUE(trova<QListWidget>(f, "listavaloripartita")->item(4)->text().contains("(Sf3)"));
+  EXPECT_TRUE(trova<QLabel>(f, "Panel11")->text().contains("(Sf3)"));
 }
 
 TEST_F(Pagine, SeveralGamesGoToTheListAndADoubleClickLoadsOne) {

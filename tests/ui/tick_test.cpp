@@ -191,7 +191,7 @@ TEST_F(Finestra, TheEngineMatesAndTheGameOverNoticeAppearsOnce) {
   EXPECT_EQ(trova<Tresultform>(f, "resultform")->aperture(), 1);
   EXPECT_EQ(finepartita(), GAME_MATE);
   EXPECT_EQ(partita.count, 1);
-  EXPECT_EQ(partita.movetext[0].str(), "Ra8");
+  EXPECT_EQ(partita.movetext[0].str(), "Ra8#");
   EXPECT_EQ(messaggio, t("LMATTOB"));
   EXPECT_TRUE(trova<QPlainTextEdit>(f, "Memo1")->toPlainText().endsWith(t("LMATTOB")));
   const QStringList bianco = trova<QPlainTextEdit>(f, "Memo2")->toPlainText().split('\n');
