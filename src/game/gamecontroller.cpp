@@ -1,5 +1,7 @@
 #include "game/gamecontroller.h"
 
+#include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "engine/position/fen.h"
@@ -54,6 +56,7 @@ std::string humanName() {
 void GameController::setView(GameView* view) {
   view_ = view;
   closing_ = false;
+  editing_ = false;
   dropMove_ = false;
   pending_.clear();
   result_ = GAME_ON;
@@ -84,6 +87,23 @@ std::vector<std::string> fenFields(const std::string& fen) {
   }
   return fields;
 }
+// The lower-case letter of the piece a FEN placement puts on a square, or
+// blank for an empty one.
+char pieceAtStart(const std::string& placement, int square) {
+  int rank = 7, file = 0;
+  for (char c : placement) {
+    if (c == '/') {
+      --rank;
+      file = 0;
+    } else if (c >= '1' && c <= '8') {
+      file += c - '0';
+    } else {
+      if (rank * 8 + file == square) return static_cast<char>(c | 0x20);
+      ++file;
+    }
+  }
+  return ' ';
+}
 }  // namespace
 
 bool GameController::blackStarts() const {
@@ -99,10 +119,70 @@ int GameController::startMoveNumber() const {
   return n < 1 ? 1 : n;
 }
 
+std::string GameController::currentFen() const {
+  const tposizione& p = posizioni[0];
+  static const char LETTERS[] = " pnbrqk";
+  std::string out;
+  for (int rank = 7; rank >= 0; --rank) {
+    int empty = 0;
+    for (int file = 0; file < 8; ++file) {
+      const int8_t v = p.board[rank * 8 + file];
+      const int kind = v < 0 ? -v : v;
+      if (kind < PAWN || kind > KING) {
+        ++empty;
+        continue;
+      }
+      if (empty) out += static_cast<char>('0' + empty);
+      empty = 0;
+      out += v > 0 ? static_cast<char>(LETTERS[kind] - 'a' + 'A') : LETTERS[kind];
+    }
+    if (empty) out += static_cast<char>('0' + empty);
+    if (rank) out += '/';
+  }
+  const bool white = p.side == WHITE;
+  out += white ? " w " : " b ";
+  std::string rights;
+  if (p.castling & CASTLE_WK) rights += 'K';
+  if (p.castling & CASTLE_WQ) rights += 'Q';
+  if (p.castling & CASTLE_BK) rights += 'k';
+  if (p.castling & CASTLE_BQ) rights += 'q';
+  out += rights.empty() ? "-" : rights;
+  // The square a pawn has just passed: behind Black's pawn on rank 6 when
+  // White is to move, behind White's on rank 3 when Black is.
+  if (p.epfile < 8)
+    out += std::string(" ") + static_cast<char>('a' + p.epfile) + (white ? '6' : '3');
+  else
+    out += " -";
+  const int number = startMoveNumber() + (partita.current + (blackStarts() ? 1 : 0)) / 2;
+  out += " " + std::to_string(halfmoveClock()) + " " + std::to_string(number);
+  return out;
+}
+
+int GameController::halfmoveClock() const {
+  // The position counts the move that reset it (1 after a pawn move or a
+  // capture, where FEN says 0), but a set-up takes the FEN's number as it
+  // is: the two agree only while no reset happened since the start.
+  const std::vector<std::string> f =
+      fenFields(partita.startfen.empty() ? std::string(STARTFEN) : partita.startfen.str());
+  int start = 0;
+  if (f.size() > 4 && !f[4].empty() && f[4].size() < 4 && f[4].find_first_not_of("0123456789") == std::string::npos)
+    start = std::stoi(f[4]);
+  const int counted = posizioni[0].halfmoves;
+  const int played = partita.current;
+  bool reset = counted != std::min(start + played, 255);
+  if (!reset && start == 0 && played > 0) {
+    // Reset by the first move alone gives the same count: look at that move.
+    const uint32_t first = partita.moves[0];
+    reset = (first & MV_CAPTURE) != 0 || pieceAtStart(f.empty() ? std::string() : f[0], mvFrom(first)) == 'p';
+  }
+  return reset && counted > 0 ? counted - 1 : counted;
+}
+
 int GameController::recordedMoves() const { return partita.count; }
 
 bool GameController::engineTurnDue() const {
-  return !searching() && !closing_ && !over() && !reviewing() && pending_.empty() && enginePlays(whiteToMove());
+  return !searching() && !closing_ && !editing_ && !over() && !reviewing() && pending_.empty() &&
+         enginePlays(whiteToMove());
 }
 
 bool GameController::clocksRunning() const { return partita.orologiofermo == 0 && !over() && !reviewing(); }
@@ -336,4 +416,54 @@ void GameController::takeBack() {
         applyGoToMove(target);
       },
       true);
+}
+
+void GameController::beginEditing() {
+  whenIdle(
+      [this] {
+        if (editing_) return;
+        editing_ = true;
+        keptGame_ = partita;
+        keptRoot_ = posizioni[0];
+        std::memcpy(keptHistory_, storico, sizeof storico);
+        editor_.begin();
+        editStartFen_ = editor_.fen();
+      },
+      true);
+}
+
+void GameController::editChanged() {
+  // The board shows what is being set up, playable or not yet; the set-up
+  // must not take the players with it.
+  const uint8_t white = partita.motorebianco, black = partita.motorenero;
+  impostafen(editor_.fen(), false);
+  partita.motorebianco = white;
+  partita.motorenero = black;
+  view().boardChanged();
+}
+
+bool GameController::finishEditing(std::string& why, bool& whyIsKey) {
+  if (!editing_) return true;
+  if (const char* key = editor_.problemKey()) {
+    why = key;
+    whyIsKey = true;
+    return false;
+  }
+  const std::string fen = editor_.fen();
+  why = fenProblem(fen);
+  whyIsKey = false;
+  if (!why.empty()) return false;
+  editing_ = false;
+  if (fen == editStartFen_) {
+    partita = keptGame_;
+    posizioni[0] = keptRoot_;
+    std::memcpy(storico, keptHistory_, sizeof storico);
+    view().boardChanged();
+    return true;
+  }
+  const KeepPlayers players;
+  impostafen(fen, true);
+  players.restore(true);
+  gameReplaced();
+  return true;
 }

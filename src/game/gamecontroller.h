@@ -14,6 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/position/game.h"
+#include "engine/position/position.h"
+#include "game/boardeditor.h"
 #include "game/gameover.h"
 
 // What the controller tells its view. Every call is a notice after the
@@ -112,6 +115,9 @@ class GameController {
   // number of its first move (the start FEN's move number, else 1).
   bool blackStarts() const;
   int startMoveNumber() const;
+  // The position on the board as a complete FEN text, its move number
+  // counted from the game's start.
+  std::string currentFen() const;
   int recordedMoves() const;
 
   // A command given during a search: the search is asked to stop, and the
@@ -124,7 +130,24 @@ class GameController {
   // and no command waits for it.
   void shutDown();
 
+  // ---- board editing ----
+  // Starts editing from the position on the board (once no search runs);
+  // the game is kept aside meanwhile and the engine does not move.
+  void beginEditing();
+  bool editing() const { return editing_; }
+  BoardEditor& editor() { return editor_; }
+  // The board shows the editor's position after a change.
+  void editChanged();
+
+  // Ends editing. A position that is not playable keeps the edit going and
+  // gives false with a language key in why (or, for what only the FEN
+  // check finds, its reason prefixed by nothing). Otherwise the game goes
+  // on as it was when the position is the one the edit began with, and a
+  // new game starts from it when it is not (its FEN the start FEN).
+  bool finishEditing(std::string& why, bool& whyIsKey);
+
  private:
+  int halfmoveClock() const;
   void clearReadings();
   void recordReading();
   void restoreReading(int n);
@@ -144,6 +167,14 @@ class GameController {
   bool closing_ = false;
   std::vector<std::function<void()>> pending_;
   std::vector<ClockReading> readings_;  // entry k: after half-move k
+
+  // The game kept aside during an edit.
+  bool editing_ = false;
+  BoardEditor editor_;
+  std::string editStartFen_;
+  tpartita keptGame_;
+  tposizione keptRoot_;
+  uint32_t keptHistory_[STORICOSIZE] = {};
 };
 
 // The program's one game session.

@@ -564,7 +564,7 @@ esitocaricamento caricapartita(int line, std::string* fallita) {
   return esitocaricamento::completa;
 }
 
-bool salvapgn(const std::string& filename, std::string& errore) {
+std::vector<std::string> righepgn() {
   const tpartita& g = partita;
   std::vector<std::string> lines;
   auto tag = [&](const char* name, std::string_view value) {
@@ -609,7 +609,13 @@ bool salvapgn(const std::string& filename, std::string& errore) {
   // The termination marker ends the movetext, as the standard asks.
   add(g.result.empty() ? std::string("*") : g.result.str());
   lines.push_back(line);
-  return scrivirighe(filename, lines, errore);
+  return lines;
+}
+
+bool salvapgn(const std::string& filename, std::string& errore) { return scrivirighe(filename, righepgn(), errore); }
+
+bool salvafen(const std::string& filename, const std::string& fen, std::string& errore) {
+  return scrivirighe(filename, {fen}, errore);
 }
 
 bool caricafen(const std::string& path, std::string& errore) {

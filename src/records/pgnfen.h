@@ -116,6 +116,10 @@ uint32_t mossadatoken(std::string_view token);
 // then renamed over the target, so a failed save (false, the cause in
 // errore) leaves the old file as it was.
 bool salvapgn(const std::string& filename, std::string& errore);
+// The lines salvapgn writes (the clipboard's copy of the game).
+std::vector<std::string> righepgn();
+// Writes one FEN line the same safe way.
+bool salvafen(const std::string& filename, const std::string& fen, std::string& errore);
 
 // Loads a FEN file: its last line that is not empty after trimming is set up
 // as a new game. A file that cannot be read, holds no such line or does not

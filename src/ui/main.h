@@ -15,6 +15,8 @@
 class BoardView;
 class Cornice;
 class QAction;
+class QCheckBox;
+class QRadioButton;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -149,6 +151,9 @@ class TZefiran_3D : public QMainWindow, private GameView {
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
+  // The left column is never narrower than this.
+  static constexpr int LARGHEZZAMINIMACOLONNA = 190;
+
   // ---- components (tests reach them by object name) ----
   QWidget* Panel2;  // left column
   QFrame* Panel7;   // its green top strip
@@ -172,8 +177,11 @@ class TZefiran_3D : public QMainWindow, private GameView {
   QLabel* contacorrette;
   QLabel* contaerrate;
   QLabel* percentuale;
-  QPushButton* BitBtn2;  // "interrompi test"
-  QPushButton* Button1;  // "Ritorna al gioco"
+  QPushButton* BitBtn2;                       // "interrompi test"
+  QPushButton* Button1;                       // "Ritorna al gioco"
+  QRadioButton *whiteToMove_, *blackToMove_;  // page "editmode": the side to move
+  QCheckBox* castling_[4];                    // and the castling rights, in CASTLE_WK, WQ, BK, BQ order
+  QPushButton *gridFirst_, *gridBack_, *gridForward_, *gridLast_;
 
   QWidget* Panel3;  // client area
   QSplitter* Splitter1;
@@ -203,6 +211,8 @@ class TZefiran_3D : public QMainWindow, private GameView {
 
   QMenuBar* MainMenu1;
   QMenu* PopupMenu1;
+  QMenu* editMenu_;
+  QAction *copyFen_, *copyPgn_, *paste_;
   QMenu *Zefiran1, *Visualizza1, *GiocatoreBianco1, *Nero1, *Tests1, *Perft1;
   QAction *Nuovapartita1, *Apripartitapgn1, *Salvapartitapdn1, *configurazione1, *Controllotempo1, *Gestionebook1,
       *Visualizzapropostebook1, *ripetimossa1, *muovisubito1, *EditaScacchiera1, *editaposizioneFEN1,
@@ -253,6 +263,22 @@ class TZefiran_3D : public QMainWindow, private GameView {
   void buildBook(bool nuovo);
 
   void drawGrid();
+  // The player panels in the order of the sides on the board.
+  void arrangePanels();
+  // A step through the recorded moves (the grid's buttons and keys).
+  void navigate(void (GameController::*passo)());
+  bool navigationKey(int key);
+  // Board editing: the popup's items on the square right-clicked, the side
+  // to move and the castling rights of the edit page.
+  void editPut(int8_t pezzo);
+  void editSideToMove(bool bianco);
+  void editCastling(int diritto, bool acceso);
+  void showEditPage();
+  int editSquare_ = -1;
+  // The clipboard: the position as FEN, the game as PGN, and either back.
+  void copyFenClick();
+  void copyPgnClick();
+  void pasteClick();
   // What a test run tells the window: thinking lines, redraws, stop requests.
   TestHooks testHooks();
   void endTestRun();
@@ -260,7 +286,7 @@ class TZefiran_3D : public QMainWindow, private GameView {
   bool boardEvent(QEvent* e);
 
   QPixmap gridBitmap_;
-  bool seguicorrente_ = true;  // the next grid drawing scrolls to the current half-move
+  bool followCurrent_ = true;  // the next grid drawing scrolls to the current half-move
   bool testRunning_ = false;
   bool stopWanted_ = false;
   bool editing_ = false;

@@ -43,7 +43,11 @@ bool TZefiran_3D::boardEvent(QEvent* e) {
         Panel1MouseMove(p.x(), p.y());
         Panel1Click();
       }
-      if (m->button() == Qt::RightButton && editing_) PopupMenu1->popup(m->globalPosition().toPoint());
+      if (m->button() == Qt::RightButton && editing_) {
+        // The popup's items act on the square under the pointer now.
+        editSquare_ = casellapunto(p.x(), p.y(), Panel1->width(), Panel1->height(), rotazione);
+        if (editSquare_ >= 0) PopupMenu1->popup(m->globalPosition().toPoint());
+      }
       break;
     }
     default: break;

@@ -197,7 +197,7 @@ void TZefiran_3D::Salvapartitapdn1Click() {
 bool TZefiran_3D::savePgnTo(const QString& nome) {
   std::string errore;
   if (salvapgn(nome.toStdString(), errore)) return true;
-  addStatus(QString::fromUtf8("game not saved: ") + q(errore));
+  addStatus(t("P_NOTSAVED") + " " + q(errore));
   return false;
 }
 
@@ -287,22 +287,6 @@ void TZefiran_3D::muovisubito1Click() { controllore().moveNow(); }
 void TZefiran_3D::ripetimossa1Click() {
   if (busy() || editing_) return;
   controllore().takeBack();
-}
-
-void TZefiran_3D::EditaScacchiera1Click() {
-  Panel1->modoedita(true);
-  editing_ = true;
-  showSidePage("editmode");
-  Panel11->setText(t("P_RIGHTCLICK"));
-  Panel1->disegnascena(false);
-}
-
-void TZefiran_3D::Button1Click() {
-  Panel1->modoedita(false);
-  editing_ = false;
-  showSidePage("Default");
-  Panel11->clear();
-  Panel1->disegnascena(false);
 }
 
 void TZefiran_3D::editaposizioneFEN1Click() {
@@ -395,6 +379,7 @@ void TZefiran_3D::testSize(int w, int h) {
 
 void TZefiran_3D::Ruota1801Click() {
   ruota180();
+  arrangePanels();
   ridisegna = 1;
 }
 

@@ -91,7 +91,7 @@ void TZefiran_3D::drawGrid() {
       ScrollBar1->setEnabled(true);
       ScrollBar1->setRange(1, a + 2);
       ScrollBar1->setPageStep(n > 0 ? n : 1);
-      if (seguicorrente_) {
+      if (followCurrent_) {
         // The current half-move stays in sight.
         const int riga = (partita.current + spostamento + 1) / 2;
         if (riga >= 1 && riga < ScrollBar1->value()) ScrollBar1->setValue(riga);
@@ -109,7 +109,7 @@ void TZefiran_3D::drawGrid() {
   p.fillRect(QRect(QPoint(0, 0), dimensione), grigiogriglia());
   videolinea(p, u, 0, 1, dimensione.height(), u);
   videolinea(p, 4 * u, 0, 1, dimensione.height(), 4 * u);
-  seguicorrente_ = false;
+  followCurrent_ = false;
   const int numero = controllore().startMoveNumber() - 1;
   for (int c = 0; c < n; ++c) {
     const int m = primo + c;
@@ -157,4 +157,20 @@ void TZefiran_3D::PaintBox1Click() {
   // Past the last move there is nothing to go to.
   if (mossasotto < 1 || mossasotto > partita.count) return;
   controllore().goToMove(mossasotto);
+}
+
+void TZefiran_3D::navigate(void (GameController::*passo)()) {
+  if (testRunning_ || editing_) return;
+  (controllore().*passo)();
+}
+
+bool TZefiran_3D::navigationKey(int key) {
+  // Keys the camera does not use.
+  switch (key) {
+    case Qt::Key_Home: navigate(&GameController::first); return true;
+    case Qt::Key_PageUp: navigate(&GameController::back); return true;
+    case Qt::Key_PageDown: navigate(&GameController::forward); return true;
+    case Qt::Key_End: navigate(&GameController::last); return true;
+    default: return false;
+  }
 }

@@ -1,10 +1,16 @@
 // The main menu, the board-editing popup and their captions.
 #include <QAction>
+#include <QCheckBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <utility>
 
+#include "engine/position/position.h"
+#include "game/gamecontroller.h"
 #include "settings/language.h"
 #include "ui/main.h"
 #include "ui/resultunit.h"
@@ -56,10 +62,19 @@ void TZefiran_3D::createMenus() {
   editaposizioneFEN1 = voce(Zefiran1, "editaposizioneFEN1", "editaposizione (FEN) ..");
   caricaposizionefen1 = voce(Zefiran1, "caricaposizionefen1", "Carica posizione (.fen)..");
   Salvaposizionefen1 = voce(Zefiran1, "Salvaposizionefen1", "Salva posizione(.fen)..");
-  Salvaposizionefen1->setEnabled(false);
   Zefiran1->addSeparator();
   Esci1 = voce(Zefiran1, "Esci1", "Esci");
   MainMenu1->addMenu(Zefiran1);
+  // Taking back and the clipboard answer the keys every program uses.
+  ripetimossa1->setShortcut(QKeySequence::Undo);
+
+  editMenu_ = sottomenu(this, "editMenu", "Modifica");
+  copyFen_ = voce(editMenu_, "copyFen", "Copia posizione (FEN)");
+  copyPgn_ = voce(editMenu_, "copyPgn", "Copia partita (PGN)");
+  paste_ = voce(editMenu_, "paste", "Incolla posizione o partita");
+  copyFen_->setShortcut(QKeySequence::Copy);
+  paste_->setShortcut(QKeySequence::Paste);
+  MainMenu1->addMenu(editMenu_);
 
   Visualizza1 = sottomenu(this, "Visualizza1", "Visualizza");
   scacchiera2D1 = segno(Visualizza1, "scacchiera2D1", "Scacchiera 2D", false);
@@ -111,6 +126,11 @@ void TZefiran_3D::createMenus() {
   connect(Gestionebook1, &QAction::triggered, this, &TZefiran_3D::Gestionebook1Click);
   connect(Visualizzapropostebook1, &QAction::triggered, this, &TZefiran_3D::Visualizzapropostebook1Click);
   connect(muovisubito1, &QAction::triggered, this, &TZefiran_3D::muovisubito1Click);
+  connect(ripetimossa1, &QAction::triggered, this, &TZefiran_3D::ripetimossa1Click);
+  connect(Salvaposizionefen1, &QAction::triggered, this, &TZefiran_3D::Salvaposizionefen1Click);
+  connect(copyFen_, &QAction::triggered, this, &TZefiran_3D::copyFenClick);
+  connect(copyPgn_, &QAction::triggered, this, &TZefiran_3D::copyPgnClick);
+  connect(paste_, &QAction::triggered, this, &TZefiran_3D::pasteClick);
   connect(EditaScacchiera1, &QAction::triggered, this, &TZefiran_3D::EditaScacchiera1Click);
   connect(editaposizioneFEN1, &QAction::triggered, this, &TZefiran_3D::editaposizioneFEN1Click);
   connect(caricaposizionefen1, &QAction::triggered, this, &TZefiran_3D::caricaposizionefen1Click);
@@ -136,7 +156,6 @@ void TZefiran_3D::createMenus() {
 void TZefiran_3D::createPopup() {
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName("PopupMenu1");
-  // The edit-board commands have no actions yet.
   Svuotascacchiera1 = voce(PopupMenu1, "Svuotascacchiera1", "Svuota scacchiera");
   Svuotacsella1 = voce(PopupMenu1, "Svuotacsella1", "Svuota casella");
   PopupMenu1->addSeparator();
@@ -153,6 +172,20 @@ void TZefiran_3D::createPopup() {
   AlfierNeo1 = voce(PopupMenu1, "AlfierNeo1", "Alfiere Nero");
   CavaloNero1 = voce(PopupMenu1, "CavaloNero1", "Cavallo Nero");
   PedoneNero1 = voce(PopupMenu1, "PedoneNero1", "Pedone Nero");
+  // Each item acts on the square that was right-clicked.
+  connect(Svuotascacchiera1, &QAction::triggered, this, [this] {
+    if (!editing_) return;
+    controllore().editor().clearBoard();
+    controllore().editChanged();
+    showEditPage();
+  });
+  connect(Svuotacsella1, &QAction::triggered, this, [this] { editPut(EMPTY); });
+  const std::pair<QAction*, int8_t> pezzi[] = {
+      {ReBianco1, KING},        {DonnaBianca1, QUEEN}, {orrebianca1, ROOK},    {alfierebianco1, BISHOP},
+      {CavalloBianco1, KNIGHT}, {PedoneBianco1, PAWN}, {Renero1, -KING},       {DonnaNera1, -QUEEN},
+      {orreNera1, -ROOK},       {AlfierNeo1, -BISHOP}, {CavaloNero1, -KNIGHT}, {PedoneNero1, -PAWN}};
+  for (const auto& [azione, pezzo] : pezzi)
+    connect(azione, &QAction::triggered, this, [this, pezzo = pezzo] { editPut(pezzo); });
 }
 
 void TZefiran_3D::settalingua() {
@@ -205,5 +238,17 @@ void TZefiran_3D::settalingua() {
   etichettaerrate->setText(t("P_FAILED"));
   BitBtn2->setText(t("P_BREAK"));
   Button1->setText(t("P_RETURNGAME"));
+  editMenu_->setTitle(t("M_EDIT"));
+  copyFen_->setText(t("M_COPYFEN"));
+  copyPgn_->setText(t("M_COPYPGN"));
+  paste_->setText(t("M_PASTE"));
+  gridFirst_->setToolTip(t("P_FIRSTMOVE"));
+  gridBack_->setToolTip(t("P_PREVMOVE"));
+  gridForward_->setToolTip(t("P_NEXTMOVE"));
+  gridLast_->setToolTip(t("P_LASTMOVE"));
+  whiteToMove_->setText(t("P_WHITETOMOVE"));
+  blackToMove_->setText(t("P_BLACKTOMOVE"));
+  const char* arrocchi[4] = {"P_CASTLEWK", "P_CASTLEWQ", "P_CASTLEBK", "P_CASTLEBQ"};
+  for (int i = 0; i < 4; ++i) castling_[i]->setText(t(arrocchi[i]));
   resultform->setWindowTitle(t("P_ENDGAME"));
 }

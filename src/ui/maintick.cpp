@@ -56,6 +56,7 @@ void TZefiran_3D::Timer1Timer() {
     if (ridisegna) Panel1->disegnascena(true);
   }
   muovicamera(tastipremuti);
+  arrangePanels();
   if (ridisegna) Panel1->disegnascena(false);
 
   // The engine's turn runs just after this tick rather than inside it: the

@@ -16,7 +16,10 @@ void TZefiran_3D::boardChanged() {
   Panel1->disegnascena(true);
 }
 
-void TZefiran_3D::movesChanged() { sistemagriglia(1); }
+void TZefiran_3D::movesChanged() {
+  followCurrent_ = true;
+  sistemagriglia(1);
+}
 
 void TZefiran_3D::playersChanged() {
   // The menus show who plays each side, whatever changed it.

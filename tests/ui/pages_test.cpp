@@ -195,7 +195,7 @@ TEST_F(Pagine, AFailedSaveIsReportedInTheStatusStrip) {
   TZefiran_3D& f = apriferma();
   const std::string nome = folder.file("no/such/folder/game.pgn");
   EXPECT_FALSE(f.savePgnTo(q(nome)));
-  EXPECT_TRUE(trova<QLabel>(f, "Panel11")->text().startsWith("game not saved: "))
+  EXPECT_TRUE(trova<QLabel>(f, "Panel11")->text().startsWith(t("P_NOTSAVED") + " "))
       << trova<QLabel>(f, "Panel11")->text().toStdString();
 }
 

@@ -74,11 +74,12 @@ TEST_F(Finestra, MenusCarryTheCaptionsOfEachLanguage) {
       ASSERT_FALSE(t(chiave).isEmpty()) << chiave;
       EXPECT_EQ(azione->text(), t(chiave)) << chiave;
     }
-    // The menu bar shows exactly the six top-level entries.
+    // The menu bar shows the six designed top-level entries and Edit.
     const QList<QAction*> barra = trova<QMenuBar>(f, "MainMenu1")->actions();
-    ASSERT_EQ(barra.size(), 6);
+    ASSERT_EQ(barra.size(), 7);
     EXPECT_EQ(barra[0]->text(), QString("Zefiran3D"));
-    EXPECT_EQ(barra[5], trova<QAction>(f, "Info1"));
+    EXPECT_EQ(barra[1]->text(), t("M_EDIT"));
+    EXPECT_EQ(barra[6], trova<QAction>(f, "Info1"));
     EXPECT_EQ(trova<QAction>(f, "Dralen1")->text(), QString("Zefiran3D"));
     EXPECT_EQ(trova<QAction>(f, "Dralen2")->text(), QString("Zefiran3D"));
     EXPECT_EQ(trova<QPushButton>(f, "Button1")->text(), t("P_RETURNGAME"));
@@ -111,7 +112,7 @@ TEST_F(Finestra, StartsAsTheDesignedWindow) {
   for (QAction* a : {trova<QAction>(f, "testa640x4801"), trova<QAction>(f, "testa800x6001"),
                      trova<QAction>(f, "testa1024x7681"), trova<QAction>(f, "testa1024x8001")})
     EXPECT_FALSE(a->isVisible());
-  EXPECT_FALSE(trova<QAction>(f, "Salvaposizionefen1")->isEnabled());
+  EXPECT_TRUE(trova<QAction>(f, "Salvaposizionefen1")->isEnabled());
   EXPECT_EQ(trova<QStackedWidget>(f, "Notebook2")->currentWidget()->objectName(), QString("Default"));
   EXPECT_FALSE(trova<QStackedWidget>(f, "Notebook1")->isVisible());
   EXPECT_EQ(trova<QLabel>(f, "Label2")->text().toStdString(), partita.whiteplayer.str());
