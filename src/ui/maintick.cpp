@@ -11,6 +11,7 @@
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
 #include "graphics/core/scene.h"
+#include "graphics/core/steering.h"
 #include "graphics/gl/boardview.h"
 #include "records/verifylog.h"
 #include "settings/language.h"
@@ -55,7 +56,7 @@ void TZefiran_3D::Timer1Timer() {
       orologio(Label3, partita.tempoNero, QColor(0, 0, 0));
     if (ridisegna) Panel1->disegnascena(true);
   }
-  muovicamera(tastipremuti);
+  muovicamera(tastipremuti, clockNow);
   if (ridisegna) Panel1->disegnascena(false);
 
   // The engine's turn runs just after this tick rather than inside it: the

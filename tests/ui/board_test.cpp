@@ -32,7 +32,7 @@ class Scacchiera : public Finestra {
     partita.motorenero = 0;
     return f;
   }
-  QPoint punto(int s) const { return puntocasella(s, w->Panel1->width(), w->Panel1->height(), rotazione); }
+  QPoint punto(int s) const { return puntocasella(s, w->Panel1->width(), w->Panel1->height()); }
   // A click on a square, as the mouse makes it.
   void clicca(const char* casella) { QTest::mouseClick(w->Panel1, Qt::LeftButton, {}, punto(sq(casella))); }
   void mossa(const char* da, const char* a) {

@@ -30,7 +30,7 @@ std::string coordinate(uint32_t m) {
 
 class Partita : public Finestra {
  protected:
-  QPoint punto(int s) const { return puntocasella(s, w->Panel1->width(), w->Panel1->height(), rotazione); }
+  QPoint punto(int s) const { return puntocasella(s, w->Panel1->width(), w->Panel1->height()); }
 
   // A click as the mouse makes it: the pointer moves over the square (the
   // real pointer, so the hover follows it), then the button goes down and up.

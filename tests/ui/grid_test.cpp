@@ -150,7 +150,7 @@ TEST_F(Griglia, CurrentMoveIsYellowAndTheHoveredOneBold) {
   // Moves made with the mouse redraw the grid at once.
   auto clicca = [&](const char* c) {
     QTest::mouseClick(f.Panel1, Qt::LeftButton, {},
-                      puntocasella(sq(c), f.Panel1->width(), f.Panel1->height(), rotazione));
+                      puntocasella(sq(c), f.Panel1->width(), f.Panel1->height()));
   };
   clicca("e2");
   clicca("e4");
@@ -185,7 +185,7 @@ TEST_F(Griglia, AMoveFromAnEarlierPositionCutsTheRecord) {
   ASSERT_EQ(partita.current, 2);
   auto clicca = [&](const char* c) {
     QTest::mouseClick(f.Panel1, Qt::LeftButton, {},
-                      puntocasella(sq(c), f.Panel1->width(), f.Panel1->height(), rotazione));
+                      puntocasella(sq(c), f.Panel1->width(), f.Panel1->height()));
   };
   clicca("f1");
   clicca("c4");

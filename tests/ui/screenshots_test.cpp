@@ -102,7 +102,7 @@ TEST_F(Finestra, PicturesOfTheGridTheDialogsAndTheEpdPage) {
                          "f1e1", "b7b5", "a4b3", "d7d6", "c2c3", "e8g8", "h2h3", "c6a5", "b3c2", "c7c5"};
   for (const char* m : mosse) ASSERT_TRUE(giocamossa(zeftest::findMove(m))) << m;
   f.sistemagriglia(1);
-  const QPoint cavallo = puntocasella(zeftest::sq("f3"), f.Panel1->width(), f.Panel1->height(), rotazione);
+  const QPoint cavallo = puntocasella(zeftest::sq("f3"), f.Panel1->width(), f.Panel1->height());
   QTest::mouseClick(f.Panel1, Qt::LeftButton, {}, cavallo);  // the knight picked up
   f.PaintBox1MouseMove(f.PaintBox1->width() / 2, f.altezzariga() * 2 + 3);
   QTest::qWait(100);
@@ -125,7 +125,7 @@ TEST_F(Finestra, PicturesOfTheGridTheDialogsAndTheEpdPage) {
   ASSERT_TRUE(f.applicafen("7k/P7/8/8/8/8/8/K7 w - - 0 1"));
   for (const char* c : {"a7", "a8"})
     QTest::mouseClick(f.Panel1, Qt::LeftButton, {},
-                      puntocasella(zeftest::sq(c), f.Panel1->width(), f.Panel1->height(), rotazione));
+                      puntocasella(zeftest::sq(c), f.Panel1->width(), f.Panel1->height()));
   ASSERT_FALSE(promozione.isNull());
   ASSERT_TRUE(promozione.save(cartellafoto() + "/promotion.png"));
   f.Info1->trigger();
