@@ -48,8 +48,7 @@ class Scacchiera : public Finestra {
 
 TEST_F(Scacchiera, HoverNamesTheSquareHidesTheCursorAndFocusesTheSink) {
   TZefiran_3D& f = apriferma();
-  const int W = f.Panel1->width(), H = f.Panel1->height();
-  f.Panel1MouseMove(W / 2, H / 2);
+  f.Panel1MouseMove(punto(sq("e5")).x(), punto(sq("e5")).y());
   EXPECT_EQ(casellasotto, sq("e5"));
   EXPECT_EQ(f.Panel1->cursor().shape(), Qt::BlankCursor);
   EXPECT_EQ(f.focusWidget(), f.Edit1) << "the sink takes the focus";
