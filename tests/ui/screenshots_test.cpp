@@ -158,4 +158,36 @@ TEST_F(Finestra, PicturesOfTheGridTheDialogsAndTheEpdPage) {
   ASSERT_TRUE(f.grab().toImage().save(cartellafoto() + "/epd.png"));
 }
 
+// The board turned half round with its coordinates, and a king in check,
+// in both views. The mark sits under Black's king on e8, the only square
+// so marked.
+TEST_F(Finestra, PicturesOfTheTurnedBoardWithCoordinatesAndACheck) {
+  TZefiran_3D& f = apri(1200, 800);
+  f.Timer1->stop();
+  partita.motorebianco = partita.motorenero = 0;
+  for (const char* m : {"e2e4", "f7f5", "d1h5"}) ASSERT_TRUE(giocamossa(zeftest::findMove(m))) << m;
+  ASSERT_NE(posizioni[0].checker, NOSQ);
+  f.sistemagriglia(1);
+  f.Ruota1801->trigger();
+  for (const char* nome : {"turned_check_3d", "turned_check_flat"}) {
+    if (std::string(nome) == "turned_check_flat") {
+      f.scacchiera2D1->trigger();
+      f.Ruota1801->trigger();
+    }
+    f.Panel1->disegnascena(true);
+    QTest::qWait(100);
+    // The window as it is composed on the screen, with the board in it.
+    const QImage finestra = f.grab().toImage();
+    ASSERT_TRUE(finestra.save(cartellafoto() + "/" + nome + ".png"));
+    const QPoint origine = f.Panel1->mapTo(&f, QPoint(0, 0));
+    const QImage board = finestra.copy(QRect(origine, f.Panel1->size()));
+    // Beside the king, toward the viewer (rank 1 is now far away), the mark's red.
+    float px = 0, py = 0;
+    ASSERT_TRUE(proiettapunto(0.5f + 0.4f, -1, -3.5f - 0.4f, board.width(), board.height(), px, py));
+    const QRgb c = board.pixel(static_cast<int>(px), static_cast<int>(py));
+    EXPECT_GT(qRed(c), qGreen(c) + 60) << nome;
+    EXPECT_GT(qRed(c), qBlue(c) + 60) << nome;
+  }
+}
+
 }  // namespace

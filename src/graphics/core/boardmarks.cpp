@@ -8,15 +8,17 @@ void altoschermo(float& ux, float& uz) {
   float m[16];
   matricecamera(m);
   // The screen's y of a board direction d is m[1] dx + m[5] dy + m[9] dz:
-  // (m[1], m[9]) is the board-plane direction that rises fastest.
+  // (m[1], m[9]) is the board-plane direction that rises fastest. It has a
+  // length of at least the sine of the lowest elevation.
   const float x = m[1], z = m[9];
-  if (std::fabs(x) > std::fabs(z)) {
-    ux = x > 0 ? 1.0f : -1.0f;
-    uz = 0.0f;
-  } else {
+  const float l = std::sqrt(x * x + z * z);
+  if (!(l > 1e-6f)) {
     ux = 0.0f;
-    uz = z > 0 ? 1.0f : -1.0f;
+    uz = -1.0f;
+    return;
   }
+  ux = x / l;
+  uz = z / l;
 }
 
 namespace {

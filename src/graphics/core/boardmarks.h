@@ -1,6 +1,7 @@
 // What the board shows beside its squares and pieces: a mark under the king
 // in check, and the file letters and rank numbers on the frame, which stay
-// by their files and ranks when the board turns and always read upright.
+// by their files and ranks when the board turns and always read upright to
+// the viewer.
 #pragma once
 
 #include "engine/position/position.h"
@@ -18,7 +19,7 @@ constexpr int ETICHETTE = 32;  // each file and rank named on both sides of the 
 
 // Label centres lie this far from the board's middle lines, in the frame's
 // inner half, clear of the name plate; each label is a square of side
-// 2 * MEZZA_ETICHETTA.
+// 2 * MEZZA_ETICHETTA, turned to face the viewer.
 constexpr float CENTRO_ETICHETTE = 4.18f;
 constexpr float MEZZA_ETICHETTA = 0.17f;
 
@@ -30,8 +31,8 @@ struct Etichetta {
   float x[4], z[4];
 };
 
-// The board direction (x, z) that points up on the screen under the current
-// camera, snapped to the nearer of the board's axes: the labels' up.
+// The unit board direction (x, z) that points up on the screen under the
+// current camera: the labels' up.
 void altoschermo(float& ux, float& uz);
 
 // The 32 labels for the current camera.

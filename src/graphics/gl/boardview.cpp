@@ -328,6 +328,9 @@ void BoardView::disegnasegni() {
   glDisable(GL_CULL_FACE);
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  // The blend would leave a translucent alpha in the framebuffer, and the
+  // window composes the widget by it: the board's own alpha stays.
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
 
   const int re = casellascacco(posizioni[0]);
   if (re >= 0) {
@@ -368,6 +371,7 @@ void BoardView::disegnasegni() {
   }
 
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
   glDisable(GL_BLEND);
   glEnable(GL_TEXTURE_2D);
   glBindTexture(GL_TEXTURE_2D, texture_);

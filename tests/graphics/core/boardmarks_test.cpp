@@ -16,6 +16,7 @@ namespace {
 class Segni : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { preparaangoli(); }
+  void SetUp() override { TearDown(); }
   void TearDown() override {
     vista = VISTA_3D;
     vista3d();
@@ -58,6 +59,8 @@ TEST_F(Segni, EveryFileAndRankIsNamedOnBothSidesOfTheBoard) {
       EXPECT_LE(std::max(std::fabs(l.x[k]), std::fabs(l.z[k])), 4.5f);
       EXPECT_GE(std::max(std::fabs(l.x[k]), std::fabs(l.z[k])), 4.0f);
     }
+    EXPECT_NEAR(std::fabs(l.x[2] - l.x[0]) + std::fabs(l.z[2] - l.z[0]), 4 * MEZZA_ETICHETTA, 1e-5)
+        << "at the default turn the labels are square to the board";
   }
   for (int g = 0; g < GLIFI; ++g) EXPECT_EQ(volte[g], 2) << g;
 }
@@ -68,17 +71,19 @@ TEST_F(Segni, LabelsReadUprightAtEveryTurn) {
     float rot, elev, ux, uz;
   };
   // Up on the screen: toward rank 8 from White's side, toward rank 1 from
-  // Black's, along the ranks when the board is seen from a side.
-  for (const Caso c : {Caso{VISTA_PIATTA, 270, 90, 0, -1}, Caso{VISTA_PIATTA, 90, 90, 0, 1},
-                       Caso{VISTA_3D, 270, 60, 0, -1}, Caso{VISTA_3D, 90, 30, 0, 1}, Caso{VISTA_3D, 0, 60, 1, 0},
-                       Caso{VISTA_3D, 180, 9, -1, 0}, Caso{VISTA_3D, 300, 45, 0, -1}, Caso{VISTA_3D, 200, 70, -1, 0}}) {
+  // Black's, along the ranks when the board is seen from a side, and in
+  // between at the turns in between.
+  for (const Caso c :
+       {Caso{VISTA_PIATTA, 270, 90, 0, -1}, Caso{VISTA_PIATTA, 90, 90, 0, 1}, Caso{VISTA_3D, 270, 60, 0, -1},
+        Caso{VISTA_3D, 90, 30, 0, 1}, Caso{VISTA_3D, 0, 60, 1, 0}, Caso{VISTA_3D, 180, 9, -1, 0},
+        Caso{VISTA_3D, 300, 45, 0.5f, -0.8660254f}, Caso{VISTA_3D, 225, 70, -0.7071068f, -0.7071068f}}) {
     vista = c.v;
     rotazione = c.rot;
     elevazione = c.elev;
     float ux = 0, uz = 0;
     altoschermo(ux, uz);
-    EXPECT_EQ(ux, c.ux) << "turn " << c.rot;
-    EXPECT_EQ(uz, c.uz) << "turn " << c.rot;
+    EXPECT_NEAR(ux, c.ux, 1e-5) << "turn " << c.rot;
+    EXPECT_NEAR(uz, c.uz, 1e-5) << "turn " << c.rot;
     // A label's lower left to upper left corner runs up the screen, its
     // lower left to lower right corner to the viewer's right.
     float x0 = 0, y0 = 0, x1 = 0, y1 = 0, x3 = 0, y3 = 0;
