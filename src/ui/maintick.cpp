@@ -56,7 +56,7 @@ void TZefiran_3D::Timer1Timer() {
       orologio(Label3, partita.tempoNero, QColor(0, 0, 0));
     if (ridisegna) Panel1->disegnascena(true);
   }
-  muovicamera(tastipremuti, clockNow);
+  if (muovicamera(tastipremuti, clockNow)) Panel1->seguipuntatore();
   if (ridisegna) Panel1->disegnascena(false);
 
   // The engine's turn runs just after this tick rather than inside it: the

@@ -5,10 +5,14 @@
 #include <gtest/gtest.h>
 #include <qopengl.h>
 
+#include <QCursor>
 #include <QOpenGLContext>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QWindow>
 #include <string>
 
+#include "graphics/core/picking.h"
 #include "graphics/core/steering.h"
 #include "graphics/gl/boardview.h"
 #include "support/engine_fixture.h"
@@ -149,6 +153,44 @@ TEST_F(Picking, RightDragOrbitsAndTheWheelZoomsWithinTheLimits) {
   // A right click without a drag is still a click (the edit board's menu).
   QTest::mouseClick(f.Panel1, Qt::RightButton, {}, m);
   EXPECT_FALSE(f.Panel1->orbitato());
+}
+
+// The camera moving under a pointer that stays put: the hovered square is
+// read again, for the wheel and for held keys alike. The pointer is the X
+// server's own, so that the window sees where it really is.
+TEST_F(Picking, TheHoveredSquareFollowsTheCameraUnderAStillPointer) {
+  const QString xdotool = QStandardPaths::findExecutable("xdotool");
+  ASSERT_FALSE(xdotool.isEmpty()) << "scripts/setup installs xdotool";
+  TZefiran_3D& f = aprifermo();
+  leggimatrici();
+  const QPoint p = centro(sq("h8"));
+  const QPoint g = f.Panel1->mapToGlobal(p);
+  QProcess::execute(xdotool, {"mousemove", "--sync", QString::number(g.x()), QString::number(g.y())});
+  ASSERT_TRUE(attendi([] { return casellasotto == sq("h8"); }, 3000)) << casellasotto;
+  const QPoint qui = f.Panel1->mapFromGlobal(QCursor::pos());
+  for (int i = 0; i < 20; ++i) {
+    QWheelEvent ruota(QPointF(qui), QPointF(g), QPoint(), QPoint(0, -OTTAVI_PER_SCATTO), Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(f.Panel1, &ruota);
+  }
+  EXPECT_NE(casellasotto, sq("h8")) << "the board shrank away from the pointer";
+  EXPECT_EQ(casellasotto, casellapunto(qui.x(), qui.y(), f.Panel1->width(), f.Panel1->height()));
+  // Held keys turn the board under it: the tick reads the square again.
+  double momento = 0.5;
+  setClockSource([&momento] { return momento; });
+  distanza = 11.5f;
+  f.Panel1MouseMove(qui.x(), qui.y());
+  const int prima = casellasotto;
+  tastipremuti[TASTO_SINISTRA] = 1;
+  for (int i = 0; i < 25; ++i) {
+    momento += 20.0 / 86400000.0;
+    f.Timer1Timer();
+  }
+  tastipremuti[TASTO_SINISTRA] = 0;
+  setClockSource(nullptr);
+  EXPECT_NEAR(rotazione, 270 + 45, 0.01f);
+  EXPECT_NE(casellasotto, prima);
+  EXPECT_EQ(casellasotto, casellapunto(qui.x(), qui.y(), f.Panel1->width(), f.Panel1->height()));
 }
 
 }  // namespace

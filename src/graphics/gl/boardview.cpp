@@ -1,8 +1,11 @@
 #include "graphics/gl/boardview.h"
 
+#include <QCoreApplication>
+#include <QCursor>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QOpenGLContext>
@@ -429,10 +432,25 @@ void BoardView::mouseMoveEvent(QMouseEvent* e) {
     if (orbitato_ || std::abs(d.x()) + std::abs(d.y()) > SOGLIA_TRASCINAMENTO) {
       orbitato_ = true;
       trascinamento_ = p;
-      if (orbitacamera(d.x(), d.y())) disegnascena(false);
+      if (orbitacamera(d.x(), d.y())) {
+        disegnascena(false);
+        // This very move reached the window's filter under the old camera.
+        seguipuntatore();
+      }
     }
   }
   QOpenGLWidget::mouseMoveEvent(e);
+}
+
+void BoardView::seguipuntatore() {
+  if (!underMouse()) return;
+  const QPointF p = mapFromGlobal(QCursor::pos().toPointF());
+  if (!rect().contains(p.toPoint())) return;
+  // At the position the drag last saw, the move orbits nothing: no loop.
+  QMouseEvent mossa(QEvent::MouseMove, p, mapToGlobal(p), Qt::NoButton, QGuiApplication::mouseButtons(),
+                    QGuiApplication::keyboardModifiers());
+  if (orbita_) trascinamento_ = p.toPoint();
+  QCoreApplication::sendEvent(this, &mossa);
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* e) {
@@ -441,6 +459,9 @@ void BoardView::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void BoardView::wheelEvent(QWheelEvent* e) {
-  if (zoomcamera(e->angleDelta().y())) disegnascena(false);
+  if (zoomcamera(e->angleDelta().y())) {
+    disegnascena(false);
+    seguipuntatore();
+  }
   e->accept();
 }

@@ -49,6 +49,11 @@ class BoardView : public QOpenGLWidget {
   // window's own is harmless.
   void reimpostavista(int w, int h);
 
+  // The camera moved under a pointer that did not: the pointer's position is
+  // sent again as a move, so that whoever follows the pointer reads the
+  // square now under it. Nothing when the pointer is elsewhere.
+  void seguipuntatore();
+
   // Whether the right button, since it last went down, dragged the camera
   // (so that its release is no click).
   bool orbitato() const { return orbitato_; }
