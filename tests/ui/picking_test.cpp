@@ -2,6 +2,8 @@
 // pointer: every square's centre, projected with the matrices the panel's
 // OpenGL context holds after a frame, is hovered and clicked at several
 // camera settings; the frame and the background pick nothing.
+#include "graphics/core/picking.h"
+
 #include <gtest/gtest.h>
 #include <qopengl.h>
 
@@ -12,7 +14,6 @@
 #include <QWindow>
 #include <string>
 
-#include "graphics/core/picking.h"
 #include "graphics/core/steering.h"
 #include "graphics/gl/boardview.h"
 #include "support/engine_fixture.h"
