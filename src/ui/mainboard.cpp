@@ -10,11 +10,11 @@
 #include "engine/search/clock.h"
 #include "engine/toolkit.h"
 #include "game/gamecontroller.h"
+#include "graphics/core/picking.h"
 #include "graphics/core/scene.h"
 #include "graphics/gl/boardview.h"
 #include "ui/Unitpromozione.h"
 #include "ui/main.h"
-#include "ui/picking.h"
 
 namespace {
 
@@ -43,13 +43,20 @@ bool TZefiran_3D::boardEvent(QEvent* e) {
         Panel1MouseMove(p.x(), p.y());
         Panel1Click();
       }
-      if (m->button() == Qt::RightButton && editing_) {
+      if (m->button() == Qt::RightButton && editing_ && !Panel1->orbitato()) {
         // The popup's items act on the square under the pointer now.
-        editSquare_ = casellapunto(p.x(), p.y(), Panel1->width(), Panel1->height(), rotazione);
+        editSquare_ = casellapunto(p.x(), p.y(), Panel1->width(), Panel1->height());
         if (editSquare_ >= 0) PopupMenu1->popup(m->globalPosition().toPoint());
       }
       break;
     }
+    case QEvent::Leave:
+      // A pointer gone from the panel hovers no square.
+      if (partita.inricerca == 0 && casellasotto >= 0) {
+        casellasotto = -1;
+        Panel1->disegnascena(true);
+      }
+      break;
     default: break;
   }
   return false;
@@ -64,8 +71,9 @@ void TZefiran_3D::Panel1MouseMove(int x, int y) {
   }
   // The highlighted square shows where the pointer is.
   if (Panel1->cursor().shape() != Qt::BlankCursor) Panel1->setCursor(Qt::BlankCursor);
-  const int s = casellapunto(x, y, Panel1->width(), Panel1->height(), rotazione);
-  if (s >= 0 && s != casellasotto) {
+  // Off the squares nothing is hovered, and a click there does nothing.
+  const int s = casellapunto(x, y, Panel1->width(), Panel1->height());
+  if (s != casellasotto) {
     casellasotto = s;
     Panel1->disegnascena(true);
   }

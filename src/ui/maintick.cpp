@@ -12,6 +12,7 @@
 #include "engine/toolkit.h"
 #include "game/gamecontroller.h"
 #include "graphics/core/scene.h"
+#include "graphics/core/steering.h"
 #include "graphics/gl/boardview.h"
 #include "records/verifylog.h"
 #include "settings/language.h"
@@ -55,7 +56,7 @@ void TZefiran_3D::Timer1Timer() {
       orologio(Label3, gioco.shownClock(false), QColor(0, 0, 0));
     if (ridisegna) Panel1->disegnascena(true);
   }
-  muovicamera(tastipremuti);
+  if (muovicamera(tastipremuti, clockNow)) Panel1->seguipuntatore();
   arrangePanels();
   if (ridisegna) Panel1->disegnascena(false);
 

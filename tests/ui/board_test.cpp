@@ -33,10 +33,7 @@ class Scacchiera : public Finestra {
     partita.motorenero = 0;
     return f;
   }
-  QPoint punto(int s) const {
-    return puntocasella(s, trova<BoardView>(*w, "Panel1")->width(), trova<BoardView>(*w, "Panel1")->height(),
-                        rotazione);
-  }
+  QPoint punto(int s) const { return puntocasella(s, trova<BoardView>(*w, "Panel1")->width(), trova<BoardView>(*w, "Panel1")->height()); }
   // A click on a square, as the mouse makes it.
   void clicca(const char* casella) {
     QTest::mouseClick(trova<BoardView>(*w, "Panel1"), Qt::LeftButton, {}, punto(sq(casella)));
@@ -54,8 +51,7 @@ class Scacchiera : public Finestra {
 
 TEST_F(Scacchiera, HoverNamesTheSquareHidesTheCursorAndFocusesTheSink) {
   TZefiran_3D& f = apriferma();
-  const int W = trova<BoardView>(f, "Panel1")->width(), H = trova<BoardView>(f, "Panel1")->height();
-  f.Panel1MouseMove(W / 2, H / 2);
+  f.Panel1MouseMove(punto(sq("e5")).x(), punto(sq("e5")).y());
   EXPECT_EQ(casellasotto, sq("e5"));
   EXPECT_EQ(trova<BoardView>(f, "Panel1")->cursor().shape(), Qt::BlankCursor);
   EXPECT_EQ(f.focusWidget(), trova<QLineEdit>(f, "Edit1")) << "the sink takes the focus";

@@ -31,10 +31,7 @@ std::string coordinate(uint32_t m) {
 
 class Partita : public Finestra {
  protected:
-  QPoint punto(int s) const {
-    return puntocasella(s, trova<BoardView>(*w, "Panel1")->width(), trova<BoardView>(*w, "Panel1")->height(),
-                        rotazione);
-  }
+  QPoint punto(int s) const { return puntocasella(s, trova<BoardView>(*w, "Panel1")->width(), trova<BoardView>(*w, "Panel1")->height()); }
 
   // A click as the mouse makes it: the pointer moves over the square (the
   // real pointer, so the hover follows it), then the button goes down and up.
@@ -161,6 +158,31 @@ TEST_F(Partita, TwoPeopleClickAGameWithCastlingThroughTheXServer) {
   for (int i = 0; i < 8; ++i) EXPECT_EQ(partita.movetext[i].str(), testi[i]) << i;
   EXPECT_EQ(posizioni[0].board[sq("g1")], KING);
   EXPECT_EQ(posizioni[0].board[sq("f1")], ROOK);
+}
+
+TEST_F(Partita, TwoPeoplePlayToMateInThe3DViewPromotingOnTheEighthRank) {
+  TZefiran_3D& f = apri(1024, 768);
+  ChiudiModali chiudi;
+  trova<QAction>(f, "Umano2")->trigger();
+  ASSERT_EQ(vista, VISTA_3D);
+  ASSERT_EQ(partita.motorenero, 0);
+  // Every move to or from Black's back ranks clicked where the squares are
+  // drawn, half of the game with the camera turned and tilted.
+  const char* mosse[] = {"e2e4", "f7f5", "e4f5", "g7g6", "f5g6", "g8f6", "g6h7", "h8g8", "h7g8", "f6g8", "d1h5"};
+  for (int i = 0; i < 11; ++i) {
+    SCOPED_TRACE(mosse[i]);
+    if (i == 6) {
+      rotazione = 300;
+      elevazione = 40;
+      ridisegna = 1;
+    }
+    ASSERT_TRUE(muovi(mosse[i])) << "count " << partita.count;
+  }
+  EXPECT_EQ(partita.movetext[8].str(), "hxg8Q");
+  EXPECT_EQ(partita.movetext[10].str(), "Qh5#");
+  EXPECT_EQ(finepartita(), -2);
+  const std::vector<QString> attesi = {"promozione", "resultform"};
+  EXPECT_EQ(chiudi.visti, attesi) << "the promotion dialog, then the game-over notice";
 }
 
 }  // namespace

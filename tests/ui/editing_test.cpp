@@ -38,7 +38,7 @@ class Modifica : public Finestra {
   void metti(TZefiran_3D& f, const char* casella, const char* voce) {
     auto* board = trova<BoardView>(f, "Panel1");
     QTest::mouseClick(board, Qt::RightButton, {},
-                      zeftest::puntocasella(sq(casella), board->width(), board->height(), rotazione));
+                      zeftest::puntocasella(sq(casella), board->width(), board->height()));
     QMenu* popup = trova<QMenu>(f, "PopupMenu1");
     ASSERT_TRUE(popup->isVisible()) << casella;
     popup->hide();

@@ -150,9 +150,7 @@ TEST_F(Griglia, CurrentMoveIsYellowAndTheHoveredOneBold) {
   TZefiran_3D& f = apriferma();
   // Moves made with the mouse redraw the grid at once.
   auto clicca = [&](const char* c) {
-    QTest::mouseClick(trova<BoardView>(f, "Panel1"), Qt::LeftButton, {},
-                      puntocasella(sq(c), trova<BoardView>(f, "Panel1")->width(),
-                                   trova<BoardView>(f, "Panel1")->height(), rotazione));
+    QTest::mouseClick(trova<BoardView>(f, "Panel1"), Qt::LeftButton, {}, puntocasella(sq(c), trova<BoardView>(f, "Panel1")->width(), trova<BoardView>(f, "Panel1")->height()));
   };
   clicca("e2");
   clicca("e4");
@@ -186,9 +184,7 @@ TEST_F(Griglia, AMoveFromAnEarlierPositionCutsTheRecord) {
   QTest::mouseClick(trova<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, cella(0, 2));  // after 1... e5
   ASSERT_EQ(partita.current, 2);
   auto clicca = [&](const char* c) {
-    QTest::mouseClick(trova<BoardView>(f, "Panel1"), Qt::LeftButton, {},
-                      puntocasella(sq(c), trova<BoardView>(f, "Panel1")->width(),
-                                   trova<BoardView>(f, "Panel1")->height(), rotazione));
+    QTest::mouseClick(trova<BoardView>(f, "Panel1"), Qt::LeftButton, {}, puntocasella(sq(c), trova<BoardView>(f, "Panel1")->width(), trova<BoardView>(f, "Panel1")->height()));
   };
   clicca("f1");
   clicca("c4");

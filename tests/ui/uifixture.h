@@ -117,17 +117,12 @@ class RispondiFile : public QObject {
   QTimer timer_;
 };
 
-// A point of a w x h board panel that the picking reads as square s with the
-// board turned by rotazione degrees: the square's offset from e5 in tenths
-// of half the shorter side (a square is two of them), turned with the board.
-inline QPoint puntocasella(int s, int w, int h, float rotazione) {
-  // The centre of the square as drawn: files and ranks are unit cells from -4 to 4.
-  const double fx = (s & 7) - 3.5, ry = (s >> 3) - 3.5;
-  const double phi = (rotazione - 270.0) * 3.14159265358979 / 180.0;
-  const double scala = (std::min(w, h) / 2) / 5.0;
-  const double dx = (fx * std::cos(phi) - ry * std::sin(phi)) * scala;
-  const double dy = -(ry * std::cos(phi) + fx * std::sin(phi)) * scala;
-  return QPoint(w / 2 + static_cast<int>(std::lround(dx)), h / 2 + static_cast<int>(std::lround(dy)));
+// The pixel of a w x h board panel where the centre of square s is drawn
+// under the current camera.
+inline QPoint puntocasella(int s, int w, int h) {
+  float px = 0.0f, py = 0.0f;
+  proiettapunto(static_cast<float>(s & 7) - 3.5f, -1.0f, 3.5f - static_cast<float>(s >> 3), w, h, px, py);
+  return QPoint(static_cast<int>(std::floor(px)), static_cast<int>(std::floor(py)));
 }
 
 class Finestra : public ::testing::Test {

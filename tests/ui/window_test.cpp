@@ -343,32 +343,41 @@ TEST_F(Finestra, PerftFillsItsPage) {
 TEST_F(Finestra, HeldKeysOnTheFocusSinkTurnTheCamera) {
   TZefiran_3D& f = apri();
   trova<QTimer>(f, "Timer1")->stop();
-  rotazione = 270;
+  rotazione = 200;
   elevazione = 60;
+  // Ticks 20 ms apart on a clock of the test's own.
+  double momento = 0.5;
+  setClockSource([&momento] { return momento; });
+  const auto tick = [&] {
+    momento += 20.0 / 86400000.0;
+    f.Timer1Timer();
+  };
   trova<QLineEdit>(f, "Edit1")->setFocus();
   QTest::keyPress(trova<QLineEdit>(f, "Edit1"), Qt::Key_Left);
   EXPECT_EQ(tastipremuti[37], 1);
-  f.Timer1Timer();
-  f.Timer1Timer();
-  EXPECT_FLOAT_EQ(rotazione, 280.0f);
+  for (int i = 0; i < 50; ++i) tick();
+  EXPECT_NEAR(rotazione, 290.0f, 0.01f) << "a second held turns a quarter";
   QTest::keyPress(trova<QLineEdit>(f, "Edit1"), Qt::Key_Right);
-  f.Timer1Timer();
-  EXPECT_FLOAT_EQ(rotazione, 280.0f) << "left and right together cancel";
+  const float r = rotazione;
+  tick();
+  EXPECT_FLOAT_EQ(rotazione, r) << "left and right together cancel";
   QTest::keyRelease(trova<QLineEdit>(f, "Edit1"), Qt::Key_Left);
   QTest::keyRelease(trova<QLineEdit>(f, "Edit1"), Qt::Key_Right);
   EXPECT_EQ(tastipremuti[37], 0);
   EXPECT_EQ(tastipremuti[39], 0);
   QTest::keyPress(trova<QLineEdit>(f, "Edit1"), Qt::Key_A);
   const float d = distanza;
-  f.Timer1Timer();
+  tick();
   EXPECT_NEAR(distanza, d + 0.1f, 1e-5);
   QTest::keyRelease(trova<QLineEdit>(f, "Edit1"), Qt::Key_A);
+  tick();
   EXPECT_TRUE(trova<QLineEdit>(f, "Edit1")->text().isEmpty()) << "the sink keeps no text";
   // Keys pressed on the window itself count the same.
   QTest::keyPress(&f, Qt::Key_Up);
   EXPECT_EQ(tastipremuti[38], 1);
   QTest::keyRelease(&f, Qt::Key_Up);
   EXPECT_EQ(tastipremuti[38], 0);
+  setClockSource(nullptr);
 }
 
 TEST_F(Finestra, ClosingStopsASearchAndDestroyingWritesTheLog) {

@@ -1,5 +1,5 @@
-// Whole-degree angle tables shared by the piece builders, the camera and the
-// board picking, and the slope-to-degrees table of the bearing routine.
+// Whole-degree angle tables shared by the piece builders and the camera, and
+// the slope-to-degrees table of the bearing routine.
 #pragma once
 
 #include <cstdint>
@@ -17,3 +17,8 @@ extern uint16_t tangenti[TANGENTI];
 
 // Fills all five tables; cheap and idempotent.
 void preparaangoli();
+
+// Compass bearing in whole degrees of a screen vector (y grows downward):
+// 0 up, 90 right, 180 down, 270 left, from the slope table (the slope
+// quotient in single precision, rounded to nearest with ties to even).
+int angolo(int dx, int dy);

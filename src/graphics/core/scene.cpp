@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "graphics/core/angles.h"
+#include "graphics/core/matrix.h"
 
 float rotazione = 270.0f;
 float elevazione = 60.0f;
@@ -45,55 +46,7 @@ void ruota180() {
   ridisegna = 1;
 }
 
-bool muovicamera(const uint8_t* tasti) {
-  bool mosso = false;
-  if (vista == VISTA_3D) {
-    if (tasti[TASTO_SINISTRA]) {
-      rotazione += 5.0f;
-      if (rotazione > 360.0f) rotazione -= 360.0f;
-      mosso = true;
-    }
-    if (tasti[TASTO_DESTRA]) {
-      rotazione -= 5.0f;
-      if (rotazione < 0.0f) rotazione += 360.0f;
-      mosso = true;
-    }
-    if (tasti[TASTO_GIU]) {
-      elevazione -= 3.0f;
-      if (elevazione < 9.0f) elevazione = 9.0f;
-      mosso = true;
-    }
-    if (tasti[TASTO_SU]) {
-      elevazione += 3.0f;
-      if (elevazione > 90.0f) elevazione = 90.0f;
-      mosso = true;
-    }
-  }
-  if (tasti[TASTO_A]) {
-    distanza += 0.1f;
-    mosso = true;
-  }
-  if (tasti[TASTO_Z]) {
-    distanza -= 0.1f;
-    mosso = true;
-  }
-  if (mosso) ridisegna = 1;
-  return mosso;
-}
-
 namespace {
-
-// r = a * b for column-major 4 x 4 matrices.
-void moltiplica(const float a[16], const float b[16], float r[16]) {
-  float t[16];
-  for (int c = 0; c < 4; ++c)
-    for (int l = 0; l < 4; ++l) {
-      float v = 0.0f;
-      for (int k = 0; k < 4; ++k) v += a[k * 4 + l] * b[c * 4 + k];
-      t[c * 4 + l] = v;
-    }
-  std::memcpy(r, t, sizeof t);
-}
 
 void identita(float m[16]) {
   std::memset(m, 0, 16 * sizeof(float));
@@ -117,7 +70,7 @@ void ruota(float m[16], float gradi, int asse) {
     r[1] = s;
     r[5] = c;
   }
-  moltiplica(m, r, m);
+  multiplyMatrix(m, r, m);
 }
 
 void trasla(float m[16], float x, float y, float z) {
@@ -126,7 +79,7 @@ void trasla(float m[16], float x, float y, float z) {
   t[12] = x;
   t[13] = y;
   t[14] = z;
-  moltiplica(m, t, m);
+  multiplyMatrix(m, t, m);
 }
 
 }  // namespace
@@ -160,10 +113,10 @@ bool proiettapunto(float x, float y, float z, int w, int h, float& px, float& py
   float mv[16], pr[16], mvp[16];
   matricecamera(mv);
   matriceproiezione(w, h, pr);
-  moltiplica(pr, mv, mvp);
+  multiplyMatrix(pr, mv, mvp);
   const float v[4] = {x, y, z, 1.0f};
   float c[4];
-  for (int l = 0; l < 4; ++l) c[l] = mvp[l] * v[0] + mvp[4 + l] * v[1] + mvp[8 + l] * v[2] + mvp[12 + l] * v[3];
+  transformPoint(mvp, v, c);
   if (c[3] <= 0.0f) return false;
   px = (c[0] / c[3] + 1.0f) * 0.5f * static_cast<float>(w);
   py = (1.0f - c[1] / c[3]) * 0.5f * static_cast<float>(h);

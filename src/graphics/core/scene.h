@@ -36,20 +36,6 @@ void vista3d();
 // "Ruota 180°": half a turn, kept within 0..360.
 void ruota180();
 
-// Virtual-key codes of the camera keys in the held-key table.
-constexpr int TASTO_SINISTRA = 37;
-constexpr int TASTO_SU = 38;
-constexpr int TASTO_DESTRA = 39;
-constexpr int TASTO_GIU = 40;
-constexpr int TASTO_A = 65;
-constexpr int TASTO_Z = 90;
-
-// One tick of held camera keys (tastipremuti: 256 flags indexed by
-// virtual-key code). Arrows turn and tilt only in the 3D view; A and Z move
-// the eye in both. Every held key applies one step and sets ridisegna.
-// Returns whether any camera key was held.
-bool muovicamera(const uint8_t* tastipremuti);
-
 // The model-view matrix of the camera (column-major, as OpenGL keeps it),
 // built from the current camera in the order the renderer applies it.
 void matricecamera(float m[16]);

@@ -1,8 +1,17 @@
 #include "graphics/gl/boardview.h"
 
+#include <QCoreApplication>
+#include <QCursor>
 #include <QFile>
 #include <QFileInfo>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMouseEvent>
 #include <QOpenGLContext>
+#include <QPainter>
+#include <QWheelEvent>
+#include <cstdlib>
 #include <cstring>
 
 // qopengl.h (through QOpenGLWidget) brings the OpenGL 1.1 declarations.
@@ -10,8 +19,10 @@
 
 #include "engine/position/position.h"
 #include "graphics/core/angles.h"
+#include "graphics/core/boardmarks.h"
 #include "graphics/core/scene.h"
 #include "graphics/core/scenewalk.h"
+#include "graphics/core/steering.h"
 
 namespace {
 
@@ -39,6 +50,13 @@ const GLfloat luce0diffusa[4] = {1.0f, 1.0f, 1.0f, 1.0f};
 const GLfloat luce0posizione[4] = {30.0f, 40.0f, 30.0f, 1.0f};
 const GLfloat luce1diffusa[4] = {0.5f, 0.5f, 0.5f, 1.0f};
 const GLfloat luce1posizione[4] = {30.0f, -40.0f, 30.0f, 1.0f};
+
+// The glyph strip: one square cell per glyph, side by side.
+constexpr int LATO_GLIFO = 64;
+// The check mark: red, letting the square's own colour show through.
+const GLfloat colorescacco[4] = {1.0f, 0.05f, 0.05f, 0.7f};
+// A right-button movement up to this many pixels still counts as a click.
+constexpr int SOGLIA_TRASCINAMENTO = 3;
 
 }  // namespace
 
@@ -122,6 +140,8 @@ void BoardView::iniziagl() {
     createxture(skin_, nome, errore);
   }
   texture_ = nome;
+  creaglifi();
+  coloreetichette(skin_, coloreetichette_);
   pronto_ = true;
   fresco_ = false;
 }
@@ -137,9 +157,11 @@ void BoardView::reimpostavista(int w, int h) {
 void BoardView::impostaproiezione(int w, int h) {
   const qreal dpr = devicePixelRatioF();
   glViewport(0, 0, static_cast<GLsizei>(w * dpr), static_cast<GLsizei>(h * dpr));
+  // The picking casts its rays through these very matrices.
+  GLfloat proiezione[16];
+  matriceproiezione(w, h, proiezione);
   glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluPerspective(45.0, h > 0 ? static_cast<GLdouble>(w) / h : 1.0, 0.3, 300.0);
+  glLoadMatrixf(proiezione);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
 }
@@ -184,11 +206,12 @@ bool BoardView::createxture(const Skin& s, unsigned int& nome, std::string& erro
 }
 
 void BoardView::liberatexture() {
-  if (texture_ != 0) {
-    GLuint t = texture_;
-    glDeleteTextures(1, &t);
-    texture_ = 0;
-  }
+  for (unsigned int* nome : {&texture_, &glifi_})
+    if (*nome != 0) {
+      GLuint t = *nome;
+      glDeleteTextures(1, &t);
+      *nome = 0;
+    }
 }
 
 void BoardView::segnala(const QString& percorso, const std::string& motivo) {
@@ -211,7 +234,8 @@ bool BoardView::caricaskin(const QString& percorso) {
     if (ok) {
       // The old texture is no longer drawn: free it rather than let every
       // skin change leave one behind.
-      liberatexture();
+      GLuint vecchia = texture_;
+      if (vecchia != 0) glDeleteTextures(1, &vecchia);
       texture_ = nome;
     }
     doneCurrent();
@@ -221,6 +245,7 @@ bool BoardView::caricaskin(const QString& percorso) {
     }
   }
   skin_ = std::move(nuova);
+  coloreetichette(skin_, coloreetichette_);
   ultimoerrore_.clear();
   fresco_ = false;
   ridisegna = 1;
@@ -288,18 +313,155 @@ void BoardView::disegna() {
   glLightfv(GL_LIGHT1, GL_POSITION, luce1posizione);
   glLightfv(GL_LIGHT1, GL_DIFFUSE, luce1diffusa);
 
-  glRotatef(90.0f, 0.0f, 1.0f, 0.0f);
-  glTranslatef(distanza, scostamento, 0.0f);
-  glRotatef(elevazione, 0.0f, 0.0f, 1.0f);
-  glRotatef(rotazione, 0.0f, 1.0f, 0.0f);
-  const float k = (90.0f - elevazione) / 90.0f;
-  int r = static_cast<int>(rotazione);
-  r = r < 0 ? 0 : (r > 360 ? 360 : r);
-  glTranslatef(4.0f * mezzocoseno[r] * k, 0.0f, 4.0f * mezzoseno[r] * k);
+  GLfloat camera[16];
+  matricecamera(camera);
+  glLoadMatrixf(camera);
 
   glEnable(GL_TEXTURE_2D);
   glBindTexture(GL_TEXTURE_2D, texture_);
   UscitaGL uscita;
   facce = percorriscena(posizioni[0], uscita);
+  disegnasegni();
   ridisegna = 0;
+}
+
+void BoardView::disegnasegni() {
+  // Flat colours, unlit, seen from either side.
+  glDisable(GL_LIGHTING);
+  glDisable(GL_CULL_FACE);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  // The blend would leave a translucent alpha in the framebuffer, and the
+  // window composes the widget by it: the board's own alpha stays.
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
+
+  const int re = casellascacco(posizioni[0]);
+  if (re >= 0) {
+    // Drawn after the pieces: the depth test keeps the king in front of it.
+    const float f = static_cast<float>(re & 7), r = static_cast<float>(re >> 3);
+    glDisable(GL_TEXTURE_2D);
+    glColor4fv(colorescacco);
+    glBegin(GL_QUADS);
+    glVertex3f(f - 4.0f, ALTEZZA_SCACCO, 4.0f - r);
+    glVertex3f(f - 3.0f, ALTEZZA_SCACCO, 4.0f - r);
+    glVertex3f(f - 3.0f, ALTEZZA_SCACCO, 3.0f - r);
+    glVertex3f(f - 4.0f, ALTEZZA_SCACCO, 3.0f - r);
+    glEnd();
+  }
+
+  if (glifi_ != 0) {
+    Etichetta etichette[ETICHETTE];
+    etichettecornice(etichette);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, glifi_);
+    // The clear parts of a glyph's square leave the depth buffer alone.
+    glEnable(GL_ALPHA_TEST);
+    glAlphaFunc(GL_GREATER, 0.1f);
+    glColor4f(coloreetichette_[0], coloreetichette_[1], coloreetichette_[2], 1.0f);
+    // Texture row 0 is the strip's top line: the glyphs' tops are at t = 0.
+    const float t[4] = {1.0f, 1.0f, 0.0f, 0.0f};
+    glBegin(GL_QUADS);
+    for (const Etichetta& e : etichette) {
+      const float s0 = static_cast<float>(e.glifo) / GLIFI, s1 = static_cast<float>(e.glifo + 1) / GLIFI;
+      const float s[4] = {s0, s1, s1, s0};
+      for (int k = 0; k < 4; ++k) {
+        glTexCoord2f(s[k], t[k]);
+        glVertex3f(e.x[k], ALTEZZA_ETICHETTE, e.z[k]);
+      }
+    }
+    glEnd();
+    glDisable(GL_ALPHA_TEST);
+  }
+
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+  glDisable(GL_BLEND);
+  glEnable(GL_TEXTURE_2D);
+  glBindTexture(GL_TEXTURE_2D, texture_);
+  glEnable(GL_CULL_FACE);
+  glEnable(GL_LIGHTING);
+}
+
+void BoardView::creaglifi() {
+  QImage strip(GLIFI * LATO_GLIFO, LATO_GLIFO, QImage::Format_RGBA8888);
+  strip.fill(Qt::transparent);
+  {
+    QPainter p(&strip);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont font;
+    font.setBold(true);
+    font.setPixelSize(LATO_GLIFO * 7 / 8);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    for (int g = 0; g < GLIFI; ++g) {
+      const QChar c = g < GLIFO_CIFRE ? QChar('a' + g) : QChar('1' + g - GLIFO_CIFRE);
+      p.drawText(QRect(g * LATO_GLIFO, 0, LATO_GLIFO, LATO_GLIFO), Qt::AlignCenter, QString(c));
+    }
+  }
+  GLuint t = 0;
+  glGenTextures(1, &t);
+  glBindTexture(GL_TEXTURE_2D, t);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  // Both sides are powers of two: any context takes it.
+  if (gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, strip.width(), strip.height(), GL_RGBA, GL_UNSIGNED_BYTE,
+                        strip.constBits()) != 0) {
+    // Without the labels the board still plays.
+    glDeleteTextures(1, &t);
+    t = 0;
+  }
+  glifi_ = t;
+  glBindTexture(GL_TEXTURE_2D, texture_);
+}
+
+void BoardView::mousePressEvent(QMouseEvent* e) {
+  if (e->button() == Qt::RightButton) {
+    orbita_ = true;
+    orbitato_ = false;
+    trascinamento_ = e->position().toPoint();
+  }
+  QOpenGLWidget::mousePressEvent(e);
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent* e) {
+  if (orbita_ && (e->buttons() & Qt::RightButton)) {
+    const QPoint p = e->position().toPoint();
+    const QPoint d = p - trascinamento_;
+    // Small jitters of a right click wait until they add up to a drag.
+    if (orbitato_ || std::abs(d.x()) + std::abs(d.y()) > SOGLIA_TRASCINAMENTO) {
+      orbitato_ = true;
+      trascinamento_ = p;
+      if (orbitacamera(d.x(), d.y())) {
+        disegnascena(false);
+        // This very move reached the window's filter under the old camera.
+        seguipuntatore();
+      }
+    }
+  }
+  QOpenGLWidget::mouseMoveEvent(e);
+}
+
+void BoardView::seguipuntatore() {
+  if (!underMouse()) return;
+  const QPointF p = mapFromGlobal(QCursor::pos().toPointF());
+  if (!rect().contains(p.toPoint())) return;
+  // At the position the drag last saw, the move orbits nothing: no loop.
+  QMouseEvent mossa(QEvent::MouseMove, p, mapToGlobal(p), Qt::NoButton, QGuiApplication::mouseButtons(),
+                    QGuiApplication::keyboardModifiers());
+  if (orbita_) trascinamento_ = p.toPoint();
+  QCoreApplication::sendEvent(this, &mossa);
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent* e) {
+  if (e->button() == Qt::RightButton) orbita_ = false;
+  QOpenGLWidget::mouseReleaseEvent(e);
+}
+
+void BoardView::wheelEvent(QWheelEvent* e) {
+  if (zoomcamera(e->angleDelta().y())) {
+    disegnascena(false);
+    seguipuntatore();
+  }
+  e->accept();
 }

@@ -1,8 +1,10 @@
 // The board surface: an OpenGL view that draws the scene of the root
 // position with the current camera, skin and highlights.
 //
-// The window embeds one BoardView as its board panel, forwards the mouse
-// itself, and asks for frames with disegnascena. A frame is drawn at once
+// The window embeds one BoardView as its board panel, turns the left
+// button and the pointer into squares and moves itself, and asks for frames
+// with disegnascena. The view steers its own camera: the pointer dragged with
+// the right button orbits the 3D view and the wheel zooms, both views. A frame is drawn at once
 // into the widget's framebuffer and shown at Qt's next event processing;
 // one that is not forced is skipped while a search runs. Qt also calls
 // paintGL on its own when the surface needs its content (first show,
@@ -10,6 +12,7 @@
 #pragma once
 
 #include <QOpenGLWidget>
+#include <QPoint>
 #include <QString>
 #include <QSurfaceFormat>
 
@@ -46,6 +49,15 @@ class BoardView : public QOpenGLWidget {
   // window's own is harmless.
   void reimpostavista(int w, int h);
 
+  // The camera moved under a pointer that did not: the pointer's position is
+  // sent again as a move, so that whoever follows the pointer reads the
+  // square now under it. Nothing when the pointer is elsewhere.
+  void seguipuntatore();
+
+  // Whether the right button, since it last went down, dragged the camera
+  // (so that its release is no click).
+  bool orbitato() const { return orbitato_; }
+
   QString ultimoerrore() const { return ultimoerrore_; }
   // Size of the skin in use (the built-in one until a file loads).
   int larghezzaskin() const { return skin_.larghezza; }
@@ -58,18 +70,29 @@ class BoardView : public QOpenGLWidget {
   void initializeGL() override;
   void resizeGL(int w, int h) override;
   void paintGL() override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void wheelEvent(QWheelEvent* e) override;
 
  private:
   void iniziagl();
   void impostaproiezione(int w, int h);
   void disegna();
+  void disegnasegni();
+  void creaglifi();
   void perdicontesto();
   bool createxture(const Skin& s, unsigned int& nome, std::string& errore);
-  void liberatexture();
+  void liberatexture();  // the skin's and the glyphs'
   void segnala(const QString& percorso, const std::string& motivo);
 
   Skin skin_;
   unsigned int texture_ = 0;
+  unsigned int glifi_ = 0;  // the labels' letters and digits
+  float coloreetichette_[3] = {0.95f, 0.95f, 0.95f};
+  QPoint trascinamento_;  // last pointer position of a right-button drag
+  bool orbita_ = false;   // the right button is down
+  bool orbitato_ = false;
   bool pronto_ = false;
   bool fresco_ = false;  // the framebuffer holds a frame drawn by disegnascena
   float sfondo_[4] = {0.8f, 0.8f, 1.0f, 0.0f};

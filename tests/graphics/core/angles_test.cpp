@@ -28,7 +28,7 @@ TEST_F(Angoli, QuarterTurnsOfSineAndCosine) {
 
 TEST_F(Angoli, HalvesAreExactlyZeroOnTheAxes) {
   // The truncated pi leaves tiny residues in the full tables; the halves
-  // used by picking are forced to exact zeros.
+  // used by the camera are forced to exact zeros.
   EXPECT_EQ(mezzoseno[0], 0.0f);
   EXPECT_EQ(mezzoseno[180], 0.0f);
   EXPECT_EQ(mezzocoseno[90], 0.0f);
@@ -64,6 +64,29 @@ TEST_F(Angoli, TangentTableIsTheSmallestReachingDegree) {
       ASSERT_LT(std::nearbyint(50.0f * mezzoseno[i - 1] / mezzocoseno[i - 1]), k) << k;
     }
   }
+}
+
+TEST_F(Angoli, BearingOfTheAxesAndTheFourQuadrants) {
+  EXPECT_EQ(angolo(0, 0), 270);
+  EXPECT_EQ(angolo(-7, 0), 270);
+  EXPECT_EQ(angolo(7, 0), 90);
+  EXPECT_EQ(angolo(0, -7), 0);
+  EXPECT_EQ(angolo(0, 7), 180);
+  EXPECT_EQ(angolo(5, -5), 45);
+  EXPECT_EQ(angolo(5, 5), 135);
+  EXPECT_EQ(angolo(-5, 5), 225);
+  EXPECT_EQ(angolo(-5, -5), 315);
+  // 50 * 1/4 = 12.5 rounds to the even 12, the slope of 13 degrees (13 would
+  // be the slope of 15).
+  EXPECT_EQ(angolo(1, -4), 13);
+  EXPECT_EQ(angolo(1, 4), 167);
+  EXPECT_EQ(angolo(-1, 4), 193);
+  EXPECT_EQ(angolo(-1, -4), 347);
+  // Nearly vertical and nearly horizontal vectors: the table's ends.
+  EXPECT_EQ(angolo(1, -1000), 0);
+  EXPECT_EQ(angolo(-1, -1000), 360);
+  EXPECT_EQ(angolo(1000, -1), 90);
+  EXPECT_EQ(angolo(-100000, 1), 270);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "graphics/core/angles.h"
 #include "graphics/core/scene.h"
+#include "graphics/core/steering.h"
 
 namespace {
 
@@ -38,60 +39,6 @@ TEST_F(Camera, Presets) {
   EXPECT_EQ(elevazione, 60.0f);
   EXPECT_EQ(distanza, 11.5f);
   EXPECT_EQ(rotazione, 270.0f);
-}
-
-TEST_F(Camera, ArrowsTurnAndTiltWithinTheirRanges) {
-  tasti[TASTO_SINISTRA] = 1;
-  rotazione = 358;
-  EXPECT_TRUE(muovicamera(tasti));
-  EXPECT_FLOAT_EQ(rotazione, 3);
-  EXPECT_EQ(ridisegna, 1);
-  rotazione = 355;
-  muovicamera(tasti);
-  EXPECT_FLOAT_EQ(rotazione, 360);  // 360 itself is kept
-  tasti[TASTO_SINISTRA] = 0;
-  tasti[TASTO_DESTRA] = 1;
-  rotazione = 2;
-  muovicamera(tasti);
-  EXPECT_FLOAT_EQ(rotazione, 357);
-  tasti[TASTO_DESTRA] = 0;
-
-  tasti[TASTO_GIU] = 1;
-  for (int i = 0; i < 40; ++i) muovicamera(tasti);
-  EXPECT_FLOAT_EQ(elevazione, 9);
-  tasti[TASTO_GIU] = 0;
-  tasti[TASTO_SU] = 1;
-  muovicamera(tasti);
-  EXPECT_FLOAT_EQ(elevazione, 12);
-  for (int i = 0; i < 40; ++i) muovicamera(tasti);
-  EXPECT_FLOAT_EQ(elevazione, 90);
-}
-
-TEST_F(Camera, LeftAndRightTogetherCancel) {
-  tasti[TASTO_SINISTRA] = tasti[TASTO_DESTRA] = 1;
-  for (float r : {0.0f, 3.0f, 270.0f, 358.0f}) {
-    rotazione = r;
-    muovicamera(tasti);
-    EXPECT_FLOAT_EQ(rotazione, r) << r;
-  }
-}
-
-TEST_F(Camera, FlatViewIgnoresArrowsButNotDistance) {
-  vista = VISTA_PIATTA;
-  vistapiatta();
-  tasti[TASTO_SINISTRA] = tasti[TASTO_SU] = 1;
-  EXPECT_FALSE(muovicamera(tasti));
-  EXPECT_EQ(rotazione, 270.0f);
-  EXPECT_EQ(elevazione, 90.0f);
-  EXPECT_EQ(ridisegna, 0);
-  tasti[TASTO_A] = 1;
-  EXPECT_TRUE(muovicamera(tasti));
-  EXPECT_FLOAT_EQ(distanza, 11.1f);
-  EXPECT_EQ(ridisegna, 1);
-  tasti[TASTO_A] = 0;
-  tasti[TASTO_Z] = 1;
-  for (int i = 0; i < 120; ++i) muovicamera(tasti);
-  EXPECT_NEAR(distanza, -0.9f, 1e-3);  // no bound on the distance
 }
 
 TEST_F(Camera, HalfTurn) {

@@ -15,6 +15,8 @@
 
 #include "engine/position/position.h"
 #include "graphics/core/angles.h"
+#include "graphics/core/boardmarks.h"
+#include "graphics/core/picking.h"
 #include "graphics/core/pieces.h"
 #include "graphics/core/scene.h"
 #include "graphics/core/skinfile.h"
@@ -406,6 +408,128 @@ TEST_F(Vista, ShippedSkinsInBothViews) {
     i = foto();
     EXPECT_TRUE(i.save(cartella + "/" + nome + "_3d_turned.png"));
   }
+}
+
+// The picker, fed the matrices the context holds after a frame, names for
+// every point of the panel the square the frame shows there: a dark square
+// for a dark one, a light for a light, and nothing over the frame, the
+// plate, the labels and the background. Points within two pixels of a
+// square's edge are left out (the rasteriser may give them either side).
+TEST_F(Vista, PointerPicksTheSquareDrawnUnderIt) {
+  zeftest::setUp("8/8/8/8/8/8/8/8 w - - 0 1");
+  struct Caso {
+    int v;
+    float rot, elev, dist;
+  };
+  for (const Caso c : {Caso{VISTA_PIATTA, 270, 90, 11}, Caso{VISTA_PIATTA, 90, 90, 11}, Caso{VISTA_3D, 270, 60, 11.5f},
+                       Caso{VISTA_3D, 90, 60, 11.5f}, Caso{VISTA_3D, 35, 20, 9}, Caso{VISTA_3D, 200, 9, 16},
+                       Caso{VISTA_3D, 310, 75, 6}}) {
+    SCOPED_TRACE("turn " + std::to_string(c.rot) + " tilt " + std::to_string(c.elev));
+    vista = c.v;
+    rotazione = c.rot;
+    elevazione = c.elev;
+    distanza = c.dist;
+    const QImage i = foto();
+    float pr[16], mv[16];
+    vista_->makeCurrent();
+    glGetFloatv(GL_PROJECTION_MATRIX, pr);
+    glGetFloatv(GL_MODELVIEW_MATRIX, mv);
+    vista_->doneCurrent();
+    const auto scelta = [&](int x, int y) {
+      return casellaraggio(pr, mv, static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f, W, H);
+    };
+    int caselle = 0, fuori = 0;
+    for (int y = 3; y < H - 3; y += 7)
+      for (int x = 3; x < W - 3; x += 7) {
+        const int s = scelta(x, y);
+        bool interno = true;
+        for (const QPoint d : {QPoint(-2, -2), QPoint(2, -2), QPoint(-2, 2), QPoint(2, 2)})
+          interno = interno && scelta(x + d.x(), y + d.y()) == s;
+        if (!interno) continue;
+        const Classe k = a(i, QPoint(x, y));
+        if (s >= 0) {
+          ++caselle;
+          const bool chiara = ((s & 7) + (s >> 3)) & 1;
+          ASSERT_EQ(nomi[k], std::string(nomi[chiara ? Verde : Rosso])) << "square " << s << " at " << x << "," << y;
+        } else {
+          ++fuori;
+          ASSERT_NE(k, Rosso) << x << "," << y;
+          ASSERT_NE(k, Verde) << x << "," << y;
+        }
+      }
+    EXPECT_GT(caselle, 100);
+    EXPECT_GT(fuori, 100);
+  }
+}
+
+TEST_F(Vista, TheKingInCheckIsMarkedInBothViews) {
+  // The kings on light squares (green in the test skin), away from their symbols' outlines.
+  const char* scacco = "6k1/8/8/8/8/8/8/5K1r w - - 0 1";
+  const char* quiete = "6k1/8/8/8/8/8/8/5K2 w - - 0 1";
+  for (const bool solido3d : {false, true}) {
+    SCOPED_TRACE(solido3d ? "3D" : "flat");
+    if (solido3d) solida();
+    // Near the square's front corner, where the 3D king leaves it bare.
+    const QPoint p = solido3d ? proiettato(1.5f + 0.42f, -1, 3.5f + 0.42f) : casella("f1", 0.4f, 0.4f);
+    zeftest::setUp(quiete);
+    EXPECT_CLASS(foto(), p, Verde);
+    zeftest::setUp(scacco);
+    const QImage i = foto();
+    i.save(cartellafoto() + (solido3d ? "/check_3d.png" : "/check_flat.png"));
+    const QRgb c = i.pixel(p);
+    EXPECT_GT(qRed(c), 150) << "red over the king's square";
+    EXPECT_LT(qGreen(c), 120);
+    EXPECT_GT(qGreen(c), 20) << "the square still shows through";
+    // The checking rook's square and Black's king are not marked.
+    EXPECT_CLASS(i, solido3d ? proiettato(3.5f + 0.42f, -1, 3.5f + 0.42f) : casella("h1", 0.4f, 0.4f), Verde);
+    EXPECT_CLASS(i, solido3d ? proiettato(2.5f - 0.42f, -1, -3.5f + 0.42f) : casella("g8", -0.4f, 0.4f), Verde);
+    // The king stands in front of the mark.
+    if (!solido3d) {
+      EXPECT_CLASS(i, casella("f1"), Bianco);
+    }
+  }
+}
+
+TEST_F(Vista, CoordinatesOnTheFrameTurnWithTheBoard) {
+  zeftest::setUp("8/8/8/8/8/8/8/8 w - - 0 1");
+  // Label-coloured pixels (white on the test skin's dark blue frame) inside
+  // a label's square around board point (x, z).
+  const auto inchiostro = [&](const QImage& i, float x, float z) {
+    int n = 0;
+    for (float dx = -0.15f; dx <= 0.15f; dx += 0.02f)
+      for (float dz = -0.15f; dz <= 0.15f; dz += 0.02f)
+        if (a(i, piano(x + dx, z + dz)) == Bianco) ++n;
+    return n;
+  };
+  QImage i = foto();
+  // "a" under a1 and over a8, "1" left and right of rank 1; nothing between labels.
+  EXPECT_GT(inchiostro(i, -3.5f, CENTRO_ETICHETTE), 10);
+  EXPECT_GT(inchiostro(i, -3.5f, -CENTRO_ETICHETTE), 10);
+  EXPECT_GT(inchiostro(i, -CENTRO_ETICHETTE, 3.5f), 10);
+  EXPECT_GT(inchiostro(i, CENTRO_ETICHETTE, 3.5f), 10);
+  EXPECT_EQ(inchiostro(i, -3.0f, CENTRO_ETICHETTE), 0);
+  EXPECT_EQ(inchiostro(i, -4.7f, 4.7f), 0) << "the frame's corner";
+  // A "7" carries its ink high (the bar on top): after the half turn the
+  // label of rank 7 beside file a, now on the right, still does.
+  const auto alto = [&](const QImage& im) {
+    const QPoint c = piano(-CENTRO_ETICHETTE, -2.5f);
+    const int r = static_cast<int>(std::fabs(piano(MEZZA_ETICHETTA, 0).x() - piano(0, 0).x()));
+    long somma = 0, n = 0;
+    for (int y = c.y() - r; y <= c.y() + r; ++y)
+      for (int x = c.x() - r; x <= c.x() + r; ++x)
+        if (a(im, QPoint(x, y)) == Bianco) {
+          somma += y - c.y();
+          ++n;
+        }
+    EXPECT_GT(n, 20);
+    return n > 0 ? static_cast<double>(somma) / n : 0.0;
+  };
+  EXPECT_LT(alto(i), -1.0);
+  ruota180();
+  i = foto();
+  i.save(cartellafoto() + "/labels_flat_turned.png");
+  EXPECT_GT(piano(-CENTRO_ETICHETTE, -2.5f).x(), W / 2);
+  EXPECT_LT(alto(i), -1.0) << "the glyph stands upright, not on its head";
 }
 
 }  // namespace
