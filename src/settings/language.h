@@ -171,6 +171,23 @@ inline constexpr std::string_view chiavilingua[] = {
     "P_CASTLEBQ",
     "P_PASTEEMPTY",
     "P_NOTSAVED",
+    // the dialogs: buttons, the FEN entry's refusals, the about box, the
+    // time control's refusals and the configuration's failures
+    "P_DIALOGOK",
+    "P_DIALOGCANCEL",
+    "P_FENTITLE",
+    "E_FENEMPTY",
+    "E_FENKINGSNEAR",
+    "E_FENNOSIDE",
+    "P_INFOTITLE",
+    "P_INFOCREDIT",
+    "P_BADHOURS",
+    "P_BADMINUTES",
+    "P_BADSECONDS",
+    "P_BADMOVES",
+    "P_SKINNOTUSED",
+    "P_LANGUAGENOTUSED",
+    "P_CONFIGNOTSAVED",
     // game results in the window
     "LSTALLO",
     "LMATTOB",

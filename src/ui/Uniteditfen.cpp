@@ -8,12 +8,41 @@
 #include <QPushButton>
 
 #include "engine/position/fen.h"
+#include "settings/language.h"
 
 namespace {
 constexpr int LARGHEZZA = 537;
 constexpr int ALTEZZA = 72;
 constexpr int ALTEZZAMOTIVO = 22;
+
+QString t(const char* chiave) { return QString::fromUtf8(testo(chiave)); }
+
+// The set-up's reasons that read the same whatever the text was, with the
+// key of their wording in the user's language. The others name a rank, a
+// square or a character of the text and are shown as the set-up gives them.
+struct MotivoNoto {
+  const char* problema;
+  const char* chiave;
+};
+constexpr MotivoNoto motivinoti[] = {
+    {"empty FEN", "E_FENEMPTY"},
+    {"each side needs exactly one king", "E_KINGS"},
+    {"too many pawns", "E_TOOMANY"},
+    {"too many pieces of one kind", "E_TOOMANY"},
+    {"too many queens", "E_TOOMANY"},
+    {"a pawn on the first or last rank", "E_PAWNRANK"},
+    {"the kings stand next to each other", "E_FENKINGSNEAR"},
+    {"no side to move", "E_FENNOSIDE"},
+    {"the side not to move is in check", "E_CHECK"},
+};
 }  // namespace
+
+QString motivofen(const std::string& problema) {
+  QString dettaglio = QString::fromStdString(problema);
+  for (const MotivoNoto& m : motivinoti)
+    if (problema == m.problema && !testo(m.chiave).empty()) dettaglio = t(m.chiave);
+  return t("E_FENREFUSED") + " " + dettaglio;
+}
 
 Teditfen::Teditfen(QWidget* parent) : QDialog(parent) {
   setObjectName("editfen");
@@ -26,11 +55,11 @@ Teditfen::Teditfen(QWidget* parent) : QDialog(parent) {
   Edit1->setGeometry(6, 4, 525, 23);
   Edit1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
-  BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+  BitBtn1 = new QPushButton(t("P_DIALOGOK"), this);
   BitBtn1->setObjectName("BitBtn1");
   BitBtn1->setGeometry(109, 40, 75, 25);
   BitBtn1->setDefault(true);
-  BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
+  BitBtn2 = new QPushButton(t("P_DIALOGCANCEL"), this);
   BitBtn2->setObjectName("BitBtn2");
   BitBtn2->setGeometry(353, 40, 75, 25);
   connect(BitBtn1, &QPushButton::clicked, this, &Teditfen::accept);
@@ -52,7 +81,14 @@ void Teditfen::showEvent(QShowEvent* e) {
   FormActivate();
 }
 
+void Teditfen::settalingua() {
+  setWindowTitle(t("P_FENTITLE"));
+  BitBtn1->setText(t("P_DIALOGOK"));
+  BitBtn2->setText(t("P_DIALOGCANCEL"));
+}
+
 void Teditfen::FormActivate() {
+  settalingua();
   mostramotivo(QString());
   Edit1->clear();
   Edit1->setFocus();
@@ -69,7 +105,7 @@ void Teditfen::accept() {
   // would leave the engine a position it cannot search.
   const std::string problema = fenProblem(fen().toStdString());
   if (!problema.empty()) {
-    mostramotivo(QString::fromUtf8("FEN: ") + QString::fromStdString(problema));
+    mostramotivo(motivofen(problema));
     Edit1->setFocus();
     Edit1->selectAll();
     return;

@@ -5,10 +5,16 @@
 
 #include <QDialog>
 #include <QString>
+#include <string>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+// The refusal line for a set-up problem (fenProblem's text) in the current
+// language: the "refused" caption, then the problem in the language's words
+// where it has them, else as the set-up states it.
+QString motivofen(const std::string& problema);
 
 class Teditfen : public QDialog {
   Q_OBJECT
@@ -25,6 +31,10 @@ class Teditfen : public QDialog {
   QString fen() const;
 
   void accept() override;
+
+  // Applies the title and button texts of the current language; done at
+  // every opening, and whenever the window applies a new language.
+  void settalingua();
 
  protected:
   void showEvent(QShowEvent* e) override;

@@ -82,7 +82,7 @@ TInfo::TInfo(QWidget* parent) : QDialog(parent) {
   Label1 = etichetta("Label1", 64, 32, 393, 19, 16, false);
   Label2 = etichetta("Label2", 64, 64, 393, 19, 13, false);
   Label2->setFont(QFont());
-  Label2->setText(QString::fromUtf8("Chess engine, OpenGL board and piece models of its own"));
+  Label2->setText(t("P_INFOCREDIT"));
   Label4 = etichetta("Label4", 16, 112, 441, 19, 13, true);
   Label5 = etichetta("Label5", 16, 136, 441, 19, 13, true);
   Label3 = etichetta("Label3", 16, 176, 441, 19, 13, true);
@@ -94,7 +94,7 @@ TInfo::TInfo(QWidget* parent) : QDialog(parent) {
   Bevel1->setFrameShape(QFrame::HLine);
   Bevel1->setFrameShadow(QFrame::Sunken);
 
-  BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+  BitBtn1 = new QPushButton(t("P_DIALOGOK"), this);
   BitBtn1->setObjectName("BitBtn1");
   BitBtn1->setGeometry(160, 248, 169, 25);
   BitBtn1->setDefault(true);
@@ -108,7 +108,14 @@ void TInfo::showEvent(QShowEvent* e) {
   FormActivate();
 }
 
+void TInfo::settalingua() {
+  setWindowTitle(t("P_INFOTITLE"));
+  Label2->setText(t("P_INFOCREDIT"));
+  BitBtn1->setText(t("P_DIALOGOK"));
+}
+
 void TInfo::FormActivate() {
+  settalingua();
   const RigheInfo r = righeinfo();
   Label5->setText(r.Label5);
   Label4->setText(r.Label4);

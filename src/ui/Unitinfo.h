@@ -33,6 +33,11 @@ class TInfo : public QDialog {
   QFrame* Bevel1;
   QPushButton* BitBtn1;
 
+  // Applies the title, the credit line and the button text of the current
+  // language; done at every opening (with the lines that are composed then),
+  // and whenever the window applies a new language.
+  void settalingua();
+
  protected:
   void showEvent(QShowEvent* e) override;
 

@@ -77,7 +77,7 @@ Tpromozione::Tpromozione(QWidget* parent) : QDialog(parent) {
   connect(SpeedButton3, &QToolButton::clicked, this, &Tpromozione::SpeedButton3Click);
   connect(SpeedButton4, &QToolButton::clicked, this, &Tpromozione::SpeedButton4Click);
 
-  BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+  BitBtn1 = new QPushButton(QString::fromUtf8(testo("P_DIALOGOK")), this);
   BitBtn1->setObjectName("BitBtn1");
   BitBtn1->setGeometry(40, 216, 169, 25);
   BitBtn1->setDefault(true);
@@ -105,8 +105,13 @@ void Tpromozione::showEvent(QShowEvent* e) {
   FormActivate();
 }
 
-void Tpromozione::FormActivate() {
+void Tpromozione::settalingua() {
   setWindowTitle(QString::fromUtf8(testo("P_PROMOTE")));
+  BitBtn1->setText(QString::fromUtf8(testo("P_DIALOGOK")));
+}
+
+void Tpromozione::FormActivate() {
+  settalingua();
   sceltapromozione = MV_PROMO_Q;
   // The buttons show the choice the dialog starts from.
   SpeedButton1->setChecked(true);

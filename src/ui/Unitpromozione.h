@@ -23,6 +23,10 @@ class Tpromozione : public QDialog {
   // the dialog opens.
   void impostacolore(bool bianco);
 
+  // Applies the title and the button text of the current language; done at
+  // every opening, and whenever the window applies a new language.
+  void settalingua();
+
   QToolButton* SpeedButton1;  // queen
   QToolButton* SpeedButton2;  // rook
   QToolButton* SpeedButton3;  // knight

@@ -301,7 +301,7 @@ bool TZefiran_3D::applyFen(const QString& fen) {
   // it cannot search: it is refused and the game stays as it was.
   std::string problema;
   if (!controllore().setUpFen(fen.toStdString(), problema)) {
-    addStatus(t("E_FENREFUSED") + " " + q(problema));
+    addStatus(motivofen(problema));
     return false;
   }
   drawlog(1);

@@ -12,8 +12,13 @@
 #include "engine/position/position.h"
 #include "game/gamecontroller.h"
 #include "settings/language.h"
+#include "ui/Uniteditfen.h"
+#include "ui/Unitinfo.h"
+#include "ui/Unitpromozione.h"
 #include "ui/main.h"
 #include "ui/resultunit.h"
+#include "ui/unitconfig.h"
+#include "ui/unitsettatempo.h"
 
 namespace {
 
@@ -250,5 +255,11 @@ void TZefiran_3D::settalingua() {
   blackToMove_->setText(t("P_BLACKTOMOVE"));
   const char* arrocchi[4] = {"P_CASTLEWK", "P_CASTLEWQ", "P_CASTLEBK", "P_CASTLEBQ"};
   for (int i = 0; i < 4; ++i) castling_[i]->setText(t(arrocchi[i]));
-  resultform->setWindowTitle(t("P_ENDGAME"));
+  // The dialogs take the new language too, shown or not.
+  resultform->settalingua();
+  settatempo->settalingua();
+  configurazione->setlanguage();
+  editfen->settalingua();
+  info->settalingua();
+  promozione->settalingua();
 }

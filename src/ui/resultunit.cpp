@@ -8,9 +8,13 @@
 #include "settings/language.h"
 #include "ui/windowstate.h"
 
-Tresultform::Tresultform(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint) {
+// A notice to read and acknowledge: a title and a close button, nothing to
+// minimise it out of sight or blow it up over the board. The customise hint
+// keeps the window system from adding its own defaults.
+const Qt::WindowFlags Tresultform::BORDI =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+
+Tresultform::Tresultform(QWidget* parent) : QDialog(parent, BORDI) {
   setObjectName("resultform");
   setWindowTitle(QString::fromUtf8("partita finita"));
   setFixedSize(330, 87);
@@ -25,7 +29,7 @@ Tresultform::Tresultform(QWidget* parent)
   f.setBold(true);
   Label1->setFont(f);
 
-  BitBtn1 = new QPushButton("OK", this);
+  BitBtn1 = new QPushButton(QString::fromUtf8(testo("P_DIALOGOK")), this);
   BitBtn1->setObjectName("BitBtn1");
   BitBtn1->setGeometry(120, 48, 89, 25);
   BitBtn1->setDefault(true);
@@ -52,7 +56,12 @@ void Tresultform::FormActivate() {
   posizione_ = static_cast<long long>(x()) * y();
   Timer1->start();
   risultatovisibile = 1;
+  settalingua();
+}
+
+void Tresultform::settalingua() {
   setWindowTitle(QString::fromUtf8(testo("P_GAMEOVER")));
+  BitBtn1->setText(QString::fromUtf8(testo("P_DIALOGOK")));
 }
 
 void Tresultform::Timer1Timer() {

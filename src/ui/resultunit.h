@@ -1,5 +1,6 @@
 // The game-over notice: one message, an OK button, and a watch on its own
-// position so that the board under a dragged notice is repainted.
+// position so that the board under a dragged notice is repainted. Its frame
+// has a title and a close button only.
 #pragma once
 
 #include <QDialog>
@@ -15,8 +16,15 @@ class Tresultform : public QDialog {
  public:
   explicit Tresultform(QWidget* parent = nullptr);
 
+  // The window flags of the notice: a dialog with title and close only.
+  static const Qt::WindowFlags BORDI;
+
   // Called when the notice has moved (a forced redraw of the board).
   void impostaridisegno(std::function<void()> ridisegna) { ridisegna_ = std::move(ridisegna); }
+
+  // Applies the title and the button text of the current language; done at
+  // every opening, and whenever the window applies a new language.
+  void settalingua();
 
   QLabel* Label1;
   QPushButton* BitBtn1;

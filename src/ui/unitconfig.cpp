@@ -55,6 +55,10 @@ QListWidget* elenco(QWidget* genitore, const char* nome) {
   return l;
 }
 
+// A failure in the user's language: the caption of what did not happen,
+// then the cause as the reader reports it.
+QString fallito(const char* chiave, const QString& causa) { return t(chiave) + " " + causa; }
+
 void riempi(QListWidget* lista, const QString& cartella, const QString& filtro) {
   lista->clear();
   const QStringList nomi = QDir(cartella).entryList({filtro}, QDir::Files, QDir::Name | QDir::IgnoreCase);
@@ -302,7 +306,7 @@ void Tconfigurazione::mostraskin(QLabel* dove, const QString& nome) {
   QString motivo;
   const QImage img = anteprimaskin(u(cartella + "skins/") + nome, motivo);
   if (!motivo.isEmpty()) {
-    errore->setText(motivo);
+    errore->setText(fallito("P_SKINNOTUSED", nome + ": " + motivo));
     return;
   }
   dove->setPixmap(QPixmap::fromImage(img));
@@ -326,7 +330,7 @@ void Tconfigurazione::cambiaskin() {
   QString motivo;
   anteprimaskin(u(cartella + "skins/") + v->text(), motivo);
   if (!motivo.isEmpty()) {
-    errore->setText(motivo);
+    errore->setText(fallito("P_SKINNOTUSED", v->text() + ": " + motivo));
     return;
   }
   errore->clear();
@@ -340,7 +344,7 @@ void Tconfigurazione::cambialingua() {
   if (!v) return;
   std::string e;
   if (!caricalingua(s8(v->text()), e)) {
-    errore->setText(u(e));
+    errore->setText(fallito("P_LANGUAGENOTUSED", u(e)));
     return;
   }
   errore->clear();
@@ -361,7 +365,7 @@ void Tconfigurazione::BitBtn1Click() {
   v.linguaggio = nomelingua;
   std::string e;
   if (!salvaini(v, e)) {
-    errore->setText(u(e));
+    errore->setText(fallito("P_CONFIGNOTSAVED", u(e)));
     return;
   }
   accept();

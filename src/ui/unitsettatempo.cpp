@@ -29,11 +29,17 @@ QLineEdit* campo(QWidget* genitore, const char* nome, int valore) {
   return e;
 }
 
-// A field holding a whole number in 0..limite-1 (limite 0: no upper bound).
+// Upper bounds of the fields, exclusive; a moves field has none but must
+// count at least one move.
+constexpr int LIMITEORE = 24, LIMITEMINUTI = 60, LIMITESECONDI = 60, SENZALIMITE = 0;
+constexpr int MINIMOMOSSE = 1;
+
+// A field holding a whole number in 0..limite-1 (SENZALIMITE: no upper
+// bound).
 bool leggicampo(const QLineEdit* e, int limite, int& valore) {
   bool ok = false;
   valore = e->text().trimmed().toInt(&ok);
-  return ok && valore >= 0 && (limite == 0 || valore < limite);
+  return ok && valore >= 0 && (limite == SENZALIMITE || valore < limite);
 }
 
 }  // namespace
@@ -93,11 +99,18 @@ Tsettatempo::Tsettatempo(QWidget* parent) : QDialog(parent) {
   }
   principale->addWidget(Notebook1);
 
+  motivo = new QLabel(this);
+  motivo->setObjectName("motivo");
+  motivo->setStyleSheet("color: rgb(255, 0, 0);");
+  motivo->setWordWrap(true);
+  motivo->hide();
+  principale->addWidget(motivo);
+
   auto* fondo = new QHBoxLayout;
-  BitBtn1 = new QPushButton("OK", this);
+  BitBtn1 = new QPushButton(t("P_DIALOGOK"), this);
   BitBtn1->setObjectName("BitBtn1");
   BitBtn1->setDefault(true);
-  BitBtn2 = new QPushButton(QString::fromUtf8("Annulla"), this);
+  BitBtn2 = new QPushButton(t("P_DIALOGCANCEL"), this);
   BitBtn2->setObjectName("BitBtn2");
   fondo->addStretch(1);
   fondo->addWidget(BitBtn1);
@@ -154,6 +167,16 @@ void Tsettatempo::showEvent(QShowEvent* e) {
 }
 
 void Tsettatempo::FormActivate() {
+  settalingua();
+  mostramotivo(QString());
+}
+
+void Tsettatempo::mostramotivo(const QString& testo) {
+  motivo->setText(testo);
+  motivo->setVisible(!testo.isEmpty());
+}
+
+void Tsettatempo::settalingua() {
   setWindowTitle(t("P_TIMECONTROL"));
   SpeedButton1->setText(t("P_TIMEXY"));
   SpeedButton2->setText(t("P_TIMEX"));
@@ -165,9 +188,13 @@ void Tsettatempo::FormActivate() {
   for (QLabel* l : etichetteper_) l->setText(t("P_FOR"));
   for (QLabel* l : etichettemosse_) l->setText(t("P_MOVES"));
   etichettabonus_->setText(t("P_BONUSMOVE"));
+  BitBtn1->setText(t("P_DIALOGOK"));
+  BitBtn2->setText(t("P_DIALOGCANCEL"));
 }
 
 void Tsettatempo::mostrapagina(int indice) {
+  // A reason given for another page's field no longer applies.
+  mostramotivo(QString());
   Notebook1->setCurrentIndex(indice);
   QPushButton* speed[4] = {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4};
   speed[indice]->setChecked(true);
@@ -184,19 +211,21 @@ void Tsettatempo::BitBtn1Click() {
   struct Controllo {
     QLineEdit* campo;
     int limite;
+    const char* motivo;  // the key of the reason shown when the field fails
   };
   // The page's fields in the order they are checked.
   std::vector<Controllo> controlli;
   auto periodo = [&](const Periodo& p) {
-    controlli.push_back({p.ore, 24});
-    controlli.push_back({p.minuti, 60});
-    controlli.push_back({p.secondi, 60});
+    controlli.push_back({p.ore, LIMITEORE, "P_BADHOURS"});
+    controlli.push_back({p.minuti, LIMITEMINUTI, "P_BADMINUTES"});
+    controlli.push_back({p.secondi, LIMITESECONDI, "P_BADSECONDS"});
   };
+  auto mosse = [&](QLineEdit* campo) { controlli.push_back({campo, SENZALIMITE, "P_BADMOVES"}); };
   const int indice = Notebook1->currentIndex();
   switch (indice) {
     case PAGINA_XMINXMOV:
       periodo(xminxmov);
-      controlli.push_back({mossexmov, 0});
+      mosse(mossexmov);
       break;
     case PAGINA_XMIN: periodo(xmin); break;
     case PAGINA_XMINFISCH:
@@ -205,7 +234,7 @@ void Tsettatempo::BitBtn1Click() {
       break;
     default:
       periodo(xminqpf);
-      controlli.push_back({mosseqpf, 0});
+      mosse(mosseqpf);
       periodo(xminqpffinale);
       break;
   }
@@ -213,8 +242,9 @@ void Tsettatempo::BitBtn1Click() {
   for (const Controllo& c : controlli) {
     int v = 0;
     // A control of "for 0 moves" has no period: at least one move.
-    const bool mosse = c.limite == 0;
-    if (!leggicampo(c.campo, c.limite, v) || (mosse && v < 1)) {
+    const bool campomosse = c.limite == SENZALIMITE;
+    if (!leggicampo(c.campo, c.limite, v) || (campomosse && v < MINIMOMOSSE)) {
+      mostramotivo(t(c.motivo));
       c.campo->setFocus();
       c.campo->selectAll();
       systemBeep();

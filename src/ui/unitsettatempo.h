@@ -1,6 +1,6 @@
 // The time-control dialog: four kinds of control on four pages, each with
 // hours, minutes and seconds fields; OK checks them and sets the game's
-// clocks.
+// clocks, or says under the fields why it did not.
 #pragma once
 
 #include <QDialog>
@@ -32,6 +32,7 @@ class Tsettatempo : public QDialog {
   QPushButton* SpeedButton4;  // page "XMINQPF"
   QPushButton* BitBtn1;       // OK
   QPushButton* BitBtn2;       // Cancel
+  QLabel* motivo;             // why OK was refused; hidden while there is nothing to say
 
   // The fields, page by page.
   Periodo xminxmov, xmin, xminfisch, xminfischbonus, xminqpf, xminqpffinale;
@@ -46,8 +47,13 @@ class Tsettatempo : public QDialog {
   void SpeedButton3Click();
   void SpeedButton4Click();
   // Checks the page's fields; stores and closes when they are valid, else
-  // focuses the first bad field, beeps and stays open.
+  // shows what the first bad field must hold, focuses it, beeps and stays
+  // open.
   void BitBtn1Click();
+
+  // Applies the title, captions and button texts of the current language;
+  // done at every opening, and whenever the window applies a new language.
+  void settalingua();
 
  protected:
   void showEvent(QShowEvent* e) override;
@@ -57,6 +63,7 @@ class Tsettatempo : public QDialog {
   Periodo creaperiodo(QWidget* pagina, QGridLayout* griglia, int riga, int ore, int minuti, int secondi);
   QLineEdit* creamosse(QWidget* pagina, QGridLayout* griglia, int riga, int mosse);
   void mostrapagina(int indice);
+  void mostramotivo(const QString& testo);
 
   QList<QLabel*> etichetteore_, etichetteminuti_, etichettesecondi_, etichetteper_, etichettemosse_;
   QLabel* etichettabonus_ = nullptr;

@@ -1,15 +1,21 @@
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QWindow>
 
 #include "engine/position/game.h"
 #include "engine/search/cache.h"
 #include "graphics/core/skinfile.h"
 #include "graphics/gl/boardview.h"
+#include "ui/Uniteditfen.h"
+#include "ui/Unitinfo.h"
+#include "ui/Unitpromozione.h"
 #include "ui/resultunit.h"
 #include "ui/unitconfig.h"
 #include "ui/unitsettatempo.h"
@@ -61,10 +67,13 @@ TEST_F(Dialoghi, TimeControlRefusesAnOutOfRangeFieldWithABeep) {
   mostra(d);
   partita.tempoBase = 300000;
   partita.tempoBianco = 123;
+  EXPECT_FALSE(d.motivo->isVisible()) << "nothing to say before OK";
   d.xmin.minuti->setText("60");
   d.BitBtn1Click();
   EXPECT_EQ(toolkit.beep_, 1);
   EXPECT_EQ(d.focusWidget(), d.xmin.minuti);
+  EXPECT_TRUE(d.motivo->isVisible());
+  EXPECT_EQ(d.motivo->text(), t("P_BADMINUTES"));
   EXPECT_TRUE(d.isVisible()) << "the dialog stays open";
   EXPECT_EQ(partita.tempoBase, 300000) << "nothing is stored";
   EXPECT_EQ(partita.tempoBianco, 123);
@@ -74,6 +83,7 @@ TEST_F(Dialoghi, TimeControlRefusesAnOutOfRangeFieldWithABeep) {
   d.BitBtn1Click();
   EXPECT_EQ(toolkit.beep_, 2);
   EXPECT_EQ(d.focusWidget(), d.xmin.ore);
+  EXPECT_EQ(d.motivo->text(), t("P_BADHOURS"));
   d.xmin.ore->setText("0");
   d.xmin.minuti->setText("59");
   d.xmin.secondi->setText("60");
@@ -84,6 +94,7 @@ TEST_F(Dialoghi, TimeControlRefusesAnOutOfRangeFieldWithABeep) {
   d.BitBtn1Click();
   EXPECT_EQ(toolkit.beep_, 4) << "a field that is no number";
   EXPECT_TRUE(d.isVisible());
+  EXPECT_EQ(d.motivo->text(), t("P_BADSECONDS"));
 
   d.xmin.secondi->setText("30");
   d.BitBtn1Click();
@@ -94,6 +105,8 @@ TEST_F(Dialoghi, TimeControlRefusesAnOutOfRangeFieldWithABeep) {
   EXPECT_EQ(partita.tempoBianco, partita.tempoBase);
   EXPECT_EQ(partita.tempoNero, partita.tempoBase);
   EXPECT_EQ(partita.modoTempo, 2);
+  mostra(d);
+  EXPECT_FALSE(d.motivo->isVisible()) << "a new opening starts without the old reason";
 }
 
 TEST_F(Dialoghi, TimeControlStoresEachKind) {
@@ -137,6 +150,21 @@ TEST_F(Dialoghi, TimeControlStoresEachKind) {
   d.BitBtn1Click();
   EXPECT_EQ(d.focusWidget(), d.mossexmov) << "a period of no moves";
   EXPECT_TRUE(d.isVisible());
+  EXPECT_EQ(d.motivo->text(), t("P_BADMOVES"));
+  d.SpeedButton2Click();
+  EXPECT_FALSE(d.motivo->isVisible()) << "the reason was about the other page's field";
+}
+
+TEST_F(Dialoghi, TimeControlGivesItsReasonInTheUsersLanguage) {
+  std::string errore;
+  ASSERT_TRUE(caricalingua("italiano.dat", errore)) << errore;
+  Tsettatempo d;
+  mostra(d);
+  EXPECT_EQ(d.BitBtn2->text(), QString("Annulla"));
+  d.xmin.ore->setText("-1");
+  d.BitBtn1Click();
+  EXPECT_EQ(d.motivo->text(), QString::fromUtf8("Le ore devono essere un numero intero da 0 a 23"));
+  EXPECT_EQ(toolkit.beep_, 1) << "the beep stays";
 }
 
 TEST_F(Dialoghi, TheMenuResetsTheClockLabelsAfterTheTimeControl) {
@@ -321,6 +349,103 @@ TEST_F(Dialoghi, GameOverNoticeGuardsAndRepaintsWhenMoved) {
   EXPECT_EQ(risultatovisibile, 0);
   EXPECT_FALSE(d.Timer1->isActive());
   EXPECT_EQ(d.aperture(), 1);
+}
+
+TEST_F(Dialoghi, GameOverNoticeHasATitleAndACloseButtonOnly) {
+  TZefiran_3D& f = apri();
+  Tresultform* d = trova<Tresultform>(f, "resultform");
+  mostra(*d);
+  ASSERT_NE(d->windowHandle(), nullptr);
+  // What the widget asks for and what its window hands the window system.
+  for (const Qt::WindowFlags bordi : {d->windowFlags(), d->windowHandle()->flags()}) {
+    EXPECT_EQ(bordi & Qt::WindowType_Mask, Qt::Dialog);
+    EXPECT_TRUE(bordi.testFlag(Qt::WindowTitleHint));
+    EXPECT_TRUE(bordi.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(bordi.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(bordi.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(bordi.testFlag(Qt::WindowContextHelpButtonHint));
+  }
+  d->accept();
+}
+
+// A language whose every text is its key behind a "#": a caption still
+// written in the code is a text without the mark.
+TEST_F(Dialoghi, EveryTextOfTheDialogsComesFromTheLanguage) {
+  std::string righe;
+  for (std::string_view chiave : chiavilingua) righe += std::string(chiave) + "=#" + std::string(chiave) + "\r\n";
+  folder.write("languages/chiavi.dat", righe);
+  // Made in one language and shown in another, as after a change of
+  // language in the settings.
+  Tsettatempo tempo;
+  Tconfigurazione configurazione;
+  Tresultform fine;
+  Teditfen fen;
+  TInfo info;
+  Tpromozione promozione;
+  std::string errore;
+  ASSERT_TRUE(caricalingua("chiavi.dat", errore)) << errore;
+  nomelingua = "chiavi.dat";
+  // The texts that are no words: the program's name, numbers with units,
+  // file names.
+  const QRegularExpression parole(QStringLiteral("^(Zefiran_3D 0\\.92.*|\\d+ (mb|kb\\.)|\\w+\\.(usk|dat))$"));
+  for (QDialog* d : std::initializer_list<QDialog*>{&tempo, &configurazione, &fine, &fen, &info, &promozione}) {
+    SCOPED_TRACE(d->objectName().toStdString());
+    mostra(*d);
+    // The refusals too: a bad field, a text that is no position, a file
+    // that is no language.
+    if (d == &tempo) {
+      tempo.xmin.minuti->setText("x");
+      tempo.BitBtn1Click();
+    }
+    if (d == &fen) {
+      fen.Edit1->setText("8/8/8/8/8/8/8/8 w - - 0 1");
+      fen.accept();
+    }
+    if (d == &configurazione) {
+      folder.write("languages/rotto.dat", "nothing here\r\n");
+      configurazione.aggiornaelenchi();
+      configurazione.FileListBox2->setCurrentItem(
+          configurazione.FileListBox2->findItems("rotto.dat", Qt::MatchExactly).at(0));
+      configurazione.cambialingua();
+    }
+    QStringList testi{d->windowTitle()};
+    for (QLabel* l : d->findChildren<QLabel*>()) testi << l->text();
+    for (QAbstractButton* b : d->findChildren<QAbstractButton*>()) testi << b->text();
+    for (QTabWidget* s : d->findChildren<QTabWidget*>())
+      for (int i = 0; i < s->count(); ++i) testi << s->tabText(i);
+    int marcati = 0;
+    for (const QString& x : testi) {
+      if (x.trimmed().isEmpty() || parole.match(x).hasMatch()) continue;
+      EXPECT_TRUE(x.startsWith('#')) << x.toStdString();
+      ++marcati;
+    }
+    EXPECT_GE(marcati, 2) << "at least the title and a button";
+    d->reject();
+  }
+  EXPECT_EQ(tempo.motivo->text(), QString("#P_BADMINUTES"));
+  EXPECT_EQ(fen.motivo->text(), QString("#E_FENREFUSED #E_KINGS"));
+  EXPECT_TRUE(configurazione.errore->text().startsWith("#P_LANGUAGENOTUSED "))
+      << configurazione.errore->text().toStdString();
+  nomelingua = "english.dat";
+}
+
+// Before any language is applied the dialogs carry their designed captions.
+TEST_F(Dialoghi, DialogsCarryTheirDesignedCaptionsUntilALanguageIsApplied) {
+  listalingua.clear();
+  EXPECT_EQ(Tresultform().windowTitle(), QString("partita finita"));
+  EXPECT_EQ(Teditfen().windowTitle(), QString("Edita FEN"));
+  EXPECT_EQ(TInfo().windowTitle(), QString("Info"));
+  EXPECT_EQ(Tpromozione().windowTitle(), QString("proomosso a "));
+  // Told the language, they take its texts at once, shown or not.
+  std::string errore;
+  ASSERT_TRUE(caricalingua("italiano.dat", errore)) << errore;
+  Teditfen fen;
+  fen.settalingua();
+  EXPECT_EQ(fen.windowTitle(), t("P_FENTITLE"));
+  EXPECT_EQ(fen.BitBtn2->text(), QString("Annulla"));
+  Tresultform fine;
+  fine.settalingua();
+  EXPECT_EQ(fine.windowTitle(), t("P_GAMEOVER"));
 }
 
 }  // namespace

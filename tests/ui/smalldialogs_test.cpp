@@ -166,4 +166,29 @@ TEST_F(EntrataFen, APositionTypedAndConfirmedBecomesANewGame) {
   EXPECT_EQ(posizioni[0].board[7], ROOK);
 }
 
+// The set-up's own wording of each fault a person commonly makes, read from
+// the set-up itself, so that a change of its wording shows here.
+TEST_F(EntrataFen, CommonFaultsAreSaidInTheUsersLanguage) {
+  std::string errore;
+  ASSERT_TRUE(caricalingua("italiano.dat", errore)) << errore;
+  const std::pair<const char*, const char*> casi[] = {
+      {"", "E_FENEMPTY"},
+      {"8/8/8/8/8/8/8/8 w - - 0 1", "E_KINGS"},
+      {"4k3/pppppppp/p7/8/8/8/8/4K3 w - - 0 1", "E_TOOMANY"},
+      {"4k3/8/8/8/8/8/8/P3K3 w - - 0 1", "E_PAWNRANK"},
+      {"8/8/8/8/8/8/8/3kK3 w - - 0 1", "E_FENKINGSNEAR"},
+      {"4k3/8/8/8/8/8/8/4K3", "E_FENNOSIDE"},
+      {"4k3/4R3/8/8/8/8/8/4K3 w - - 0 1", "E_CHECK"},
+  };
+  for (const auto& [posizione, chiave] : casi) {
+    SCOPED_TRACE(posizione);
+    const std::string problema = fenProblem(posizione);
+    ASSERT_FALSE(problema.empty());
+    EXPECT_EQ(motivofen(problema), t("E_FENREFUSED") + " " + t(chiave));
+  }
+  // A fault that names a part of the text is shown as the set-up words it.
+  const std::string rango = fenProblem("4k3/8/8/8/8/8/7/4K3 w - - 0 1");
+  EXPECT_EQ(motivofen(rango), t("E_FENREFUSED") + " " + QString::fromStdString(rango));
+}
+
 }  // namespace
