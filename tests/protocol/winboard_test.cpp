@@ -72,8 +72,9 @@ TEST_F(Protocol, PingPostTimeAndPrefixMatching) {
   processatick({"time abc", "ping 9"});  // a bad number changes nothing and loses nothing
   EXPECT_EQ(engineTimeLeft, 300000);
   EXPECT_EQ(out.back(), "pong 9");
-  processatick({"gox"});  // any line beginning with "go" leaves force mode
-  EXPECT_EQ(forzato, 0);
+  processatick({"force", "gox"});  // commands are whole words
+  EXPECT_EQ(forzato, 1);
+  EXPECT_EQ(out.back(), "Error (unknown command): gox");
 }
 
 TEST_F(Protocol, LevelCommand) {
@@ -133,13 +134,13 @@ TEST_F(Protocol, IllegalMovesAreRefused) {
   processatick({"xboard", "new", "force"});
   out.clear();
   processatick({"e2e5", "e7e5"});
-  EXPECT_EQ(out, (std::vector<std::string>{"illegal move", "illegal move"}));
+  EXPECT_EQ(out, (std::vector<std::string>{"Illegal move (no such move): e2e5", "Illegal move (no such move): e7e5"}));
   EXPECT_EQ(partita.count, 0);
   // A pseudo-legal move that leaves the king attacked is refused too.
   zeftest::setUp("4k3/8/8/8/8/8/4r3/4K3 w - - 0 1");
   out.clear();
   processatick({"e1f2"});
-  EXPECT_TRUE(has("illegal move"));
+  EXPECT_TRUE(has("Illegal move (king left in check): e1f2"));
   EXPECT_EQ(partita.count, 0);
 }
 
