@@ -169,7 +169,10 @@ int32_t clockAllowance(int64_t remaining, int64_t increment, int64_t movesToGo) 
 void go(const std::string& line) {
   const std::vector<std::string> w = words(line);
   const bool white = posizioni[0].side == WHITE;
-  int64_t wtime = -1, btime = -1, winc = 0, binc = 0, movestogo = 0, movetime = 0, depth = 0, nodes = 0, mate = 0;
+  // A clock given as negative (the flag has fallen) is no time left, but still a clock.
+  constexpr int64_t NOCLOCK = -MAXCLOCKMS - 1;
+  int64_t wtime = NOCLOCK, btime = NOCLOCK, winc = 0, binc = 0, movestogo = 0, movetime = 0, depth = 0, nodes = 0,
+          mate = 0;
   bool infinite = false;
   for (size_t i = 1; i < w.size(); ++i) {
     const std::string& k = w[i];
@@ -204,7 +207,7 @@ void go(const std::string& line) {
     // supported: its moves are skipped with it.
   }
   const int64_t own = white ? wtime : btime;
-  const bool timed = movetime > 0 || own >= 0;
+  const bool timed = movetime > 0 || own != NOCLOCK;
   SearchLimits limits;
   limits.timeDivisor = 4;
   if (depth > 0) limits.targetDepth = static_cast<int>(depth < 3 ? 3 : depth);

@@ -7,9 +7,9 @@
 #include "engine/position/fen.h"
 #include "engine/position/game.h"
 #include "engine/position/position.h"
-#include "support/engine_process.h"
 #include "protocol/iowinboard.h"
 #include "support/engine_fixture.h"
+#include "support/engine_process.h"
 
 namespace {
 
