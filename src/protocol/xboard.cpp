@@ -11,6 +11,7 @@
 #include "engine/search/driver.h"
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
+#include "protocol/editmode.h"
 #include "protocol/enginescore.h"
 #include "protocol/iowinboard.h"
 #include "protocol/movetext.h"
@@ -212,6 +213,7 @@ int hashLevelForMegabytes(long long megabytes) {
 }
 
 void resetXboard() {
+  chiudiedit();
   analysing = false;
   analysisDone = false;
   clockKnown = false;
@@ -246,6 +248,10 @@ void dispatchXboard(const std::string& line) {
   const std::string w(firstWord(line));
   const std::string rest(restOf(line));
   if (w.empty()) return;
+  if (inedit()) {
+    if (w == "quit") return requestQuit();
+    return lineaedit(w);
+  }
   if (w == "xboard") {
     // A front end of the second protocol says so on the next line: it gets
     // the feature announcement instead of the first protocol's start lines.
@@ -300,6 +306,9 @@ void dispatchXboard(const std::string& line) {
     time(line, w == "time");
   } else if (w == "usermove") {
     playFrontEndMove(rest);
+  } else if (w == "edit") {
+    avviaedit();
+    analysisDone = false;
   } else if (w == "setboard") {
     setBoard(line, rest);
   } else if (w == "undo" || w == "remove") {

@@ -192,3 +192,15 @@ TEST_F(Protocol, NestedTickDefersGameChanges) {
   EXPECT_TRUE(has("pong 5"));
   EXPECT_TRUE(protocolQuit());
 }
+
+TEST_F(Protocol, EditModeSetsUpAPositionOrRefusesIt) {
+  processatick({"xboard", "new", "force", "edit", "#", "Ke1", "Ra1", "Pe2", "c", "Ke8", "xe8", "Kd8", "Zz9", "."});
+  EXPECT_EQ(posizionefen(posizioni[0]), "3k4/8/8/8/8/8/4P3/R3K3 w ");
+  EXPECT_EQ(posizioni[0].castling & (CASTLE_WQ | CASTLE_WK), CASTLE_WQ);
+  EXPECT_TRUE(has("Error (not an edit command): Zz9"));
+  const uint32_t key = posizioni[0].hashcheck;
+  processatick({"edit", "#", "Ke1", ".", "ping 2"});  // no Black king: refused, nothing changes
+  EXPECT_TRUE(has("tellusererror Illegal position"));
+  EXPECT_EQ(posizioni[0].hashcheck, key);
+  EXPECT_EQ(out.back(), "pong 2");
+}
