@@ -4,12 +4,16 @@
 // opening line set up in force mode; each engine then hears "go" on its
 // first turn, as front ends start engines from a loaded game. Engines that
 // announce usermove=1 get their moves as "usermove MOVE".
-// Usage: node match.mjs OURS OPPONENT GAMES SECONDS [PGNFILE] [OPENINGS]
+// With TAKEBACK ("takeback") our engine's move at ply 12 or later is taken
+// back once a game with "remove" (its move and the opponent's before it),
+// and the opponent's move is sent again: the engine must answer it anew.
+// Usage: node match.mjs OURS OPPONENT GAMES SECONDS [PGNFILE] [OPENINGS] [TAKEBACK]
 import { Chess } from 'chess.js';
 import { spawn } from 'node:child_process';
 import { appendFileSync, writeFileSync } from 'node:fs';
 
-const [ours, opponent, gamesArg, secondsArg, pgnFile, openingsArg] = process.argv.slice(2);
+const [ours, opponent, gamesArg, secondsArg, pgnFile, openingsArg, takebackArg] = process.argv.slice(2);
+const takeBacks = takebackArg === 'takeback';
 const openingPlies = Math.min(8, Number(openingsArg || 0));
 const openings = [
   'e2e4 e7e5 g1f3 b8c6 f1b5 a7a6 b5a4 g8f6', 'd2d4 d7d5 c2c4 e7e6 b1c3 g8f6 c1g5 f8e7',
@@ -101,6 +105,7 @@ async function playGame(n, oursWhite) {
   white.send('force');
   let result = null, why = '';
   let first = true;
+  let tookBack = false;
   const waiting = new Set();  // engines in force mode until their first turn
   if (openingPlies > 0) {
     black.send('force');
@@ -161,6 +166,16 @@ async function playGame(n, oursWhite) {
       why = `${mover.name} played the illegal move ${text} in ${chess.fen()}`;
       break;
     }
+    if (takeBacks && oursMoving && !tookBack && chess.history().length >= 12 && !chess.isGameOver()) {
+      tookBack = true;
+      chess.undo();
+      const theirs = chess.undo();
+      mover.send('remove');
+      chess.move(theirs);
+      sendClocks(mover, side, clock);
+      mover.move(toUci(theirs));
+      continue;
+    }
     if (!waiting.has(other)) sendClocks(other, side === 'w' ? 'b' : 'w', clock);
     other.move(toUci(played));
     if (chess.isCheckmate()) { result = side === 'w' ? '1-0' : '0-1'; why = 'checkmate'; }
@@ -183,7 +198,8 @@ async function playGame(n, oursWhite) {
   reasons[why.split(' in ')[0]] = (reasons[why.split(' in ')[0]] || 0) + 1;
   chess.header('White', white.name, 'Black', black.name, 'Result', result, 'Round', String(n));
   if (pgnFile) appendFileSync(pgnFile, chess.pgn() + ` ${result}\n\n`);
-  console.log(`game ${n}: ${white.name} - ${black.name} ${result} (${why}), ${chess.history().length} plies`);
+  console.log(`game ${n}: ${white.name} - ${black.name} ${result} (${why}), ${chess.history().length} plies` +
+              (tookBack ? ', one take-back' : ''));
 }
 
 for (let g = 1; g <= games; g++) await playGame(g, g % 2 === 1);
