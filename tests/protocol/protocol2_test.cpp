@@ -73,7 +73,7 @@ TEST_F(Protocol2, GoAfterForcePlaysTheSideToMoveAndScoresAreTheEngines) {
 }
 
 TEST_F(Protocol2, MateScoresInMovesAndUndoRemove) {
-  processatick({"xboard", "protover 2", "new", "force", "post"});
+  processatick({"xboard", "protover 2", "new", "force", "post", "st 5"});
   processatick({"setboard 6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1", "go"});
   EXPECT_TRUE(has("3 100001 "));
   EXPECT_TRUE(has("move a1a8"));
