@@ -19,7 +19,7 @@
 #include "protocol/enginescore.h"
 #include "protocol/movetext.h"
 #include "protocol/numbers.h"
-#include "protocol/session.h"
+#include "protocol/protocolstate.h"
 #include "protocol/xboard.h"
 #include "records/coordinates.h"
 #include "text/output.h"

@@ -14,7 +14,7 @@
 #include "engine/search/clock.h"
 #include "engine/search/searchstate.h"
 #include "protocol/iowinboard.h"
-#include "protocol/session.h"
+#include "protocol/protocolstate.h"
 #include "protocol/uci.h"
 #include "protocol/xboard.h"
 #include "text/output.h"

@@ -16,7 +16,7 @@
 #include "protocol/iowinboard.h"
 #include "protocol/movetext.h"
 #include "protocol/numbers.h"
-#include "protocol/session.h"
+#include "protocol/protocolstate.h"
 #include "protocol/takeback.h"
 #include "protocol/winboard.h"
 #include "records/coordinates.h"

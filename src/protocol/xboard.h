@@ -1,7 +1,7 @@
 // The WinBoard/xboard protocol's commands. Front ends that never send
 // "protover" get the first protocol's replies (its three start lines and
 // the engine's diagnostic lines); after "protover 2" the engine announces
-// its features and answers as the second protocol specifies.
+// its features and answers as the second protocol asks.
 #pragma once
 
 #include <string>
