@@ -5,6 +5,7 @@
 
 #include "engine/position/game.h"
 #include "engine/search/clock.h"
+#include "protocol/numbers.h"
 #include "records/coordinates.h"
 #include "text/Textrout.h"
 #include "text/output.h"
@@ -23,18 +24,6 @@ void avviawinboard() {
   scrivilinea(FEATURELINE);
 }
 
-namespace {
-
-// A decimal number such as "5", "0.5" or "12"; false for anything else.
-bool decimal(const std::string& s, double& out) {
-  if (s.empty()) return false;
-  char* end = nullptr;
-  out = std::strtod(s.c_str(), &end);
-  return end && *end == '\0' && out >= 0 && out < 1e7;
-}
-
-}  // namespace
-
 bool leggilivello(std::string_view line) {
   const std::string rest = tagliainizio(line, 6);
   const size_t b1 = rest.find(' ');
@@ -45,18 +34,23 @@ bool leggilivello(std::string_view line) {
   const std::string inc = trimspazi(b2 == std::string::npos ? std::string() : tail.substr(b2 + 1));
   scrivilinea("tempo = " + base + " per " + mps + " mosse + " + inc + " secondi");
 
-  int moves = 0;
-  double minutes = 0, seconds = 0, increment = 0;
-  if (!leggiintero(mps, moves) || moves < 0 || !decimal(inc, increment)) return false;
+  // Every field is clamped to what the clocks can hold: a front end's
+  // "unlimited" must not wrap round into a negative time.
+  int64_t moves = 0, minutes = 0, seconds = 0, increment = 0;
+  if (!boundedInteger(mps, 0, MAXMOVESPERCONTROL, moves)) return false;
+  if (mps.find('-') != std::string::npos) return false;
+  if (!boundedDecimal(inc, 1000, MAXCLOCKMS / 10, increment)) return false;
   const size_t colon = base.find(':');
   if (colon == std::string::npos) {
-    if (!decimal(base, minutes)) return false;
-  } else if (!decimal(base.substr(0, colon), minutes) || !decimal(base.substr(colon + 1), seconds)) {
+    if (!boundedDecimal(base, 60000, MAXCLOCKMS, minutes)) return false;
+  } else if (!boundedDecimal(base.substr(0, colon), 60000, MAXCLOCKMS, minutes) ||
+             !boundedDecimal(base.substr(colon + 1), 1000, MAXCLOCKMS, seconds)) {
     return false;
   }
-  partita.tempoBase = static_cast<int32_t>(minutes * 60000 + seconds * 1000);
-  partita.mossePerControllo = moves;
-  partita.incremento = static_cast<int32_t>(increment * 1000);
+  const int64_t total = minutes + seconds;
+  partita.tempoBase = static_cast<int32_t>(total > MAXCLOCKMS ? MAXCLOCKMS : total);
+  partita.mossePerControllo = static_cast<int32_t>(moves);
+  partita.incremento = static_cast<int32_t>(increment);
   partita.modoTempo = partita.incremento != 0 ? TC_INCREMENT : moves != 0 ? TC_MOVES : TC_GAME;
   return true;
 }

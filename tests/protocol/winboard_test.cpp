@@ -72,8 +72,9 @@ TEST_F(Protocol, PingPostTimeAndPrefixMatching) {
   processatick({"time abc", "ping 9"});  // a bad number changes nothing and loses nothing
   EXPECT_EQ(engineTimeLeft, 300000);
   EXPECT_EQ(out.back(), "pong 9");
-  processatick({"gox"});  // any line beginning with "go" leaves force mode
-  EXPECT_EQ(forzato, 0);
+  processatick({"force", "gox"});  // commands are whole words
+  EXPECT_EQ(forzato, 1);
+  EXPECT_EQ(out.back(), "Error (unknown command): gox");
 }
 
 TEST_F(Protocol, LevelCommand) {
@@ -133,13 +134,13 @@ TEST_F(Protocol, IllegalMovesAreRefused) {
   processatick({"xboard", "new", "force"});
   out.clear();
   processatick({"e2e5", "e7e5"});
-  EXPECT_EQ(out, (std::vector<std::string>{"illegal move", "illegal move"}));
+  EXPECT_EQ(out, (std::vector<std::string>{"Illegal move (no such move): e2e5", "Illegal move (no such move): e7e5"}));
   EXPECT_EQ(partita.count, 0);
   // A pseudo-legal move that leaves the king attacked is refused too.
   zeftest::setUp("4k3/8/8/8/8/8/4r3/4K3 w - - 0 1");
   out.clear();
   processatick({"e1f2"});
-  EXPECT_TRUE(has("illegal move"));
+  EXPECT_TRUE(has("Illegal move ("));
   EXPECT_EQ(partita.count, 0);
 }
 
@@ -190,4 +191,16 @@ TEST_F(Protocol, NestedTickDefersGameChanges) {
   EXPECT_EQ(partita.count, 1);  // new and e2e4 applied in order; quit comes before the engine's reply
   EXPECT_TRUE(has("pong 5"));
   EXPECT_TRUE(protocolQuit());
+}
+
+TEST_F(Protocol, EditModeSetsUpAPositionOrRefusesIt) {
+  processatick({"xboard", "new", "force", "edit", "#", "Ke1", "Ra1", "Pe2", "c", "Ke8", "xe8", "Kd8", "Zz9", "."});
+  EXPECT_EQ(posizionefen(posizioni[0]), "3k4/8/8/8/8/8/4P3/R3K3 w ");
+  EXPECT_EQ(posizioni[0].castling & (CASTLE_WQ | CASTLE_WK), CASTLE_WQ);
+  EXPECT_TRUE(has("Error (not an edit command): Zz9"));
+  const uint32_t key = posizioni[0].hashcheck;
+  processatick({"edit", "#", "Ke1", ".", "ping 2"});  // no Black king: refused, nothing changes
+  EXPECT_TRUE(has("tellusererror Illegal position"));
+  EXPECT_EQ(posizioni[0].hashcheck, key);
+  EXPECT_EQ(out.back(), "pong 2");
 }

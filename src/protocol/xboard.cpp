@@ -1,0 +1,399 @@
+#include "protocol/xboard.h"
+
+#include <csignal>
+
+#include "engine/host.h"
+#include "engine/position/fen.h"
+#include "engine/position/game.h"
+#include "engine/position/position.h"
+#include "engine/search/cache.h"
+#include "engine/search/clock.h"
+#include "engine/search/driver.h"
+#include "engine/search/searchstate.h"
+#include "engine/toolkit.h"
+#include "protocol/editmode.h"
+#include "protocol/enginescore.h"
+#include "protocol/iowinboard.h"
+#include "protocol/movetext.h"
+#include "protocol/numbers.h"
+#include "protocol/protocolstate.h"
+#include "protocol/takeback.h"
+#include "protocol/winboard.h"
+#include "records/coordinates.h"
+#include "settings/language.h"
+#include "text/Textrout.h"
+#include "text/output.h"
+
+const char* const FEATURES2 =
+    "feature ping=1 setboard=1 playother=1 san=0 usermove=1 time=1 draw=1 sigint=0 sigterm=0 reuse=1 analyze=1 "
+    "myname=\"Zefiran_3D 0.92\" variants=\"normal\" colors=0 ics=0 name=0 pause=0 nps=0 debug=0 memory=1 smp=0 "
+    "exclude=0 setscore=0 done=1";
+
+namespace {
+
+bool analysing = false;
+bool analysisDone = false;  // the analysis of this position ended by itself
+bool clockKnown = false;    // "time" has given the engine's clock
+int32_t fixedMoveTime = 0;  // "st": milliseconds per move, 0 for none
+int depthLimit = 0;         // "sd": deepest iteration, 0 for none
+
+constexpr int32_t NODEADLINE = 0x7fffffff;
+
+bool second() { return protover >= 2; }
+
+void writeResult(const char* key) { scrivilinea(testo(key)); }
+
+// Result lines when the game is already over before the engine moves.
+void resultBefore(int code) {
+  switch (code) {
+    case GAME_STALEMATE: writeResult("LWSTALLO"); break;
+    case GAME_MATE: writeResult(posizioni[0].side == WHITE ? "LWMATTON" : "LWMATTOB"); break;
+    case GAME_REPETITION: writeResult("LW3X"); break;
+    case GAME_MATERIAL: writeResult("LWMATERIALE"); break;
+    case GAME_FIFTY: writeResult("LW50MOSSE"); break;
+    default: break;
+  }
+}
+
+// Result lines after the engine's move for the side moverWhite.
+void resultAfter(int code, bool moverWhite) {
+  switch (code) {
+    case GAME_MATE: writeResult(moverWhite ? "LWMATTOB" : "LWMATTON"); break;
+    case GAME_RESIGN: writeResult(moverWhite ? "LWABBANDONAB" : "LWABBANDONAN"); break;
+    case GAME_ON: break;
+    default: resultBefore(code); break;
+  }
+}
+
+void protocolError(const std::string& reason, const std::string& line) {
+  scrivilinea("Error (" + reason + "): " + line);
+}
+
+// The engine takes the side to move (or, for playother, the other one).
+void engineTakes(bool whiteSide) {
+  partita.motorebianco = whiteSide ? 1 : 0;
+  partita.motorenero = whiteSide ? 0 : 1;
+}
+
+bool looksLikeMove(const std::string& word) {
+  return word.size() >= 4 && word.size() <= 5 && word[1] >= '1' && word[1] <= '8';
+}
+
+void playFrontEndMove(const std::string& text) {
+  const MoveReading r = leggimossatesto(text);
+  if (!r.move) {
+    scrivilinea("Illegal move (" + r.reason + "): " + text);
+    return;
+  }
+  if (!giocamossa(r.move)) {
+    scrivilinea("Illegal move (game record full): " + text);
+    return;
+  }
+  analysisDone = false;
+  // Out of force mode the engine answers: it plays the side now to move.
+  if (!forzato) engineTakes(posizioni[0].side == WHITE);
+}
+
+void setBoard(const std::string& line, const std::string& fen) {
+  const std::string problem = fen.size() > ShortString<255>::capacity ? "FEN text too long" : fenProblem(fen);
+  if (!problem.empty()) {
+    scrivilinea("tellusererror Illegal position: " + problem);
+    protocolError("illegal position", line);
+    return;
+  }
+  impostafen(fen, true);
+  analysisDone = false;
+}
+
+void level(const std::string& line) {
+  if (modointerfaccia != 2) {
+    avviawinboard();
+    announceFrontEnd();
+  }
+  if (!leggilivello(line)) protocolError("bad time control", line);
+}
+
+void time(const std::string& line, bool own) {
+  int64_t cs = 0;
+  if (!boundedInteger(restOf(line), -MAXCLOCKMS / 10, MAXCLOCKMS / 10, cs)) {
+    protocolError("bad time", line);
+    return;
+  }
+  if (!own) return;
+  // A clock that has run out is no time at all, not a negative one.
+  engineTimeLeft = static_cast<int32_t>(cs < 0 ? 0 : cs * 10);
+  clockKnown = true;
+}
+
+void memory(const std::string& line) {
+  int64_t mb = 0;
+  if (!boundedInteger(restOf(line), 1, 1 << 20, mb)) {
+    protocolError("bad memory size", line);
+    return;
+  }
+  setHashLevel(hashLevelForMegabytes(mb));
+}
+
+// The time for the engine's move: "st" when given, else from its clock, and
+// never more than the clock can spare.
+void setDeadline() {
+  if (fixedMoveTime > 0) {
+    searchDeadline = fixedMoveTime - (fixedMoveTime > 1000 ? 100 : fixedMoveTime / 10);
+    return;
+  }
+  if (!clockKnown) return;  // the allowance left by the last one (first protocol)
+  EngineHost silent;
+  EngineHost& previous = engineHost();
+  if (second()) setEngineHost(&silent);
+  int32_t t = allocateTime(engineTimeLeft);
+  if (second()) setEngineHost(&previous);
+  const int32_t spare = engineTimeLeft - engineTimeLeft / 8 - 50;
+  if (t > spare) t = spare;
+  searchDeadline = t < 1 ? 1 : t;
+}
+
+SearchLimits limitsOfTheGame() {
+  SearchLimits limits;
+  limits.timeDivisor = 4;
+  if (depthLimit > 0) limits.maxDepth = depthLimit - 1 < 2 ? 2 : depthLimit - 1;
+  return limits;
+}
+
+// First protocol: depth, White's score, centiseconds, nodes per second and
+// the line in fixed columns. Second: depth, the engine's score (mates as
+// 100000 + N), centiseconds, nodes and the line.
+std::string thinkingLine(const Iteration& it) {
+  const uint32_t ms = it.elapsedMs;
+  std::string pv = it.best ? coordinata(it.best, !second()) : std::string();
+  for (uint32_t m : principalVariation(it.best, it.depth - 1)) pv += ' ' + coordinata(m, !second());
+  if (second()) {
+    const int own = fromMoverSide(it.score, posizioni[0].side == WHITE);
+    const int mate = mateInMoves(own);
+    const int shown = mate > 0 ? 100000 + mate : mate < 0 ? -100000 + mate : own;
+    return std::to_string(it.depth) + ' ' + std::to_string(shown) + ' ' + std::to_string(ms / 10) + ' ' +
+           std::to_string(it.nodes) + ' ' + pv;
+  }
+  const long long nps = ms ? static_cast<long long>(it.nodes) * 1000 / ms : 0;
+  const size_t blank = pv.find(' ');
+  std::string line = allineadestra(std::to_string(it.depth), 2) + allineadestra(std::to_string(it.score), 10) +
+                     allineadestra(std::to_string(ms / 10), 10) + allineadestra(std::to_string(nps), 10) +
+                     allineadestra(pv.substr(0, blank), 10);
+  if (blank != std::string::npos) line += pv.substr(blank);
+  return line;
+}
+
+void statusLine() {
+  scrivilinea("stat01: " + std::to_string(elapsedMs() / 10) + " " + std::to_string(genCalls) + " " +
+              std::to_string(iterationDepth) + " 0 0");
+}
+
+void analyse() {
+  if (finepartita() < 0) {
+    analysisDone = true;
+    return;
+  }
+  moveStart = adesso();
+  clockNow = moveStart;
+  searchDeadline = NODEADLINE;
+  beginSearch();
+  iterativeDeepening(limitsOfTheGame(), [](const Iteration& it) {
+    if (showIteration()) scrivilinea(thinkingLine(it));
+  });
+  // Stopped by a command: analysis starts again once it has been applied.
+  analysisDone = searchDeadline == NODEADLINE;
+}
+
+}  // namespace
+
+int hashLevelForMegabytes(long long megabytes) {
+  // Level L holds 2^(15+L) entries of 16 bytes: 2^(L-1) megabytes.
+  int level = 1;
+  while (level < 10 && (1LL << level) <= megabytes) ++level;
+  return level;
+}
+
+void resetXboard() {
+  chiudiedit();
+  analysing = false;
+  analysisDone = false;
+  clockKnown = false;
+  fixedMoveTime = 0;
+  depthLimit = 0;
+  forzato = 0;
+  pensieri = 0;
+}
+
+bool urgentXboard(const std::string& line) {
+  const std::string_view w = firstWord(line);
+  if (w == "?") {
+    if (!analysing) endSearch(false);
+    return true;
+  }
+  if (analysing) {
+    if (w == ".") {
+      statusLine();
+      return true;
+    }
+    if (!w.empty()) endSearch(w == "quit");
+    return false;
+  }
+  // Commands after which the move being searched no longer fits the game.
+  if (w == "quit" || w == "new" || w == "force" || w == "result" || w == "setboard" || w == "undo" || w == "remove" ||
+      w == "analyze" || w == "edit")
+    endSearch(true);
+  return false;
+}
+
+void dispatchXboard(const std::string& line) {
+  const std::string w(firstWord(line));
+  const std::string rest(restOf(line));
+  if (w.empty()) return;
+  if (inedit()) {
+    if (w == "quit") return requestQuit();
+    return lineaedit(w);
+  }
+  if (w == "xboard") {
+    // A front end of the second protocol says so on the next line: it gets
+    // the feature announcement instead of the first protocol's start lines.
+    if (!deferred.empty() && firstWord(deferred.front()) == "protover") {
+      modointerfaccia = 2;
+      std::signal(SIGINT, SIG_IGN);
+    } else {
+      avviawinboard();
+    }
+    announceFrontEnd();
+  } else if (w == "protover") {
+    int64_t v = 0;
+    if (!boundedInteger(rest, 1, 99, v)) return protocolError("bad version", line);
+    protover = static_cast<int>(v);
+    if (modointerfaccia != 2) {
+      modointerfaccia = 2;
+      announceFrontEnd();
+    }
+    if (second()) scrivilinea(FEATURES2);
+  } else if (w == "quit") {
+    requestQuit();
+  } else if (w == "new") {
+    nuovapartita();
+    forzato = 0;
+    depthLimit = 0;
+    fixedMoveTime = 0;
+    analysisDone = false;
+  } else if (w == "force") {
+    forzato = 1;
+  } else if (w == "go") {
+    forzato = 0;
+    analysing = false;
+    engineTakes(posizioni[0].side == WHITE);
+  } else if (w == "playother") {
+    forzato = 0;
+    engineTakes(posizioni[0].side != WHITE);
+  } else if (w == "white") {
+    engineTakes(true);
+  } else if (w == "black") {
+    engineTakes(false);
+  } else if (w == "level") {
+    level(line);
+  } else if (w == "st") {
+    int64_t s = 0;
+    if (!boundedInteger(rest, 1, MAXCLOCKMS / 1000, s)) return protocolError("bad time", line);
+    fixedMoveTime = static_cast<int32_t>(s * 1000);
+  } else if (w == "sd") {
+    int64_t d = 0;
+    if (!boundedInteger(rest, 1, 49, d)) return protocolError("bad depth", line);
+    depthLimit = static_cast<int>(d);
+  } else if (w == "time" || w == "otim") {
+    time(line, w == "time");
+  } else if (w == "usermove") {
+    playFrontEndMove(rest);
+  } else if (w == "edit") {
+    avviaedit();
+    analysisDone = false;
+  } else if (w == "setboard") {
+    setBoard(line, rest);
+  } else if (w == "undo" || w == "remove") {
+    const int plies = w == "undo" ? 1 : 2;
+    if (partita.count < plies) return protocolError("no move to take back", line);
+    takeBack(plies);
+    analysisDone = false;
+  } else if (w == "ping") {
+    scrivilinea(rest.empty() ? "pong" : "pong " + rest);
+  } else if (w == "post") {
+    pensieri = 1;
+  } else if (w == "nopost") {
+    pensieri = 0;
+  } else if (w == "result") {
+    forzato = 1;
+  } else if (w == "analyze") {
+    analysing = true;
+    analysisDone = false;
+  } else if (w == "exit") {
+    analysing = false;
+  } else if (w == ".") {
+    if (analysing) statusLine();
+  } else if (w == "memory") {
+    memory(line);
+  } else if (w == "variant") {
+    if (rest != "normal") protocolError("unsupported variant", line);
+  } else if (w == "hard" || w == "easy" || w == "draw" || w == "random" || w == "computer" || w == "name" ||
+             w == "rating" || w == "ics" || w == "accepted" || w == "rejected" || w == "?" || w == "hint" ||
+             w == "bk" || w == "cores" || w == "egtpath" || w == "option" || w == "nps") {
+    // Known and nothing to do: no pondering, draw offers declined, no book display.
+  } else if (looksLikeMove(w) && rest.empty()) {
+    playFrontEndMove(w);
+  } else {
+    protocolError("unknown command", line);
+  }
+}
+
+void xboardTurn() {
+  if (analysing) {
+    if (!analysisDone) analyse();
+    return;
+  }
+  if (forzato) return;
+  if (posizioni[0].side == WHITE && partita.motorebianco) velkormuove();
+  if (protocolQuit() || forzato || analysing) return;
+  if (posizioni[0].side == BLACK && partita.motorenero) velkormuove();
+}
+
+void velkormuove() {
+  const int before = finepartita();
+  if (before < 0) {
+    resultBefore(before);
+    partita.motorebianco = 0;
+    partita.motorenero = 0;
+    return;
+  }
+  const bool white = posizioni[0].side == WHITE;
+  setDeadline();
+  if (!white && !second()) scrivilinea("tempo azzerato");
+  moveStart = adesso();
+  clockNow = moveStart;
+  if (!second()) scrivilinea(posizionefen(posizioni[0]));
+  const SearchLimits limits = limitsOfTheGame();
+  auto post = [](const Iteration& it) {
+    if (pensieri && showIteration()) scrivilinea(thinkingLine(it));
+  };
+  beginSearch();
+  EngineChoice choice = pensamossa(limits, post);
+  if (searchAbandoned()) return;
+  partita.inricerca = white ? 1 : 2;
+  std::string line = mossawinboard(choice.move);
+  bool played = choice.move && giocamossa(choice.move);
+  if (!played && choice.fromBook) {
+    // A book line from another position can name an illegal move: search instead.
+    posizioni[0].phase = 2;
+    choice = pensamossa(limits, post);
+    if (searchAbandoned()) return;
+    partita.inricerca = white ? 1 : 2;
+    line = mossawinboard(choice.move);
+    played = choice.move && giocamossa(choice.move);
+  }
+  if (played) {
+    const int after = finepartita();
+    if (after != GAME_RESIGN) scrivilinea(line);
+    resultAfter(after, white);
+  }
+  partita.inricerca = 0;
+}

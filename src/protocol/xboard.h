@@ -1,0 +1,27 @@
+// The WinBoard/xboard protocol's commands. Front ends that never send
+// "protover" get the first protocol's replies (its three start lines and
+// the engine's diagnostic lines); after "protover 2" the engine announces
+// its features and answers as the second protocol asks.
+#pragma once
+
+#include <string>
+
+// One command line (already cleaned of carriage returns and tabs).
+void dispatchXboard(const std::string& line);
+
+// While a search runs: acts on lines that cannot wait ("?", "." in
+// analysis) and stops the search for those that end it; true when the line
+// is used up.
+bool urgentXboard(const std::string& line);
+
+// The end of a tick: the engine moves for the side it plays, or analyses.
+void xboardTurn();
+
+// Back to the start-up state (tests).
+void resetXboard();
+
+// The feature line announced after "protover 2".
+extern const char* const FEATURES2;
+
+// The hash level for "memory N" megabytes (the largest table that fits).
+int hashLevelForMegabytes(long long megabytes);
