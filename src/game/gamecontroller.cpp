@@ -364,7 +364,7 @@ void GameController::engineTurn() {
     partita.motorebianco = 0;
     partita.motorenero = 0;
     view().playersChanged();
-    view().status(std::string("engine stopped: ") + (choice.move ? "its move could not be played" : "no move found"));
+    view().status(testo("P_ENGINESTOPPED"));
     runPending();
     return;
   }

@@ -164,6 +164,7 @@ class TZefiran_3D : public QMainWindow, private GameView {
   QWidget* Panel6;  // side pages
   QStackedWidget* Notebook2;
   QListWidget* perftresult;
+  QPushButton* perftStop_;          // page "perft": ends a long count
   QListWidget* listacampipartita;   // page "load": names of the game fields
   QListWidget* listavaloripartita;  // page "load": their values
   QLabel* etichettainfopartita;
@@ -200,7 +201,9 @@ class TZefiran_3D : public QMainWindow, private GameView {
   QStackedWidget* Notebook1;
   QListWidget* listapartite;
   QLabel* statolistapartite;
-  QPushButton* BitBtn1;  // "Annulla"
+  QPushButton* BitBtn1;                                                // "Annulla"
+  QLabel *statisticabook_, *lineebianco_, *lineenero_, *lineetotali_;  // page "book": the book's games
+  QPushButton *bookAdd_, *bookNew_, *bookClose_;
   QPlainTextEdit* memoepd;
   QWidget* pannelloavanzamento;
   QLabel* etichettaavanzamento;
@@ -261,6 +264,8 @@ class TZefiran_3D : public QMainWindow, private GameView {
   void afterLoad(bool paginaload);
   void buildScene(int nuovavista);
   void buildBook(bool nuovo);
+  // The book page's counts of the games in the book.
+  void showBookCounts();
 
   void drawGrid();
   // The player panels in the order of the sides on the board.

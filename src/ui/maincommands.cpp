@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QWidget>
 #include <cstring>
 #include <vector>
@@ -225,9 +226,23 @@ void TZefiran_3D::Controllotempo1Click() {
   coloreetichetta(Label1, QColor(0, 0, 0));
 }
 
+void TZefiran_3D::showBookCounts() {
+  // Each line is a game; its last letter says who won it.
+  int bianco = 0, nero = 0;
+  for (const std::string& riga : listabook) {
+    if (riga.empty()) continue;
+    if (riga.back() == 'B') ++bianco;
+    if (riga.back() == 'N') ++nero;
+  }
+  lineebianco_->setText(t("P_WHITELINES") + " " + QString::number(bianco));
+  lineenero_->setText(t("P_BLACKLINES") + " " + QString::number(nero));
+  lineetotali_->setText(t("P_TOTALLINES") + " " + QString::number(listabook.size()));
+}
+
 void TZefiran_3D::Gestionebook1Click() {
   if (busy()) return;
   pannelloavanzamento->hide();
+  showBookCounts();
   showBoardPage("book");
 }
 
@@ -267,6 +282,7 @@ void TZefiran_3D::buildBookFrom(const QString& nome, bool nuovo) {
   stopWanted_ = false;
   if (!ok) addStatus(t("P_BOOKNOTWRITTEN") + " " + q(errore));
   afterLoad(false);
+  showBookCounts();
   const std::string lasciate = bookSkipText(lastBookBuild);
   if (!lasciate.empty()) addStatus(q(lasciate));
 }
@@ -401,7 +417,14 @@ void TZefiran_3D::perftClick(int depth) {
   if (busy() || controllore().searching()) return;
   showSidePage("perft");
   perftresult->clear();
+  // Each depth shows when it is done; the count runs inside this handler
+  // and lets the window process its events, so Stop and closing reach it.
+  testRunning_ = true;
+  perftStop_->setEnabled(true);
   loopperft(depth, [this](const std::string& riga) { perftresult->addItem(q(riga)); });
+  perftStop_->setEnabled(false);
+  testRunning_ = false;
+  if (perftStopRequested) addStatus(t("P_BREAKUSER"));
 }
 
 void TZefiran_3D::Info1Click() { info->exec(); }

@@ -16,6 +16,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "engine/position/perft.h"
 #include "game/gamecontroller.h"
 #include "graphics/gl/boardview.h"
 #include "ui/indicatore.h"
@@ -109,6 +110,11 @@ QWidget* TZefiran_3D::createLeftColumn() {
   perftresult = new QListWidget(pperft);
   perftresult->setObjectName("perftresult");
   lp->addWidget(perftresult);
+  perftStop_ = new QPushButton(pperft);
+  perftStop_->setObjectName("perftStop");
+  perftStop_->setEnabled(false);
+  lp->addWidget(perftStop_);
+  connect(perftStop_, &QPushButton::clicked, this, [] { perftStopRequested = true; });
 
   auto* pload = addPage(Notebook2, "load");
   auto* ll = new QVBoxLayout(pload);

@@ -242,6 +242,13 @@ void TZefiran_3D::settalingua() {
   etichettacorrette->setText(t("P_OK"));
   etichettaerrate->setText(t("P_FAILED"));
   BitBtn2->setText(t("P_BREAK"));
+  perftStop_->setText(t("P_BREAK"));
+  BitBtn1->setText(t("P_CANCEL"));
+  statisticabook_->setText(t("P_BOOKSTATISTIC"));
+  bookAdd_->setText(t("P_BOOKADD"));
+  bookNew_->setText(t("P_BOOKNEW"));
+  bookClose_->setText(t("P_CLOSE"));
+  showBookCounts();
   Button1->setText(t("P_RETURNGAME"));
   editMenu_->setTitle(t("M_EDIT"));
   copyFen_->setText(t("M_COPYFEN"));

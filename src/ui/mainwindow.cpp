@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "engine/position/game.h"
+#include "engine/position/perft.h"
 #include "engine/position/position.h"
 #include "engine/search/clock.h"
 #include "engine/search/searchstate.h"
@@ -186,6 +187,7 @@ void TZefiran_3D::closeEvent(QCloseEvent* e) {
   searchDeadline = 1;
   // A test run would go on with its next position: it stops too.
   if (testRunning_) stopWanted_ = true;
+  perftStopRequested = true;
   closed_ = true;
   Timer1->stop();
   e->accept();

@@ -340,6 +340,32 @@ TEST_F(Finestra, PerftFillsItsPage) {
   EXPECT_EQ(trova<QListWidget>(f, "perftresult")->count(), 1) << "the list is cleared first";
 }
 
+TEST_F(Finestra, ALongPerftShowsEachDepthAndStopsOnItsButton) {
+  TZefiran_3D& f = apri();
+  trova<QTimer>(f, "Timer1")->stop();
+  auto* lista = trova<QListWidget>(f, "perftresult");
+  auto* stop = trova<QPushButton>(f, "perftStop");
+  EXPECT_FALSE(stop->isEnabled());
+  // While depth 7 counts (minutes), the window answers: the lines of the
+  // depths done are there, and Stop ends the count.
+  int righe = -1;
+  QTimer::singleShot(300, [&] {
+    righe = lista->count();
+    EXPECT_TRUE(stop->isEnabled());
+    QTest::mouseClick(stop, Qt::LeftButton);
+  });
+  QElapsedTimer orologio;
+  orologio.start();
+  trova<QAction>(f, "perft71")->trigger();
+  EXPECT_LT(orologio.elapsed(), 20000);
+  EXPECT_GE(righe, 3) << "the short depths were shown as they were done";
+  EXPECT_LT(lista->count(), 7);
+  EXPECT_TRUE(lista->item(0)->text().startsWith("perft 1 = 20 in "));
+  EXPECT_FALSE(stop->isEnabled());
+  EXPECT_EQ(partita.inricerca, 0);
+  EXPECT_TRUE(trova<QLabel>(f, "Panel11")->text().contains(t("P_BREAKUSER")));
+}
+
 TEST_F(Finestra, HeldKeysOnTheFocusSinkTurnTheCamera) {
   TZefiran_3D& f = apri();
   trova<QTimer>(f, "Timer1")->stop();

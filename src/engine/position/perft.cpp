@@ -12,6 +12,8 @@
 namespace {
 
 uint64_t counter = 0;
+// Leaves between two turns of the message pump: about every 20 ms.
+constexpr uint64_t PUMPEVERY = (1u << 20) - 1;
 int targetDepth = 0;
 bool logSecondLevel = false;
 uint32_t firstMove = 0;
@@ -20,10 +22,12 @@ void walk(int level) {
   const int n = generamosse(false);
   uint32_t* list = listamosse[ply];
   for (int i = 1; i <= n; ++i) {
+    if (perftStopRequested) return;
     const uint32_t m = list[i];
     if (!eseguimossa(m, 32000)) continue;
     if (level == targetDepth) {
-      ++counter;
+      // The window stays responsive during the long counts.
+      if ((++counter & PUMPEVERY) == 0) pumpMessages();
     } else {
       if (level == 1) firstMove = m;
       ++ply;
@@ -44,6 +48,8 @@ std::string twoDigits(int v) {
 
 }  // namespace
 
+bool perftStopRequested = false;
+
 uint64_t perft(int depth) {
   fullwidth = 1;
   ply = 1;
@@ -58,12 +64,15 @@ uint64_t perft(int depth) {
 
 void loopperft(int maxdepth, const std::function<void(const std::string&)>& out) {
   partita.inricerca = posizioni[0].side;
+  perftStopRequested = false;
   const auto start = std::chrono::steady_clock::now();
-  for (int depth = 1; depth <= maxdepth; ++depth) {
+  for (int depth = 1; depth <= maxdepth && !perftStopRequested; ++depth) {
     perftmode = 1;
     pumpMessages();
     const uint64_t count = perft(depth);
     perftmode = 0;
+    // A depth cut short has no count to show.
+    if (perftStopRequested) break;
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
     out("perft " + std::to_string(depth) + " = " + std::to_string(count) + " in " +
         tempotesto(static_cast<int32_t>(ms.count())));

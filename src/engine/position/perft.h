@@ -7,8 +7,12 @@
 #include <string>
 
 uint64_t perft(int depth);
-// Depths 1..maxdepth in turn; each result line goes to out, with pending
-// window events processed before and after each depth.
+// Set by a handler the message pump runs, it ends a running count at once;
+// loopperft clears it when it starts.
+extern bool perftStopRequested;
+// Depths 1..maxdepth in turn; each result line goes to out as its depth is
+// done, with pending window events processed before and after each depth
+// and during it. A stop request ends it with the lines of the depths done.
 void loopperft(int maxdepth, const std::function<void(const std::string&)>& out);
 // mm.ss,cc of a number of milliseconds (hours are dropped).
 std::string tempotesto(int32_t ms);
