@@ -37,7 +37,7 @@ int usage(const char* message) {
 
 int perftCommand(const std::vector<std::string>& args) {
   int depth = 0;
-  if (args.size() < 2 || !leggiintero(args[1], depth) || depth < 1 || depth > 9)
+  if (args.size() < 2 || !readInteger(args[1], depth) || depth < 1 || depth > 9)
     return usage("usage: Zefiran3D --perft DEPTH [FEN]   (DEPTH 1 to 9)");
   const std::string fen = args.size() > 2 ? joined(args, 2) : std::string(STARTFEN);
   // The check test of the position needs the engine's geometry tables.
@@ -107,9 +107,9 @@ int searchCommand(const std::vector<std::string>& args) {
   while (i < args.size() && args[i].rfind("--", 0) != 0) fenParts.push_back(args[i++]);
   int depth = 0, movetime = 0;
   for (; i < args.size(); ++i) {
-    if (args[i] == "--depth" && i + 1 < args.size() && leggiintero(args[i + 1], depth) && depth >= 1 && depth <= 49) {
+    if (args[i] == "--depth" && i + 1 < args.size() && readInteger(args[i + 1], depth) && depth >= 1 && depth <= 49) {
       ++i;
-    } else if (args[i] == "--movetime" && i + 1 < args.size() && leggiintero(args[i + 1], movetime) && movetime >= 1) {
+    } else if (args[i] == "--movetime" && i + 1 < args.size() && readInteger(args[i + 1], movetime) && movetime >= 1) {
       ++i;
     } else {
       return usage("usage: Zefiran3D --search FEN (--depth N | --movetime MS)   (N 1 to 49, MS at least 1)");
@@ -160,7 +160,7 @@ int testRunCommand(const std::vector<std::string>& args) {
   if (args.size() < 2)
     return usage(epd ? "usage: Zefiran3D --epd FILE.epd [--movetime MS]" : "usage: Zefiran3D --speed FILE.tst");
   if (epd && args.size() > 2) {
-    if (args.size() != 4 || args[2] != "--movetime" || !leggiintero(args[3], movetime) || movetime < 1)
+    if (args.size() != 4 || args[2] != "--movetime" || !readInteger(args[3], movetime) || movetime < 1)
       return usage("usage: Zefiran3D --epd FILE.epd [--movetime MS]");
   } else if (!epd && args.size() > 2) {
     return usage("usage: Zefiran3D --speed FILE.tst");

@@ -52,16 +52,16 @@ void finish() {
 
 }  // namespace
 
-void avviaedit() {
+void startEdit() {
   active = true;
   whitePieces = true;
   for (int s = 0; s < 64; ++s) board[s] = posizioni[0].board[s];
 }
 
 bool inedit() { return active; }
-void chiudiedit() { active = false; }
+void endEdit() { active = false; }
 
-void lineaedit(const std::string& line) {
+void editLine(const std::string& line) {
   if (line == ".") return finish();
   if (line == "#") {
     for (int8_t& s : board) s = EMPTY;

@@ -7,10 +7,10 @@
 #include <string>
 
 // Starts editing from the game position.
-void avviaedit();
+void startEdit();
 bool inedit();
 // One line of the editor; on "." the edited position replaces the game's
 // when it is playable, else it is refused and the game stays as it was.
-void lineaedit(const std::string& line);
+void editLine(const std::string& line);
 // Leaves the editor without a change (tests, "new").
-void chiudiedit();
+void endEdit();

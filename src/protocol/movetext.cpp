@@ -31,7 +31,7 @@ uint32_t promotionOf(char c) {
 
 }  // namespace
 
-MoveReading leggimossatesto(std::string_view text) {
+MoveReading readMoveText(std::string_view text) {
   MoveReading r;
   if (text.size() != 4 && text.size() != 5) {
     r.reason = "not a coordinate move";

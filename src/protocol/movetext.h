@@ -15,4 +15,4 @@ struct MoveReading {
 // either case (e2e4, E7E8Q). A pawn reaching the last rank without a piece
 // becomes a queen, as front ends of the first protocol expect. The move must
 // be generated for the side to move and leave its king safe.
-MoveReading leggimossatesto(std::string_view text);
+MoveReading readMoveText(std::string_view text);

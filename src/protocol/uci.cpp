@@ -84,7 +84,7 @@ bool setUpPosition(const std::vector<std::string>& w, std::string& why) {
   }
   impostafen(fen, true);
   for (++i; i < w.size(); ++i) {
-    const MoveReading r = leggimossatesto(w[i]);
+    const MoveReading r = readMoveText(w[i]);
     if (!r.move || !giocamossa(r.move)) {
       why = "illegal move (" + (r.move ? std::string("game record full") : r.reason) + "): " + w[i];
       return false;

@@ -80,7 +80,7 @@ bool looksLikeMove(const std::string& word) {
 }
 
 void playFrontEndMove(const std::string& text) {
-  const MoveReading r = leggimossatesto(text);
+  const MoveReading r = readMoveText(text);
   if (!r.move) {
     scrivilinea("Illegal move (" + r.reason + "): " + text);
     return;
@@ -213,7 +213,7 @@ int hashLevelForMegabytes(long long megabytes) {
 }
 
 void resetXboard() {
-  chiudiedit();
+  endEdit();
   analysing = false;
   analysisDone = false;
   clockKnown = false;
@@ -250,7 +250,7 @@ void dispatchXboard(const std::string& line) {
   if (w.empty()) return;
   if (inedit()) {
     if (w == "quit") return requestQuit();
-    return lineaedit(w);
+    return editLine(w);
   }
   if (w == "xboard") {
     // A front end of the second protocol says so on the next line: it gets
@@ -307,7 +307,7 @@ void dispatchXboard(const std::string& line) {
   } else if (w == "usermove") {
     playFrontEndMove(rest);
   } else if (w == "edit") {
-    avviaedit();
+    startEdit();
     analysisDone = false;
   } else if (w == "setboard") {
     setBoard(line, rest);

@@ -321,7 +321,7 @@ void startingMove(int& number, bool& blackFirst) {
   }
   if (f.size() > 1) blackFirst = f[1] == "b" || f[1] == "B";
   int n = 0;
-  if (f.size() > 5 && leggiintero(f[5], n) && n >= 1 && n <= MAXFULLMOVE) number = n;
+  if (f.size() > 5 && readInteger(f[5], n) && n >= 1 && n <= MAXFULLMOVE) number = n;
 }
 
 }  // namespace
@@ -330,7 +330,7 @@ bool leggirighefile(const std::string& path, std::vector<std::string>& righe, st
   errore.clear();
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) {
-    errore = "cannot open " + path + ": " + causaerrore(errno);
+    errore = "cannot open " + path + ": " + errorCause(errno);
     return false;
   }
   struct stat st {};

@@ -248,7 +248,7 @@ int eseguispeed(const std::string& filename, const TestHooks& hooks, std::string
     const size_t at = line.find('@');
     if (at == std::string::npos) continue;
     int depth = 0;
-    if (!leggiintero(sinistra(line, 2), depth)) {
+    if (!readInteger(sinistra(line, 2), depth)) {
       scrividebug("skipped (no depth in the first two characters): " + line);
       continue;
     }

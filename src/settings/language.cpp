@@ -42,6 +42,6 @@ bool linguainterna() { return builtIn; }
 void caricalinguaavvio() {
   std::string errore;
   if (caricalingua(nomelingua, errore)) return;
-  segnalaproblema(errore + "; using the built-in English texts");
+  reportProblem(errore + "; using the built-in English texts");
   caricalinguainterna();
 }

@@ -42,8 +42,8 @@ std::string fileNameSetting(std::string_view key, const char* fallback) {
   std::string name = valoreini(key);
   if (name.empty()) return fallback;
   if (!plainFileName(name)) {
-    segnalaproblema(std::string(NOMEINI) + ": " + std::string(key) + "=" + name + " is not a file name; using " +
-                    fallback);
+    reportProblem(std::string(NOMEINI) + ": " + std::string(key) + "=" + name + " is not a file name; using " +
+                  fallback);
     return fallback;
   }
   return name;
@@ -82,7 +82,7 @@ esitolettura caricaini(const std::string& path, std::string& errore) {
 
 bool leggiini() {
   int level = 0;
-  if (!leggiintero(valoreini("hash"), level)) return false;
+  if (!readInteger(valoreini("hash"), level)) return false;
   setHashLevel(level);
   const int moves = std::clamp(numero(valoreini("profonditalibro")), 0, MAXBOOKMOVES);
   profonditalibro = 2 * moves;
@@ -107,9 +107,9 @@ void caricaimpostazioni() {
   const esitolettura r = caricaini(path, errore);
   if (r == esitolettura::letto) {
     if (leggiini()) return;
-    segnalaproblema(path + ": hash=" + valoreini("hash") + " is not a whole number; default settings used");
+    reportProblem(path + ": hash=" + valoreini("hash") + " is not a whole number; default settings used");
   } else if (r == esitolettura::illeggibile) {
-    segnalaproblema(errore + "; default settings used");
+    reportProblem(errore + "; default settings used");
   }
   inidefault();
 }

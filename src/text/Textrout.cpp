@@ -63,7 +63,7 @@ std::string allineadestra(std::string_view s, int n) {
   return std::string(static_cast<size_t>(n) - s.size(), ' ') + std::string(s);
 }
 
-bool leggiintero(std::string_view s, int& out) {
+bool readInteger(std::string_view s, int& out) {
   std::string t = trimspazi(s);
   if (t.empty()) return false;
   const char* b = t.data();
@@ -83,7 +83,7 @@ bool leggiintero(std::string_view s, int& out) {
 
 int numero(std::string_view s) {
   int v = 0;
-  return leggiintero(s, v) ? v : 0;
+  return readInteger(s, v) ? v : 0;
 }
 
 std::string tradelimitatori(std::string_view s, char d) {

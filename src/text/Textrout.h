@@ -24,7 +24,7 @@ std::string allineadestra(std::string_view s, int n);
 // Integer value of trimspazi(s), or 0 when it is not an integer.
 int numero(std::string_view s);
 // Integer value of trimspazi(s) into out; false when it is not an integer.
-bool leggiintero(std::string_view s, int& out);
+bool readInteger(std::string_view s, int& out);
 // The text between the first occurrence of d and the next one.
 std::string tradelimitatori(std::string_view s, char d);
 // Upper-case copy (ASCII).

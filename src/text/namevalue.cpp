@@ -29,7 +29,7 @@ const std::string* findLine(const std::vector<std::string>& lines, std::string_v
 }
 
 std::string systemError(const std::string& what, const std::string& path) {
-  return what + " " + path + ": " + causaerrore(errno);
+  return what + " " + path + ": " + errorCause(errno);
 }
 
 std::vector<std::string>& problems() {
@@ -148,7 +148,7 @@ bool scrivirighe(const std::string& path, const std::vector<std::string>& righe,
   return ok;
 }
 
-void segnalaproblema(const std::string& messaggio) {
+void reportProblem(const std::string& messaggio) {
   std::vector<std::string>& list = problems();
   if (std::find(list.begin(), list.end(), messaggio) != list.end()) return;
   list.push_back(messaggio);
@@ -157,9 +157,9 @@ void segnalaproblema(const std::string& messaggio) {
 
 const std::vector<std::string>& problemiavvio() { return problems(); }
 
-void cancellaproblemi() { problems().clear(); }
+void clearProblems() { problems().clear(); }
 
-std::string causaerrore(int err) {
+std::string errorCause(int err) {
   // Front ends read an engine's standard error too, and some take the
   // system's "No such file or directory" for a program that failed to start.
   if (err == ENOENT || err == ENOTDIR) return "the file is missing";

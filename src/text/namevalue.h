@@ -42,9 +42,9 @@ bool scrivirighe(const std::string& path, const std::vector<std::string>& righe,
 // Problems met while loading the settings and the language at start-up, one
 // line each, for the window to show. Each distinct message is kept and
 // written to standard error once.
-void segnalaproblema(const std::string& messaggio);
+void reportProblem(const std::string& messaggio);
 const std::vector<std::string>& problemiavvio();
-void cancellaproblemi();
+void clearProblems();
 
 // The cause of a failed file operation in words (errno value).
-std::string causaerrore(int err);
+std::string errorCause(int err);

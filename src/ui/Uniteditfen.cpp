@@ -37,7 +37,7 @@ constexpr MotivoNoto motivinoti[] = {
 };
 }  // namespace
 
-QString motivofen(const std::string& problema) {
+QString fenRefusalText(const std::string& problema) {
   QString dettaglio = QString::fromStdString(problema);
   for (const MotivoNoto& m : motivinoti)
     if (problema == m.problema && !testo(m.chiave).empty()) dettaglio = t(m.chiave);
@@ -105,7 +105,7 @@ void Teditfen::accept() {
   // would leave the engine a position it cannot search.
   const std::string problema = fenProblem(fen().toStdString());
   if (!problema.empty()) {
-    mostramotivo(motivofen(problema));
+    mostramotivo(fenRefusalText(problema));
     Edit1->setFocus();
     Edit1->selectAll();
     return;

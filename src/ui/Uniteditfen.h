@@ -14,7 +14,7 @@ class QPushButton;
 // The refusal line for a set-up problem (fenProblem's text) in the current
 // language: the "refused" caption, then the problem in the language's words
 // where it has them, else as the set-up states it.
-QString motivofen(const std::string& problema);
+QString fenRefusalText(const std::string& problema);
 
 class Teditfen : public QDialog {
   Q_OBJECT

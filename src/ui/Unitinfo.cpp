@@ -47,7 +47,7 @@ QPixmap immagine() {
 
 }  // namespace
 
-RigheInfo righeinfo() {
+RigheInfo infoLines() {
   RigheInfo r;
   r.Label1 = QString::fromUtf8("Zefiran_3D 0.92 ") + QString::fromUtf8(VERSIONSUFFIX);
   r.Label5 = t("P_INFOFACES") + " :  = " + QString::number(facce);
@@ -100,7 +100,7 @@ TInfo::TInfo(QWidget* parent) : QDialog(parent) {
   BitBtn1->setDefault(true);
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 
-  Label1->setText(righeinfo().Label1);
+  Label1->setText(infoLines().Label1);
 }
 
 void TInfo::showEvent(QShowEvent* e) {
@@ -116,7 +116,7 @@ void TInfo::settalingua() {
 
 void TInfo::FormActivate() {
   settalingua();
-  const RigheInfo r = righeinfo();
+  const RigheInfo r = infoLines();
   Label5->setText(r.Label5);
   Label4->setText(r.Label4);
   Label3->setText(r.Label3);

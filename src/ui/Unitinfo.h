@@ -15,7 +15,7 @@ class QPushButton;
 struct RigheInfo {
   QString Label1, Label4, Label5, Label3, Label6;
 };
-RigheInfo righeinfo();
+RigheInfo infoLines();
 
 class TInfo : public QDialog {
   Q_OBJECT

@@ -5,7 +5,7 @@
 #include <QPen>
 #include <QPixmap>
 
-PostoTesto postotesto(int x1, int y1, char allineamento, int tw, int th, int sw, int y2, int x2) {
+PostoTesto textPlace(int x1, int y1, char allineamento, int tw, int th, int sw, int y2, int x2) {
   PostoTesto r;
   switch (allineamento) {
     case 'c': r.x = x1 + (x2 - x1 - tw) / 2; break;
@@ -34,7 +34,7 @@ void videoscritta(QPainter& p, int x1, int y1, const QColor& colore, char alline
   const int tw = fm.horizontalAdvance(testo);
   const int th = fm.height();
   const int sw = fm.horizontalAdvance(QLatin1Char(' '));
-  const PostoTesto posto = postotesto(x1, y1, allineamento, tw, th, sw, y2, x2);
+  const PostoTesto posto = textPlace(x1, y1, allineamento, tw, th, sw, y2, x2);
   if (!posto.stirato) {
     p.setPen(colore);
     p.drawText(posto.x, posto.y + fm.ascent(), testo);

@@ -17,7 +17,7 @@ struct PostoTesto {
   int x = 0, y = 0;
   QRect destinazione;
 };
-PostoTesto postotesto(int x1, int y1, char allineamento, int tw, int th, int sw, int y2, int x2);
+PostoTesto textPlace(int x1, int y1, char allineamento, int tw, int th, int sw, int y2, int x2);
 
 // videoscritta: alignment 'c' centred, 's' left (one blank in), 'd' right
 // (one blank in), anything else at x1. Uses the painter's font.

@@ -317,7 +317,7 @@ bool TZefiran_3D::applyFen(const QString& fen) {
   // it cannot search: it is refused and the game stays as it was.
   std::string problema;
   if (!controllore().setUpFen(fen.toStdString(), problema)) {
-    addStatus(motivofen(problema));
+    addStatus(fenRefusalText(problema));
     return false;
   }
   drawlog(1);

@@ -264,7 +264,7 @@ void Tconfigurazione::FormShow() {
   // A level the file does not give as a whole number in 1..10 is the
   // default table's, as the settings reader applies it.
   int livello = 0;
-  if (!leggiintero(valoreini("hash"), livello) || livello < 1 || livello > 10) livello = 3;
+  if (!readInteger(valoreini("hash"), livello) || livello < 1 || livello > 10) livello = 3;
   livello_ = QString::number(livello);
   Edit1->setText(u(valoreini("giocatore")));
   Edit2->setText(u(valoreini("localita")));

@@ -21,13 +21,13 @@ class LanguageFile : public ::testing::Test {
     savedName_ = nomelingua;
     cartella = folder.dir();
     listalingua.clear();
-    cancellaproblemi();
+    clearProblems();
   }
   void TearDown() override {
     cartella = savedFolder_;
     nomelingua = savedName_;
     listalingua.clear();
-    cancellaproblemi();
+    clearProblems();
   }
   void writeLanguage(const std::string& name, const std::string& bytes) { folder.write("languages/" + name, bytes); }
   void load(const std::string& name) {

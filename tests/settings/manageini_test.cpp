@@ -26,7 +26,7 @@ void scramble() {
   nomeskin = "stale.usk";
   nomelingua = "stale.dat";
   listaini.clear();
-  cancellaproblemi();
+  clearProblems();
 }
 
 class IniFile : public ::testing::Test {
@@ -39,7 +39,7 @@ class IniFile : public ::testing::Test {
   void TearDown() override {
     cartella = savedFolder_;
     listaini.clear();
-    cancellaproblemi();
+    clearProblems();
     setHashLevel(HASH_DEFAULT_LEVEL);
   }
   void writeIni(const std::string& bytes) { folder.write(NOMEINI, bytes); }

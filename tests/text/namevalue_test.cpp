@@ -61,12 +61,12 @@ TEST(ScriviRighe, ReplacesTheFileWhole) {
 }
 
 TEST(Problems, EachMessageKeptOnce) {
-  cancellaproblemi();
-  segnalaproblema("one");
-  segnalaproblema("two");
-  segnalaproblema("one");
+  clearProblems();
+  reportProblem("one");
+  reportProblem("two");
+  reportProblem("one");
   EXPECT_EQ(problemiavvio(), (Lines{"one", "two"}));
-  cancellaproblemi();
+  clearProblems();
   EXPECT_TRUE(problemiavvio().empty());
 }
 

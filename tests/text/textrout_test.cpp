@@ -48,7 +48,7 @@ TEST(Textrout, NumbersOrZero) {
   for (const char* bad : {"", "   ", "4x", "4 2", "+-5", "-+5", "+", "-", "3.5", "2147483648", "\t5", "0x10"}) {
     EXPECT_EQ(numero(bad), 0) << '"' << bad << '"';
     int v = 123;
-    EXPECT_FALSE(leggiintero(bad, v)) << '"' << bad << '"';
+    EXPECT_FALSE(readInteger(bad, v)) << '"' << bad << '"';
     EXPECT_EQ(v, 123) << "a failed conversion must leave its target alone";
   }
 }

@@ -17,32 +17,32 @@ using zeftest::trova;
 
 TEST(TestoCella, PlacementOfTheFourAlignments) {
   // Cell 10..100 x 20..40, text 30 x 12, a blank 4 wide.
-  PostoTesto p = postotesto(10, 20, 'c', 30, 12, 4, 40, 100);
+  PostoTesto p = textPlace(10, 20, 'c', 30, 12, 4, 40, 100);
   EXPECT_FALSE(p.stirato);
   EXPECT_EQ(p.x, 40);
   EXPECT_EQ(p.y, 24);
-  EXPECT_EQ(postotesto(10, 20, 's', 30, 12, 4, 40, 100).x, 14);
-  EXPECT_EQ(postotesto(10, 20, 'd', 30, 12, 4, 40, 100).x, 66);
-  EXPECT_EQ(postotesto(10, 20, 'x', 30, 12, 4, 40, 100).x, 10);
+  EXPECT_EQ(textPlace(10, 20, 's', 30, 12, 4, 40, 100).x, 14);
+  EXPECT_EQ(textPlace(10, 20, 'd', 30, 12, 4, 40, 100).x, 66);
+  EXPECT_EQ(textPlace(10, 20, 'x', 30, 12, 4, 40, 100).x, 10);
   // The vertical start is halved toward zero: a cell 3 pixels short of the
   // text starts it 1 pixel above the cell, not 2.
-  EXPECT_EQ(postotesto(10, 20, 'c', 30, 23, 4, 40, 100).y, 19);
+  EXPECT_EQ(textPlace(10, 20, 'c', 30, 23, 4, 40, 100).y, 19);
 }
 
 TEST(TestoCella, TextsThatDoNotFitAreStretchedIntoTheCell) {
   // Width: the text must be narrower than the cell less one blank.
-  EXPECT_FALSE(postotesto(10, 20, 'c', 85, 12, 4, 40, 100).stirato);
-  PostoTesto largo = postotesto(10, 20, 'c', 86, 12, 4, 40, 100);
+  EXPECT_FALSE(textPlace(10, 20, 'c', 85, 12, 4, 40, 100).stirato);
+  PostoTesto largo = textPlace(10, 20, 'c', 86, 12, 4, 40, 100);
   ASSERT_TRUE(largo.stirato);
   EXPECT_EQ(largo.destinazione, QRect(14, 24, 82, 12)) << "one blank in from both sides, at the text's height";
   // Height only: the text's own width, ten pixels in from top and bottom.
-  PostoTesto alto = postotesto(10, 20, 'c', 30, 20, 4, 60, 100);
+  PostoTesto alto = textPlace(10, 20, 'c', 30, 20, 4, 60, 100);
   EXPECT_FALSE(alto.stirato) << "20 < 40 fits";
-  alto = postotesto(10, 20, 'c', 30, 40, 4, 60, 100);
+  alto = textPlace(10, 20, 'c', 30, 40, 4, 60, 100);
   ASSERT_TRUE(alto.stirato);
   EXPECT_EQ(alto.destinazione, QRect(40, 30, 30, 20));
   // Both too large: the width rule decides.
-  PostoTesto tutti = postotesto(10, 20, 'c', 200, 40, 4, 60, 100);
+  PostoTesto tutti = textPlace(10, 20, 'c', 200, 40, 4, 60, 100);
   ASSERT_TRUE(tutti.stirato);
   EXPECT_EQ(tutti.destinazione.left(), 14);
   EXPECT_EQ(tutti.destinazione.width(), 82);
@@ -150,7 +150,9 @@ TEST_F(Griglia, CurrentMoveIsYellowAndTheHoveredOneBold) {
   TZefiran_3D& f = apriferma();
   // Moves made with the mouse redraw the grid at once.
   auto clicca = [&](const char* c) {
-    QTest::mouseClick(trova<BoardView>(f, "Panel1"), Qt::LeftButton, {}, puntocasella(sq(c), trova<BoardView>(f, "Panel1")->width(), trova<BoardView>(f, "Panel1")->height()));
+    QTest::mouseClick(
+        trova<BoardView>(f, "Panel1"), Qt::LeftButton, {},
+        puntocasella(sq(c), trova<BoardView>(f, "Panel1")->width(), trova<BoardView>(f, "Panel1")->height()));
   };
   clicca("e2");
   clicca("e4");
@@ -184,7 +186,9 @@ TEST_F(Griglia, AMoveFromAnEarlierPositionCutsTheRecord) {
   QTest::mouseClick(trova<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, cella(0, 2));  // after 1... e5
   ASSERT_EQ(partita.current, 2);
   auto clicca = [&](const char* c) {
-    QTest::mouseClick(trova<BoardView>(f, "Panel1"), Qt::LeftButton, {}, puntocasella(sq(c), trova<BoardView>(f, "Panel1")->width(), trova<BoardView>(f, "Panel1")->height()));
+    QTest::mouseClick(
+        trova<BoardView>(f, "Panel1"), Qt::LeftButton, {},
+        puntocasella(sq(c), trova<BoardView>(f, "Panel1")->width(), trova<BoardView>(f, "Panel1")->height()));
   };
   clicca("f1");
   clicca("c4");

@@ -105,7 +105,8 @@ TEST_F(Finestra, PicturesOfTheGridTheDialogsAndTheEpdPage) {
                          "f1e1", "b7b5", "a4b3", "d7d6", "c2c3", "e8g8", "h2h3", "c6a5", "b3c2", "c7c5"};
   for (const char* m : mosse) ASSERT_TRUE(giocamossa(zeftest::findMove(m))) << m;
   f.sistemagriglia(1);
-  const QPoint cavallo = puntocasella(zeftest::sq("f3"), trova<BoardView>(f, "Panel1")->width(), trova<BoardView>(f, "Panel1")->height());
+  const QPoint cavallo =
+      puntocasella(zeftest::sq("f3"), trova<BoardView>(f, "Panel1")->width(), trova<BoardView>(f, "Panel1")->height());
   QTest::mouseClick(trova<BoardView>(f, "Panel1"), Qt::LeftButton, {}, cavallo);  // the knight picked up
   f.PaintBox1MouseMove(trova<QWidget>(f, "PaintBox1")->width() / 2, f.rowHeight() * 2 + 3);
   QTest::qWait(100);
@@ -127,8 +128,9 @@ TEST_F(Finestra, PicturesOfTheGridTheDialogsAndTheEpdPage) {
   };
   ASSERT_TRUE(f.applyFen("7k/P7/8/8/8/8/8/K7 w - - 0 1"));
   for (const char* c : {"a7", "a8"})
-    QTest::mouseClick(trova<BoardView>(f, "Panel1"), Qt::LeftButton, {},
-                      puntocasella(zeftest::sq(c), trova<BoardView>(f, "Panel1")->width(), trova<BoardView>(f, "Panel1")->height()));
+    QTest::mouseClick(
+        trova<BoardView>(f, "Panel1"), Qt::LeftButton, {},
+        puntocasella(zeftest::sq(c), trova<BoardView>(f, "Panel1")->width(), trova<BoardView>(f, "Panel1")->height()));
   ASSERT_FALSE(promozione.isNull());
   ASSERT_TRUE(promozione.save(cartellafoto() + "/promotion.png"));
   trova<QAction>(f, "Info1")->trigger();
@@ -186,7 +188,7 @@ TEST_F(Finestra, PicturesOfTheTurnedBoardWithCoordinatesAndACheck) {
     const QImage board = finestra.copy(QRect(origine, trova<BoardView>(f, "Panel1")->size()));
     // Beside the king, toward the viewer (rank 1 is now far away), the mark's red.
     float px = 0, py = 0;
-    ASSERT_TRUE(proiettapunto(0.5f + 0.4f, -1, -3.5f - 0.4f, board.width(), board.height(), px, py));
+    ASSERT_TRUE(projectPoint(0.5f + 0.4f, -1, -3.5f - 0.4f, board.width(), board.height(), px, py));
     const QRgb c = board.pixel(static_cast<int>(px), static_cast<int>(py));
     EXPECT_GT(qRed(c), qGreen(c) + 60) << nome;
     EXPECT_GT(qRed(c), qBlue(c) + 60) << nome;

@@ -184,11 +184,11 @@ TEST_F(EntrataFen, CommonFaultsAreSaidInTheUsersLanguage) {
     SCOPED_TRACE(posizione);
     const std::string problema = fenProblem(posizione);
     ASSERT_FALSE(problema.empty());
-    EXPECT_EQ(motivofen(problema), t("E_FENREFUSED") + " " + t(chiave));
+    EXPECT_EQ(fenRefusalText(problema), t("E_FENREFUSED") + " " + t(chiave));
   }
   // A fault that names a part of the text is shown as the set-up words it.
   const std::string rango = fenProblem("4k3/8/8/8/8/8/7/4K3 w - - 0 1");
-  EXPECT_EQ(motivofen(rango), t("E_FENREFUSED") + " " + QString::fromStdString(rango));
+  EXPECT_EQ(fenRefusalText(rango), t("E_FENREFUSED") + " " + QString::fromStdString(rango));
 }
 
 }  // namespace

@@ -121,7 +121,7 @@ class RispondiFile : public QObject {
 // under the current camera.
 inline QPoint puntocasella(int s, int w, int h) {
   float px = 0.0f, py = 0.0f;
-  proiettapunto(static_cast<float>(s & 7) - 3.5f, -1.0f, 3.5f - static_cast<float>(s >> 3), w, h, px, py);
+  projectPoint(static_cast<float>(s & 7) - 3.5f, -1.0f, 3.5f - static_cast<float>(s >> 3), w, h, px, py);
   return QPoint(static_cast<int>(std::floor(px)), static_cast<int>(std::floor(py)));
 }
 
@@ -137,7 +137,7 @@ class Finestra : public ::testing::Test {
     cartella = folder.dir();
     listaini.clear();
     inidefault();
-    cancellaproblemi();
+    clearProblems();
     std::string errore;
     ASSERT_TRUE(caricalingua("english.dat", errore)) << errore;
     setToolkit(&toolkit);

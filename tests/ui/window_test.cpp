@@ -133,8 +133,8 @@ TEST_F(Finestra, StartsAsTheDesignedWindow) {
 }
 
 TEST_F(Finestra, StatusStripShowsEachStartupProblemAndAMissingSkin) {
-  segnalaproblema("settings: unreadable");
-  segnalaproblema("language: missing");
+  reportProblem("settings: unreadable");
+  reportProblem("language: missing");
   nomeskin = "missing.usk";
   TZefiran_3D& f = apri();
   const QStringList righe = trova<QLabel>(f, "Panel11")->text().split('\n');

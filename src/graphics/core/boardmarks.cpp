@@ -6,7 +6,7 @@
 
 void altoschermo(float& ux, float& uz) {
   float m[16];
-  matricecamera(m);
+  cameraMatrix(m);
   // The screen's y of a board direction d is m[1] dx + m[5] dy + m[9] dz:
   // (m[1], m[9]) is the board-plane direction that rises fastest. It has a
   // length of at least the sine of the lowest elevation.
@@ -38,7 +38,7 @@ void poni(Etichetta& e, int glifo, float cx, float cz, float ux, float uz) {
 
 }  // namespace
 
-void etichettecornice(Etichetta out[ETICHETTE]) {
+void frameLabels(Etichetta out[ETICHETTE]) {
   float ux = 0.0f, uz = -1.0f;
   altoschermo(ux, uz);
   int n = 0;
@@ -52,7 +52,7 @@ void etichettecornice(Etichetta out[ETICHETTE]) {
   }
 }
 
-int casellascacco(const tposizione& p) {
+int checkedKingSquare(const tposizione& p) {
   if (p.checker == NOSQ) return -1;
   const bool bianco = p.side == WHITE;
   const int re = bianco ? p.whiteking : p.blackking;
@@ -61,7 +61,7 @@ int casellascacco(const tposizione& p) {
   return re;
 }
 
-void coloreetichette(const Skin& s, float rgb[3]) {
+void labelColour(const Skin& s, float rgb[3]) {
   // The average of the frame tile (the first seventh of the width).
   double somma = 0.0;
   long n = 0;

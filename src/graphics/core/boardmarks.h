@@ -36,12 +36,12 @@ struct Etichetta {
 void altoschermo(float& ux, float& uz);
 
 // The 32 labels for the current camera.
-void etichettecornice(Etichetta out[ETICHETTE]);
+void frameLabels(Etichetta out[ETICHETTE]);
 
 // The square of the king of the side to move when that king is in check
 // (the record's checker), else -1.
-int casellascacco(const tposizione& p);
+int checkedKingSquare(const tposizione& p);
 
 // Colour (r, g, b in 0..1) that the labels take on the frame of skin s:
 // dark on a light frame, light on a dark one.
-void coloreetichette(const Skin& s, float rgb[3]);
+void labelColour(const Skin& s, float rgb[3]);

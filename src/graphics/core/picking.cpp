@@ -20,8 +20,8 @@ bool indietro(const double inversa[16], double nx, double ny, double nz, double 
 
 }  // namespace
 
-bool puntotavola(const float proiezione[16], const float camera[16], float x, float y, int w, int h, float& bx,
-                 float& bz) {
+bool boardPoint(const float proiezione[16], const float camera[16], float x, float y, int w, int h, float& bx,
+                float& bz) {
   if (w <= 0 || h <= 0) return false;
   float mvp[16];
   multiplyMatrix(proiezione, camera, mvp);
@@ -41,22 +41,22 @@ bool puntotavola(const float proiezione[16], const float camera[16], float x, fl
   return true;
 }
 
-int casellatavola(float bx, float bz) {
+int squareAtBoardPoint(float bx, float bz) {
   // File a spans x -4..-3 and rank 1 spans z 4..3, as the squares are drawn.
   const float f = std::floor(bx + 4.0f), r = std::floor(4.0f - bz);
   if (!(f >= 0.0f && f <= 7.0f && r >= 0.0f && r <= 7.0f)) return NESSUNA_CASELLA;
   return static_cast<int>(f) + 8 * static_cast<int>(r);
 }
 
-int casellaraggio(const float proiezione[16], const float camera[16], float x, float y, int w, int h) {
+int squareOnRay(const float proiezione[16], const float camera[16], float x, float y, int w, int h) {
   float bx = 0.0f, bz = 0.0f;
-  if (!puntotavola(proiezione, camera, x, y, w, h, bx, bz)) return NESSUNA_CASELLA;
-  return casellatavola(bx, bz);
+  if (!boardPoint(proiezione, camera, x, y, w, h, bx, bz)) return NESSUNA_CASELLA;
+  return squareAtBoardPoint(bx, bz);
 }
 
 int casellapunto(int x, int y, int w, int h) {
   float pr[16], mv[16];
-  matriceproiezione(w, h, pr);
-  matricecamera(mv);
-  return casellaraggio(pr, mv, static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f, w, h);
+  projectionMatrix(w, h, pr);
+  cameraMatrix(mv);
+  return squareOnRay(pr, mv, static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f, w, h);
 }

@@ -14,17 +14,17 @@ constexpr float PIANO_TAVOLA = -1.0f;  // height of the squares' surface
 // meets the board's plane, in board units (x along the files, z toward
 // rank 1). False when the panel has no area or the ray does not meet the
 // plane between the near and far planes (above the horizon, say).
-bool puntotavola(const float proiezione[16], const float camera[16], float x, float y, int w, int h, float& bx,
-                 float& bz);
+bool boardPoint(const float proiezione[16], const float camera[16], float x, float y, int w, int h, float& bx,
+                float& bz);
 
 // The square (file + 8 * rank) whose cell contains board point (bx, bz), or
 // NESSUNA_CASELLA off the 8 x 8 squares.
-int casellatavola(float bx, float bz);
+int squareAtBoardPoint(float bx, float bz);
 
 // The square under panel point (x, y) seen through the given matrices, or
 // NESSUNA_CASELLA.
-int casellaraggio(const float proiezione[16], const float camera[16], float x, float y, int w, int h);
+int squareOnRay(const float proiezione[16], const float camera[16], float x, float y, int w, int h);
 
 // The square under pixel (x, y) of a w x h panel with the current camera
-// (matriceproiezione, matricecamera): the ray through the pixel's centre.
+// (projectionMatrix, cameraMatrix): the ray through the pixel's centre.
 int casellapunto(int x, int y, int w, int h);

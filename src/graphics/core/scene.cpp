@@ -84,7 +84,7 @@ void trasla(float m[16], float x, float y, float z) {
 
 }  // namespace
 
-void matricecamera(float m[16]) {
+void cameraMatrix(float m[16]) {
   identita(m);
   ruota(m, 90.0f, 1);
   trasla(m, distanza, scostamento, 0.0f);
@@ -97,7 +97,7 @@ void matricecamera(float m[16]) {
   trasla(m, 4.0f * mezzocoseno[r] * k, 0.0f, 4.0f * mezzoseno[r] * k);
 }
 
-void matriceproiezione(int w, int h, float m[16]) {
+void projectionMatrix(int w, int h, float m[16]) {
   const double aspetto = h > 0 ? static_cast<double>(w) / h : 1.0;
   const double f = 1.0 / std::tan(45.0 * 3.14159265358979323846 / 360.0);
   const double vicino = 0.3, lontano = 300.0;
@@ -109,10 +109,10 @@ void matriceproiezione(int w, int h, float m[16]) {
   m[14] = static_cast<float>(2.0 * lontano * vicino / (vicino - lontano));
 }
 
-bool proiettapunto(float x, float y, float z, int w, int h, float& px, float& py) {
+bool projectPoint(float x, float y, float z, int w, int h, float& px, float& py) {
   float mv[16], pr[16], mvp[16];
-  matricecamera(mv);
-  matriceproiezione(w, h, pr);
+  cameraMatrix(mv);
+  projectionMatrix(w, h, pr);
   multiplyMatrix(pr, mv, mvp);
   const float v[4] = {x, y, z, 1.0f};
   float c[4];

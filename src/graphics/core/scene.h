@@ -38,9 +38,9 @@ void ruota180();
 
 // The model-view matrix of the camera (column-major, as OpenGL keeps it),
 // built from the current camera in the order the renderer applies it.
-void matricecamera(float m[16]);
+void cameraMatrix(float m[16]);
 // The projection of a panel of w x h pixels: 45° vertical field, near 0.3, far 300.
-void matriceproiezione(int w, int h, float m[16]);
+void projectionMatrix(int w, int h, float m[16]);
 // Window position (pixels, y downward from the top) of a board point under
 // the current camera; false when the point is behind the eye.
-bool proiettapunto(float x, float y, float z, int w, int h, float& px, float& py);
+bool projectPoint(float x, float y, float z, int w, int h, float& px, float& py);

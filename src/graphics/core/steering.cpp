@@ -14,7 +14,7 @@ double ultimomomento = NESSUN_MOMENTO;
 
 }  // namespace
 
-bool giracamera(float gradi) {
+bool turnCamera(float gradi) {
   if (gradi == 0.0f) return false;
   float r = rotazione + gradi;
   while (r > 360.0f) r -= 360.0f;
@@ -24,7 +24,7 @@ bool giracamera(float gradi) {
   return true;
 }
 
-bool inclinacamera(float gradi) {
+bool tiltCamera(float gradi) {
   const float e = std::clamp(elevazione + gradi, ELEVAZIONE_MINIMA, ELEVAZIONE_MASSIMA);
   if (e == elevazione) return false;
   elevazione = e;
@@ -32,7 +32,7 @@ bool inclinacamera(float gradi) {
   return true;
 }
 
-bool allontanacamera(float unita) {
+bool moveCameraAway(float unita) {
   const float d = std::clamp(distanza + unita, DISTANZA_MINIMA, DISTANZA_MASSIMA);
   if (d == distanza) return false;
   distanza = d;
@@ -58,19 +58,19 @@ bool muovicamera(const uint8_t* tasti, double momento) {
   ms = std::min(ms, PASSO_MASSIMO_MS);
   ultimomomento = momento;
   const float secondi = static_cast<float>(ms / 1000.0);
-  giracamera(static_cast<float>(giro) * GIRO_AL_SECONDO * secondi);
-  inclinacamera(static_cast<float>(alza) * INCLINAZIONE_AL_SECONDO * secondi);
-  allontanacamera(static_cast<float>(allontana) * ZOOM_AL_SECONDO * secondi);
+  turnCamera(static_cast<float>(giro) * GIRO_AL_SECONDO * secondi);
+  tiltCamera(static_cast<float>(alza) * INCLINAZIONE_AL_SECONDO * secondi);
+  moveCameraAway(static_cast<float>(allontana) * ZOOM_AL_SECONDO * secondi);
   return true;
 }
 
-bool orbitacamera(int dx, int dy) {
+bool orbitCamera(int dx, int dy) {
   if (vista != VISTA_3D) return false;
-  const bool girata = giracamera(static_cast<float>(dx) * GRADI_PER_PIXEL);
-  const bool inclinata = inclinacamera(static_cast<float>(dy) * GRADI_PER_PIXEL);
+  const bool girata = turnCamera(static_cast<float>(dx) * GRADI_PER_PIXEL);
+  const bool inclinata = tiltCamera(static_cast<float>(dy) * GRADI_PER_PIXEL);
   return girata || inclinata;
 }
 
-bool zoomcamera(int ottavi) {
-  return allontanacamera(-static_cast<float>(ottavi) / OTTAVI_PER_SCATTO * DISTANZA_PER_SCATTO);
+bool zoomCamera(int ottavi) {
+  return moveCameraAway(-static_cast<float>(ottavi) / OTTAVI_PER_SCATTO * DISTANZA_PER_SCATTO);
 }

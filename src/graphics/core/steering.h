@@ -34,9 +34,9 @@ constexpr double PASSO_MASSIMO_MS = 60.0;
 
 // Changes of the camera, each kept within its range; each sets ridisegna
 // when it changes anything and returns whether it did.
-bool giracamera(float gradi);       // rotazione + gradi, wrapped into 0..360
-bool inclinacamera(float gradi);    // elevazione + gradi, within the elevation limits
-bool allontanacamera(float unita);  // distanza + unita, within the distance limits
+bool turnCamera(float gradi);      // rotazione + gradi, wrapped into 0..360
+bool tiltCamera(float gradi);      // elevazione + gradi, within the elevation limits
+bool moveCameraAway(float unita);  // distanza + unita, within the distance limits
 
 // One tick of held camera keys (tastipremuti: 256 flags indexed by
 // virtual-key code) at moment momento (a day fraction, as adesso gives it).
@@ -49,8 +49,8 @@ bool muovicamera(const uint8_t* tastipremuti, double momento);
 // A pointer dragged by (dx, dy) pixels orbits the 3D view: sideways the
 // near edge of the board follows the pointer, downward the view rises
 // toward straight above. Returns whether the camera moved.
-bool orbitacamera(int dx, int dy);
+bool orbitCamera(int dx, int dy);
 
 // The wheel turned by ottavi units (positive away from the user) brings the
 // eye nearer. Returns whether the camera moved.
-bool zoomcamera(int ottavi);
+bool zoomCamera(int ottavi);

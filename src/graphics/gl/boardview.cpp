@@ -141,7 +141,7 @@ void BoardView::iniziagl() {
   }
   texture_ = nome;
   creaglifi();
-  coloreetichette(skin_, coloreetichette_);
+  labelColour(skin_, labelColour_);
   pronto_ = true;
   fresco_ = false;
 }
@@ -159,7 +159,7 @@ void BoardView::impostaproiezione(int w, int h) {
   glViewport(0, 0, static_cast<GLsizei>(w * dpr), static_cast<GLsizei>(h * dpr));
   // The picking casts its rays through these very matrices.
   GLfloat proiezione[16];
-  matriceproiezione(w, h, proiezione);
+  projectionMatrix(w, h, proiezione);
   glMatrixMode(GL_PROJECTION);
   glLoadMatrixf(proiezione);
   glMatrixMode(GL_MODELVIEW);
@@ -245,7 +245,7 @@ bool BoardView::caricaskin(const QString& percorso) {
     }
   }
   skin_ = std::move(nuova);
-  coloreetichette(skin_, coloreetichette_);
+  labelColour(skin_, labelColour_);
   ultimoerrore_.clear();
   fresco_ = false;
   ridisegna = 1;
@@ -314,7 +314,7 @@ void BoardView::disegna() {
   glLightfv(GL_LIGHT1, GL_DIFFUSE, luce1diffusa);
 
   GLfloat camera[16];
-  matricecamera(camera);
+  cameraMatrix(camera);
   glLoadMatrixf(camera);
 
   glEnable(GL_TEXTURE_2D);
@@ -335,7 +335,7 @@ void BoardView::disegnasegni() {
   // window composes the widget by it: the board's own alpha stays.
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
 
-  const int re = casellascacco(posizioni[0]);
+  const int re = checkedKingSquare(posizioni[0]);
   if (re >= 0) {
     // Drawn after the pieces: the depth test keeps the king in front of it.
     const float f = static_cast<float>(re & 7), r = static_cast<float>(re >> 3);
@@ -351,13 +351,13 @@ void BoardView::disegnasegni() {
 
   if (glifi_ != 0) {
     Etichetta etichette[ETICHETTE];
-    etichettecornice(etichette);
+    frameLabels(etichette);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, glifi_);
     // The clear parts of a glyph's square leave the depth buffer alone.
     glEnable(GL_ALPHA_TEST);
     glAlphaFunc(GL_GREATER, 0.1f);
-    glColor4f(coloreetichette_[0], coloreetichette_[1], coloreetichette_[2], 1.0f);
+    glColor4f(labelColour_[0], labelColour_[1], labelColour_[2], 1.0f);
     // Texture row 0 is the strip's top line: the glyphs' tops are at t = 0.
     const float t[4] = {1.0f, 1.0f, 0.0f, 0.0f};
     glBegin(GL_QUADS);
@@ -432,7 +432,7 @@ void BoardView::mouseMoveEvent(QMouseEvent* e) {
     if (orbitato_ || std::abs(d.x()) + std::abs(d.y()) > SOGLIA_TRASCINAMENTO) {
       orbitato_ = true;
       trascinamento_ = p;
-      if (orbitacamera(d.x(), d.y())) {
+      if (orbitCamera(d.x(), d.y())) {
         disegnascena(false);
         // This very move reached the window's filter under the old camera.
         seguipuntatore();
@@ -459,7 +459,7 @@ void BoardView::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void BoardView::wheelEvent(QWheelEvent* e) {
-  if (zoomcamera(e->angleDelta().y())) {
+  if (zoomCamera(e->angleDelta().y())) {
     disegnascena(false);
     seguipuntatore();
   }

@@ -89,7 +89,7 @@ class BoardView : public QOpenGLWidget {
   Skin skin_;
   unsigned int texture_ = 0;
   unsigned int glifi_ = 0;  // the labels' letters and digits
-  float coloreetichette_[3] = {0.95f, 0.95f, 0.95f};
+  float labelColour_[3] = {0.95f, 0.95f, 0.95f};
   QPoint trascinamento_;  // last pointer position of a right-button drag
   bool orbita_ = false;   // the right button is down
   bool orbitato_ = false;

@@ -40,7 +40,7 @@ class Segni : public ::testing::Test {
 
 TEST_F(Segni, EveryFileAndRankIsNamedOnBothSidesOfTheBoard) {
   Etichetta e[ETICHETTE];
-  etichettecornice(e);
+  frameLabels(e);
   int volte[GLIFI] = {};
   for (const Etichetta& l : e) {
     ASSERT_GE(l.glifo, 0);
@@ -88,11 +88,11 @@ TEST_F(Segni, LabelsReadUprightAtEveryTurn) {
     // lower left to lower right corner to the viewer's right.
     float x0 = 0, y0 = 0, x1 = 0, y1 = 0, x3 = 0, y3 = 0;
     Etichetta e[ETICHETTE];
-    etichettecornice(e);
+    frameLabels(e);
     const Etichetta& a = cerca(e, 0, -3.5f, 4.2f);
-    ASSERT_TRUE(proiettapunto(a.x[0], ALTEZZA_ETICHETTE, a.z[0], 800, 600, x0, y0));
-    ASSERT_TRUE(proiettapunto(a.x[1], ALTEZZA_ETICHETTE, a.z[1], 800, 600, x1, y1));
-    ASSERT_TRUE(proiettapunto(a.x[3], ALTEZZA_ETICHETTE, a.z[3], 800, 600, x3, y3));
+    ASSERT_TRUE(projectPoint(a.x[0], ALTEZZA_ETICHETTE, a.z[0], 800, 600, x0, y0));
+    ASSERT_TRUE(projectPoint(a.x[1], ALTEZZA_ETICHETTE, a.z[1], 800, 600, x1, y1));
+    ASSERT_TRUE(projectPoint(a.x[3], ALTEZZA_ETICHETTE, a.z[3], 800, 600, x3, y3));
     EXPECT_GT(x1 - x0, 0.0f) << "turn " << c.rot;
     EXPECT_GT(y0 - y3, 0.0f) << "turn " << c.rot;
     // Seen from low down perspective slants the label; higher up it is square to the screen.
@@ -105,18 +105,18 @@ TEST_F(Segni, LabelsReadUprightAtEveryTurn) {
 
 TEST_F(Segni, TheKingInCheckOfTheSideToMove) {
   zeftest::setUp("4k3/8/8/8/8/8/8/4K2r w - - 0 1");
-  EXPECT_EQ(casellascacco(posizioni[0]), zeftest::sq("e1"));
+  EXPECT_EQ(checkedKingSquare(posizioni[0]), zeftest::sq("e1"));
   zeftest::setUp("4k3/8/8/8/8/8/3n4/4K3 w - - 0 1");
-  EXPECT_EQ(casellascacco(posizioni[0]), -1) << "no check";
+  EXPECT_EQ(checkedKingSquare(posizioni[0]), -1) << "no check";
   zeftest::setUp("4k3/8/8/1B6/8/8/8/4K3 b - - 0 1");
-  EXPECT_EQ(casellascacco(posizioni[0]), zeftest::sq("e8"));
+  EXPECT_EQ(checkedKingSquare(posizioni[0]), zeftest::sq("e8"));
   zeftest::setUp("4k3/8/8/1B6/8/8/8/4K3 w - - 0 1");
-  EXPECT_EQ(casellascacco(posizioni[0]), -1) << "Black in check with White to move marks nothing";
+  EXPECT_EQ(checkedKingSquare(posizioni[0]), -1) << "Black in check with White to move marks nothing";
   tposizione p = posizioni[0];
   p.side = BLACK;
   p.checker = zeftest::sq("b5");
   p.board[p.blackking] = 0;
-  EXPECT_EQ(casellascacco(p), -1) << "a record without the king";
+  EXPECT_EQ(checkedKingSquare(p), -1) << "a record without the king";
 }
 
 TEST_F(Segni, LabelColourContrastsWithTheFrame) {
@@ -124,12 +124,12 @@ TEST_F(Segni, LabelColourContrastsWithTheFrame) {
   float c[3];
   for (const uint8_t v : {uint8_t{230}, uint8_t{40}}) {
     for (size_t i = 0; i < s.rgb.size(); ++i) s.rgb[i] = v;
-    coloreetichette(s, c);
+    labelColour(s, c);
     EXPECT_EQ(c[0], c[1]);
     EXPECT_EQ(c[1], c[2]);
     EXPECT_GT(std::fabs(c[0] - v / 255.0f), 0.6f) << static_cast<int>(v);
   }
-  coloreetichette(Skin{}, c);  // no pixels at all
+  labelColour(Skin{}, c);  // no pixels at all
   EXPECT_GE(c[0], 0.0f);
 }
 

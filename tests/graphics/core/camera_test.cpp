@@ -81,7 +81,7 @@ TEST_F(Camera, ModelViewAtWhitesSide) {
     elevazione = c.elevazione;
     distanza = c.distanza;
     float mv[16];
-    matricecamera(mv);
+    cameraMatrix(mv);
     const double e = c.elevazione * M_PI / 180;
     const float punti[3][3] = {{0, -1, 0}, {-3.5f, -1, 3.5f}, {2, 0.5f, -4}};
     for (const auto& p : punti) {

@@ -37,23 +37,23 @@ class Picking : public ::testing::Test {
   // current camera; returns how many points lay inside the panel.
   static int controlla(int w, int h) {
     float pr[16], mv[16];
-    matriceproiezione(w, h, pr);
-    matricecamera(mv);
+    projectionMatrix(w, h, pr);
+    cameraMatrix(mv);
     int visti = 0;
     for (int s = 0; s < 64; ++s) {
       const float cx = static_cast<float>(s & 7) - 3.5f, cz = 3.5f - static_cast<float>(s >> 3);
       float px = 0, py = 0;
-      if (proiettapunto(cx, PIANO_TAVOLA, cz, w, h, px, py) && px >= 0 && py >= 0 && px < w && py < h) {
+      if (projectPoint(cx, PIANO_TAVOLA, cz, w, h, px, py) && px >= 0 && py >= 0 && px < w && py < h) {
         ++visti;
         EXPECT_EQ(casellapunto(static_cast<int>(px), static_cast<int>(py), w, h), s)
             << "centre of " << s << " at " << px << ", " << py << " " << descrivi(w, h);
       }
       for (const float dx : {-0.45f, 0.45f})
         for (const float dz : {-0.45f, 0.45f}) {
-          if (!proiettapunto(cx + dx, PIANO_TAVOLA, cz + dz, w, h, px, py)) continue;
+          if (!projectPoint(cx + dx, PIANO_TAVOLA, cz + dz, w, h, px, py)) continue;
           if (px < 0 || py < 0 || px >= w || py >= h) continue;
           ++visti;
-          EXPECT_EQ(casellaraggio(pr, mv, px, py, w, h), s)
+          EXPECT_EQ(squareOnRay(pr, mv, px, py, w, h), s)
               << "corner " << dx << "," << dz << " of " << s << " " << descrivi(w, h);
         }
     }
@@ -88,7 +88,7 @@ TEST_F(Picking, BlacksBackRanksInTheDefaultView) {
   float px = 0, py = 0;
   for (const int s : {63, 56, 60, 55, 48}) {
     ASSERT_TRUE(
-        proiettapunto(static_cast<float>(s & 7) - 3.5f, -1, 3.5f - static_cast<float>(s >> 3), 800, 600, px, py));
+        projectPoint(static_cast<float>(s & 7) - 3.5f, -1, 3.5f - static_cast<float>(s >> 3), 800, 600, px, py));
     EXPECT_EQ(casellapunto(static_cast<int>(px), static_cast<int>(py), 800, 600), s);
   }
 }
@@ -115,13 +115,13 @@ TEST_F(Picking, FrameBackgroundAndSkyPickNothing) {
   float pr[16], mv[16], px = 0, py = 0;
   for (const float rot : {270.0f, 90.0f, 33.0f}) {
     camera(VISTA_3D, rot, 60, 11.5f);
-    matriceproiezione(W, H, pr);
-    matricecamera(mv);
+    projectionMatrix(W, H, pr);
+    cameraMatrix(mv);
     // Just outside each edge of the squares, on the frame and the name plate.
     for (const auto& [x, z] : {std::pair{-4.05f, 0.5f}, std::pair{4.05f, -2.5f}, std::pair{0.5f, 4.05f},
                                std::pair{-3.5f, -4.05f}, std::pair{4.5f, 4.5f}, std::pair{0.0f, 4.6f}}) {
-      ASSERT_TRUE(proiettapunto(x, PIANO_TAVOLA, z, W, H, px, py));
-      EXPECT_EQ(casellaraggio(pr, mv, px, py, W, H), NESSUNA_CASELLA) << x << "," << z << " turn " << rot;
+      ASSERT_TRUE(projectPoint(x, PIANO_TAVOLA, z, W, H, px, py));
+      EXPECT_EQ(squareOnRay(pr, mv, px, py, W, H), NESSUNA_CASELLA) << x << "," << z << " turn " << rot;
     }
   }
   camera(VISTA_PIATTA, 270, 90, 11);
@@ -135,14 +135,14 @@ TEST_F(Picking, FrameBackgroundAndSkyPickNothing) {
 }
 
 TEST_F(Picking, SquareCellsOfBoardPoints) {
-  EXPECT_EQ(casellatavola(-4.0f, 4.0f), 0) << "a1's outer corner";
-  EXPECT_EQ(casellatavola(-3.01f, 3.01f), 0);
-  EXPECT_EQ(casellatavola(-3.0f, 3.0f), 9) << "the shared corner belongs to b2";
-  EXPECT_EQ(casellatavola(3.99f, -3.99f), 63);
-  EXPECT_EQ(casellatavola(4.0f, 0.0f), NESSUNA_CASELLA);
-  EXPECT_EQ(casellatavola(0.0f, -4.0f), NESSUNA_CASELLA);
-  EXPECT_EQ(casellatavola(-4.01f, 0.0f), NESSUNA_CASELLA);
-  EXPECT_EQ(casellatavola(NAN, 0.0f), NESSUNA_CASELLA);
+  EXPECT_EQ(squareAtBoardPoint(-4.0f, 4.0f), 0) << "a1's outer corner";
+  EXPECT_EQ(squareAtBoardPoint(-3.01f, 3.01f), 0);
+  EXPECT_EQ(squareAtBoardPoint(-3.0f, 3.0f), 9) << "the shared corner belongs to b2";
+  EXPECT_EQ(squareAtBoardPoint(3.99f, -3.99f), 63);
+  EXPECT_EQ(squareAtBoardPoint(4.0f, 0.0f), NESSUNA_CASELLA);
+  EXPECT_EQ(squareAtBoardPoint(0.0f, -4.0f), NESSUNA_CASELLA);
+  EXPECT_EQ(squareAtBoardPoint(-4.01f, 0.0f), NESSUNA_CASELLA);
+  EXPECT_EQ(squareAtBoardPoint(NAN, 0.0f), NESSUNA_CASELLA);
 }
 
 }  // namespace

@@ -101,37 +101,37 @@ TEST_F(Sterzo, DistanceIsBoundedForKeysAndWheelInBothViews) {
   EXPECT_EQ(rotazione, 270.0f);
   tieni(200, 20, 0.7);
   EXPECT_EQ(distanza, DISTANZA_MINIMA) << "the eye stays out of the pieces";
-  EXPECT_TRUE(zoomcamera(-OTTAVI_PER_SCATTO));
+  EXPECT_TRUE(zoomCamera(-OTTAVI_PER_SCATTO));
   EXPECT_FLOAT_EQ(distanza, DISTANZA_MINIMA + DISTANZA_PER_SCATTO) << "wheel toward the user: farther";
-  EXPECT_TRUE(zoomcamera(10 * OTTAVI_PER_SCATTO));
+  EXPECT_TRUE(zoomCamera(10 * OTTAVI_PER_SCATTO));
   EXPECT_EQ(distanza, DISTANZA_MINIMA);
   ridisegna = 0;
-  EXPECT_FALSE(zoomcamera(OTTAVI_PER_SCATTO));
+  EXPECT_FALSE(zoomCamera(OTTAVI_PER_SCATTO));
   EXPECT_EQ(ridisegna, 0);
-  for (int i = 0; i < 100; ++i) zoomcamera(-OTTAVI_PER_SCATTO);
+  for (int i = 0; i < 100; ++i) zoomCamera(-OTTAVI_PER_SCATTO);
   EXPECT_EQ(distanza, DISTANZA_MASSIMA);
-  EXPECT_FALSE(orbitacamera(40, 40)) << "no orbit in the flat view";
+  EXPECT_FALSE(orbitCamera(40, 40)) << "no orbit in the flat view";
 }
 
 TEST_F(Sterzo, DraggingOrbitsWithTheNearEdgeFollowingThePointer) {
   float x0 = 0, y0 = 0, x1 = 0, y1 = 0;
   // The middle of the near edge, at the default camera and after a drag.
-  ASSERT_TRUE(proiettapunto(0, -1, 4, 800, 600, x0, y0));
-  EXPECT_TRUE(orbitacamera(30, 0));
+  ASSERT_TRUE(projectPoint(0, -1, 4, 800, 600, x0, y0));
+  EXPECT_TRUE(orbitCamera(30, 0));
   EXPECT_EQ(ridisegna, 1);
   EXPECT_NEAR(rotazione, 270 + 30 * GRADI_PER_PIXEL, 1e-4);
-  ASSERT_TRUE(proiettapunto(0, -1, 4, 800, 600, x1, y1));
+  ASSERT_TRUE(projectPoint(0, -1, 4, 800, 600, x1, y1));
   EXPECT_GT(x1, x0 + 10);
   // Downward the view rises toward straight above, and stops there.
-  EXPECT_TRUE(orbitacamera(0, 50));
+  EXPECT_TRUE(orbitCamera(0, 50));
   EXPECT_NEAR(elevazione, 60 + 50 * GRADI_PER_PIXEL, 1e-4);
-  orbitacamera(0, 1000);
+  orbitCamera(0, 1000);
   EXPECT_EQ(elevazione, ELEVAZIONE_MASSIMA);
-  EXPECT_FALSE(orbitacamera(0, 5));
-  orbitacamera(0, -1000);
+  EXPECT_FALSE(orbitCamera(0, 5));
+  orbitCamera(0, -1000);
   EXPECT_EQ(elevazione, ELEVAZIONE_MINIMA);
   // Whole turns stay within 0..360.
-  for (int i = 0; i < 30; ++i) orbitacamera(997, 0);
+  for (int i = 0; i < 30; ++i) orbitCamera(997, 0);
   EXPECT_GE(rotazione, 0.0f);
   EXPECT_LE(rotazione, 360.0f);
 }

@@ -138,7 +138,7 @@ class Vista : public ::testing::Test {
   }
   static QPoint proiettato(float x, float y, float z) {
     float px = 0, py = 0;
-    EXPECT_TRUE(proiettapunto(x, y, z, W, H, px, py));
+    EXPECT_TRUE(projectPoint(x, y, z, W, H, px, py));
     return QPoint(static_cast<int>(px), static_cast<int>(py));
   }
   static QPoint solido(const char* nome, float y, float dz = 0) {
@@ -303,7 +303,7 @@ TEST_F(Vista, RendererCameraMatchesTheCameraModel) {
     vista_->makeCurrent();
     glGetFloatv(GL_MODELVIEW_MATRIX, gl);
     vista_->doneCurrent();
-    matricecamera(atteso);
+    cameraMatrix(atteso);
     for (int k = 0; k < 16; ++k) EXPECT_NEAR(gl[k], atteso[k], 2e-5) << "rotation " << c.rot << " entry " << k;
   }
 }
@@ -436,7 +436,7 @@ TEST_F(Vista, PointerPicksTheSquareDrawnUnderIt) {
     glGetFloatv(GL_MODELVIEW_MATRIX, mv);
     vista_->doneCurrent();
     const auto scelta = [&](int x, int y) {
-      return casellaraggio(pr, mv, static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f, W, H);
+      return squareOnRay(pr, mv, static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f, W, H);
     };
     int caselle = 0, fuori = 0;
     for (int y = 3; y < H - 3; y += 7)
