@@ -67,15 +67,18 @@ inline void cornice(S& out, int n) {
   out.vertex(gx - 5.0f, -1.0f, 4.0f - gz);
 }
 
+// The name plate; with the board turned so that Black sits at the bottom,
+// its picture is turned too, so that it reads the right way up.
 template <class S>
-inline void targa(S& out) {
-  out.texcoord(0.7157143f, 0.49f);
+inline void targa(S& out, bool turned = false) {
+  constexpr float u0 = 0.7157143f, u1 = 0.85571426f, v0 = 0.01f, v1 = 0.49f;
+  out.texcoord(turned ? u1 : u0, turned ? v0 : v1);
   out.vertex(-0.6f, -0.99f, 4.3f);
-  out.texcoord(0.7157143f, 0.01f);
+  out.texcoord(turned ? u1 : u0, turned ? v1 : v0);
   out.vertex(-0.6f, -0.99f, 4.9f);
-  out.texcoord(0.85571426f, 0.01f);
+  out.texcoord(turned ? u0 : u1, turned ? v1 : v0);
   out.vertex(0.6f, -0.99f, 4.9f);
-  out.texcoord(0.85571426f, 0.49f);
+  out.texcoord(turned ? u0 : u1, turned ? v0 : v1);
   out.vertex(0.6f, -0.99f, 4.3f);
 }
 
@@ -125,7 +128,7 @@ int32_t percorriscena(const tposizione& pos, S& out) {
   out.begin();
   for (int i = 0; i < 64; ++i) scena::casella(out, i);
   for (int n = 0; n < 100; ++n) scena::cornice(out, n);
-  scena::targa(out);
+  scena::targa(out, rotazione > 0.0f && rotazione < 180.0f);
   out.end();
   int32_t quadri = 101;
 

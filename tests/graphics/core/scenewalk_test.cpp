@@ -156,6 +156,16 @@ TEST_F(Scena, FrameAndPlate) {
   EXPECT_NEAR(r.quad(164).y, -0.99f, 1e-7);
   EXPECT_NEAR(r.quad(164, 2).z, 4.9f, 1e-6);
   EXPECT_NEAR(r.quad(164, 2).t, 0.01f, 1e-6);
+  // Turned half round, the plate's picture turns with the viewer: every
+  // corner takes the opposite corner's coordinates.
+  const float giro = rotazione;
+  ruota180();
+  const Registro girato = cammina();
+  rotazione = giro;
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_NEAR(girato.quad(164, k).s, r.quad(164, (k + 2) % 4).s, 1e-6) << k;
+    EXPECT_NEAR(girato.quad(164, k).t, r.quad(164, (k + 2) % 4).t, 1e-6) << k;
+  }
 }
 
 // Finds the first vertex of the piece drawn on a square (its mesh's first
