@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "engine/position/fen.h"
 #include "engine/position/position.h"
 
 namespace {
@@ -24,14 +25,6 @@ const CastlingHome* homeOf(uint8_t right) {
   for (const CastlingHome& h : HOMES)
     if (h.right == right) return &h;
   return nullptr;
-}
-
-char letterOf(int8_t piece) {
-  static const char LETTERS[] = "pnbrqk";
-  const int kind = piece < 0 ? -piece : piece;
-  if (kind < PAWN || kind > KING) return '?';
-  const char c = LETTERS[kind - 1];
-  return piece > 0 ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 // Whether a piece of the colour sign `by` (1 White, -1 Black) attacks the square.
@@ -99,22 +92,7 @@ void BoardEditor::setCastling(uint8_t right, bool on) {
 }
 
 std::string BoardEditor::fen() const {
-  std::string out;
-  for (int rank = 7; rank >= 0; --rank) {
-    int empty = 0;
-    for (int file = 0; file < 8; ++file) {
-      const int8_t v = board_[rank * 8 + file];
-      if (!v) {
-        ++empty;
-        continue;
-      }
-      if (empty) out += static_cast<char>('0' + empty);
-      empty = 0;
-      out += letterOf(v);
-    }
-    if (empty) out += static_cast<char>('0' + empty);
-    if (rank) out += '/';
-  }
+  std::string out = fenPlacement(board_);
   out += whiteToMove_ ? " w " : " b ";
   std::string rights;
   for (const CastlingHome& h : HOMES)

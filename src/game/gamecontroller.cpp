@@ -121,24 +121,7 @@ int GameController::startMoveNumber() const {
 
 std::string GameController::currentFen() const {
   const tposizione& p = posizioni[0];
-  static const char LETTERS[] = " pnbrqk";
-  std::string out;
-  for (int rank = 7; rank >= 0; --rank) {
-    int empty = 0;
-    for (int file = 0; file < 8; ++file) {
-      const int8_t v = p.board[rank * 8 + file];
-      const int kind = v < 0 ? -v : v;
-      if (kind < PAWN || kind > KING) {
-        ++empty;
-        continue;
-      }
-      if (empty) out += static_cast<char>('0' + empty);
-      empty = 0;
-      out += v > 0 ? static_cast<char>(LETTERS[kind] - 'a' + 'A') : LETTERS[kind];
-    }
-    if (empty) out += static_cast<char>('0' + empty);
-    if (rank) out += '/';
-  }
+  std::string out = fenPlacement(p.board);
   const bool white = p.side == WHITE;
   out += white ? " w " : " b ";
   std::string rights;

@@ -3,6 +3,7 @@
 #include <csignal>
 #include <cstdlib>
 
+#include "engine/position/fen.h"
 #include "engine/position/game.h"
 #include "engine/search/clock.h"
 #include "protocol/numbers.h"
@@ -86,24 +87,7 @@ uint32_t leggimossa(std::string_view text) {
 std::string mossawinboard(uint32_t move) { return "move " + coordinata(move, true); }
 
 std::string posizionefen(const tposizione& p) {
-  static const char white[] = " PNBRQK";
-  static const char black[] = " pnbrqk";
-  std::string out;
-  for (int r = 7; r >= 0; --r) {
-    int run = 0;
-    for (int f = 0; f < 8; ++f) {
-      const int8_t v = p.board[r * 8 + f];
-      if (v == 0 || v > 6 || v < -6) {
-        ++run;
-        continue;
-      }
-      if (run) out += static_cast<char>('0' + run);
-      run = 0;
-      out += v > 0 ? white[v] : black[-v];
-    }
-    if (run) out += static_cast<char>('0' + run);
-    if (r > 0) out += '/';
-  }
+  std::string out = fenPlacement(p.board);
   out += p.side == BLACK ? " b " : " w ";
   return out;
 }

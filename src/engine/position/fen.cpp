@@ -348,3 +348,26 @@ std::string fenProblem(std::string_view text) {
   if (attacker != NOSQ) return "the side not to move is in check";
   return {};
 }
+
+std::string fenPlacement(const int8_t board[64]) {
+  static const char LETTERS[] = " pnbrqk";
+  std::string out;
+  for (int rank = 7; rank >= 0; --rank) {
+    int empty = 0;
+    for (int file = 0; file < 8; ++file) {
+      const int8_t v = board[rank * 8 + file];
+      const int kind = v < 0 ? -v : v;
+      if (kind < PAWN || kind > KING) {
+        ++empty;
+        continue;
+      }
+      if (empty) out += static_cast<char>('0' + empty);
+      empty = 0;
+      // White's pieces are the upper-case letters.
+      out += v > 0 ? static_cast<char>(LETTERS[kind] - 'a' + 'A') : LETTERS[kind];
+    }
+    if (empty) out += static_cast<char>('0' + empty);
+    if (rank) out += '/';
+  }
+  return out;
+}

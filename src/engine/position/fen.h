@@ -1,6 +1,7 @@
 // Setting up the root position from FEN text, and the new-game reset.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,10 @@
 // Nothing is rejected: malformed text gives whatever the fields yield, but
 // the board and the piece lists are never written past.
 void impostafen(std::string_view text, bool newgame);
+
+// The first field of a FEN text: the pieces of a board, rank 8 first
+// (squares holding no piece code are empty).
+std::string fenPlacement(const int8_t board[64]);
 
 // The standard position as a new game, White human, the engine Black.
 void nuovapartita();
