@@ -11,9 +11,11 @@
 #include "engine/search/driver.h"
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
+#include "records/pgnfen.h"
 #include "records/searchline.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
+#include "text/Textrout.h"
 
 namespace {
 
@@ -74,19 +76,6 @@ bool GameController::reviewing() const { return partita.current < partita.count;
 int GameController::shownMove() const { return partita.current; }
 
 namespace {
-// The FEN's fields split at blanks.
-std::vector<std::string> fenFields(const std::string& fen) {
-  std::vector<std::string> fields;
-  size_t i = 0;
-  while (i < fen.size()) {
-    const size_t start = fen.find_first_not_of(' ', i);
-    if (start == std::string::npos) break;
-    const size_t end = fen.find(' ', start);
-    fields.push_back(fen.substr(start, end == std::string::npos ? std::string::npos : end - start));
-    i = end == std::string::npos ? fen.size() : end;
-  }
-  return fields;
-}
 // The lower-case letter of the piece a FEN placement puts on a square, or
 // blank for an empty one.
 char pieceAtStart(const std::string& placement, int square) {
@@ -107,16 +96,17 @@ char pieceAtStart(const std::string& placement, int square) {
 }  // namespace
 
 bool GameController::blackStarts() const {
-  const std::vector<std::string> f = fenFields(partita.startfen.str());
-  return f.size() > 1 && (f[1] == "b" || f[1] == "B");
+  int number = 1;
+  bool blackFirst = false;
+  startingMove(number, blackFirst);
+  return blackFirst;
 }
 
 int GameController::startMoveNumber() const {
-  const std::vector<std::string> f = fenFields(partita.startfen.str());
-  if (f.size() < 6 || f[5].empty() || f[5].size() > 4 || f[5].find_first_not_of("0123456789") != std::string::npos)
-    return 1;
-  const int n = std::stoi(f[5]);
-  return n < 1 ? 1 : n;
+  int number = 1;
+  bool blackFirst = false;
+  startingMove(number, blackFirst);
+  return number;
 }
 
 std::string GameController::currentFen() const {
@@ -148,8 +138,7 @@ int GameController::halfmoveClock() const {
   const std::vector<std::string> f =
       fenFields(partita.startfen.empty() ? std::string(STARTFEN) : partita.startfen.str());
   int start = 0;
-  if (f.size() > 4 && !f[4].empty() && f[4].size() < 4 && f[4].find_first_not_of("0123456789") == std::string::npos)
-    start = std::stoi(f[4]);
+  if (f.size() > 4 && (!readInteger(f[4], start) || start < 0)) start = 0;
   const int counted = posizioni[0].halfmoves;
   const int played = partita.current;
   bool reset = counted != std::min(start + played, 255);

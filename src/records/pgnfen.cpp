@@ -307,23 +307,6 @@ std::vector<std::string> replayedSan() {
 
 // The full-move number and side to move the game began with: the FEN's
 // sixth and second fields, 1 and White for the standard start.
-void startingMove(int& number, bool& blackFirst) {
-  number = 1;
-  blackFirst = false;
-  const tpartita& g = partita;
-  if (g.startfen.empty()) return;
-  const std::string fen(g.startfen.view());
-  std::vector<std::string> f;
-  for (size_t i = 0; i < fen.size();) {
-    const size_t j = std::min(fen.find(' ', i), fen.size());
-    if (j > i) f.push_back(fen.substr(i, j - i));
-    i = j + 1;
-  }
-  if (f.size() > 1) blackFirst = f[1] == "b" || f[1] == "B";
-  int n = 0;
-  if (f.size() > 5 && readInteger(f[5], n) && n >= 1 && n <= MAXFULLMOVE) number = n;
-}
-
 }  // namespace
 
 bool leggirighefile(const std::string& path, std::vector<std::string>& righe, std::string& errore) {
@@ -610,6 +593,16 @@ std::vector<std::string> righepgn() {
   add(g.result.empty() ? std::string("*") : g.result.str());
   lines.push_back(line);
   return lines;
+}
+
+void startingMove(int& number, bool& blackFirst) {
+  number = 1;
+  blackFirst = false;
+  if (partita.startfen.empty()) return;
+  const std::vector<std::string> f = fenFields(partita.startfen.view());
+  if (f.size() > 1) blackFirst = f[1] == "b" || f[1] == "B";
+  int n = 0;
+  if (f.size() > 5 && readInteger(f[5], n) && n >= 1 && n <= MAXFULLMOVE) number = n;
 }
 
 bool salvapgn(const std::string& filename, std::string& errore) { return scrivirighe(filename, righepgn(), errore); }

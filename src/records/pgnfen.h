@@ -116,6 +116,9 @@ uint32_t mossadatoken(std::string_view token);
 // then renamed over the target, so a failed save (false, the cause in
 // errore) leaves the old file as it was.
 bool salvapgn(const std::string& filename, std::string& errore);
+// The game's first move: its number (the start FEN's, else 1) and whether
+// Black makes it (a set-up position with Black to move).
+void startingMove(int& number, bool& blackFirst);
 // The lines salvapgn writes (the clipboard's copy of the game).
 std::vector<std::string> righepgn();
 // Writes one FEN line the same safe way.

@@ -26,21 +26,6 @@ bool fieldNumber(std::string_view s, int& out) {
   return true;
 }
 
-// Fields separated by runs of blanks, so that a doubled blank typed by a
-// person does not shift the fields.
-std::vector<std::string> blankFields(std::string_view text) {
-  std::vector<std::string> out;
-  size_t i = 0;
-  while (i < text.size()) {
-    while (i < text.size() && text[i] == ' ') ++i;
-    size_t j = i;
-    while (j < text.size() && text[j] != ' ') ++j;
-    if (j > i) out.emplace_back(text.substr(i, j - i));
-    i = j;
-  }
-  return out;
-}
-
 int8_t pieceOf(char c) {
   switch (c) {
     case 'P': return 1;
@@ -159,6 +144,21 @@ char enPassantRank(int side) { return side == WHITE ? '6' : '3'; }
 
 }  // namespace
 
+// Runs of blanks separate the fields, so that a doubled blank typed by a
+// person does not shift them.
+std::vector<std::string> fenFields(std::string_view text) {
+  std::vector<std::string> out;
+  size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && text[i] == ' ') ++i;
+    size_t j = i;
+    while (j < text.size() && text[j] != ' ') ++j;
+    if (j > i) out.emplace_back(text.substr(i, j - i));
+    i = j;
+  }
+  return out;
+}
+
 void impostafen(std::string_view text, bool newgame) {
   if (newgame) resetGameRecord(text);
   clearHashTable();
@@ -175,7 +175,7 @@ void impostafen(std::string_view text, bool newgame) {
   // A new position has no last move to show.
   p.lastmove = 0;
 
-  std::vector<std::string> f = blankFields(text);
+  std::vector<std::string> f = fenFields(text);
   auto field = [&](size_t i) { return i < f.size() ? f[i] : std::string(); };
   placePieces(p, field(0));
 
@@ -263,7 +263,7 @@ void nuovapartita() {
 }
 
 std::string fenProblem(std::string_view text) {
-  std::vector<std::string> f = blankFields(text);
+  std::vector<std::string> f = fenFields(text);
   if (f.empty()) return "empty FEN";
   if (f.size() > 6) return "too many fields";
   const std::string& placement = f[0];

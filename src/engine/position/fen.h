@@ -4,11 +4,15 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Build record 0 from a FEN text; with newgame also reset the game record.
 // Nothing is rejected: malformed text gives whatever the fields yield, but
 // the board and the piece lists are never written past.
 void impostafen(std::string_view text, bool newgame);
+
+// The fields of a FEN text, split at runs of blanks.
+std::vector<std::string> fenFields(std::string_view text);
 
 // The first field of a FEN text: the pieces of a board, rank 8 first
 // (squares holding no piece code are empty).
