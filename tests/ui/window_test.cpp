@@ -235,7 +235,10 @@ TEST_F(Finestra, CommandsDuringASearchStopItAndTakeEffect) {
   ASSERT_TRUE(attendi([&] { return passo == 3 && partita.inricerca == 0; }, 60000)) << "step " << passo;
   regista.stop();
   EXPECT_GE(attesa, 0);
-  EXPECT_LT(attesa, 1000) << "a new game within a second";
+  // An hour's clock gives the engine over a minute for its move, so a new
+  // game well inside that proves the search was stopped; the bound leaves a
+  // loaded machine room (here it takes a few milliseconds).
+  EXPECT_LT(attesa, 10000) << "the new game waited for the search";
   EXPECT_TRUE(trova<QAction>(f, "Dralen2")->isChecked()) << "the players stay";
   EXPECT_EQ(partita.count, 0);
   EXPECT_EQ(partita.motorebianco, 0);
