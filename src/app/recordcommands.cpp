@@ -1,6 +1,7 @@
 #include "app/recordcommands.h"
 
 #include <cstdio>
+#include <string>
 
 #include "engine/engine.h"
 #include "engine/position/position.h"
@@ -10,6 +11,8 @@
 #include "settings/language.h"
 
 namespace {
+
+std::string halfMovesText(long n) { return std::to_string(n) + (n == 1 ? " half-move" : " half-moves"); }
 
 // Every game loaded sets up a position, and every set-up clears the
 // transposition table; these entries never search, so the smallest table does.
@@ -73,12 +76,12 @@ int pgnCheckCommand(const std::vector<std::string>& args) {
     halfmoves += played;
     if (outcome == esitocaricamento::completa) {
       ++complete;
-      std::printf("%s: %d half-moves\n", entry.c_str(), played);
+      std::printf("%s: %s\n", entry.c_str(), halfMovesText(played).c_str());
     } else {
-      std::printf("%s: %d half-moves, %s\n", entry.c_str(), played, loadReportText(lastLoad).c_str());
+      std::printf("%s: %s, %s\n", entry.c_str(), halfMovesText(played).c_str(), loadReportText(lastLoad).c_str());
     }
   }
-  std::printf("%s: %zu games, %d complete, %zu stopped, %ld half-moves\n", args[1].c_str(), index.size(), complete,
-              index.size() - static_cast<size_t>(complete), halfmoves);
+  std::printf("%s: %zu games, %d complete, %zu stopped, %s\n", args[1].c_str(), index.size(), complete,
+              index.size() - static_cast<size_t>(complete), halfMovesText(halfmoves).c_str());
   return complete == static_cast<int>(index.size()) ? 0 : 1;
 }
