@@ -16,38 +16,13 @@
 #include "protocol/winboard.h"
 #include "protocol/xboard.h"
 #include "settings/language.h"
+#include "protocol_fixture.h"
 #include "support/engine_fixture.h"
 #include "text/output.h"
 
 namespace {
 
-class Protocol2 : public ::testing::Test {
- protected:
-  std::vector<std::string> out;
-  void SetUp() override {
-    caricalinguainterna();
-    resetprotocollo();
-    modointerfaccia = 0;
-    engineTimeLeft = 0;
-    searchDeadline = 0;
-    setLineSink([this](const std::string& l) { out.push_back(l); });
-    nuovapartita();
-  }
-  void TearDown() override {
-    setLineSink(nullptr);
-    resetprotocollo();
-    modointerfaccia = 0;
-  }
-  bool has(const std::string& prefix) const {
-    return std::any_of(out.begin(), out.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
-  }
-  std::vector<std::string> starting(const std::string& prefix) const {
-    std::vector<std::string> r;
-    for (const std::string& l : out)
-      if (l.rfind(prefix, 0) == 0) r.push_back(l);
-    return r;
-  }
-};
+class Protocol2 : public zeftest::ProtocolFixture {};
 
 }  // namespace
 

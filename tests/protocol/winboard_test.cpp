@@ -13,6 +13,7 @@
 #include "engine/search/searchstate.h"
 #include "protocol/iowinboard.h"
 #include "settings/language.h"
+#include "protocol_fixture.h"
 #include "support/engine_fixture.h"
 #include "text/output.h"
 
@@ -20,32 +21,7 @@ using zeftest::sq;
 
 namespace {
 
-class Protocol : public ::testing::Test {
- protected:
-  std::vector<std::string> out;
-  void SetUp() override {
-    caricalinguainterna();
-    resetprotocollo();
-    modointerfaccia = 0;
-    engineTimeLeft = 0;
-    searchDeadline = 0;
-    setLineSink([this](const std::string& l) { out.push_back(l); });
-    nuovapartita();
-  }
-  void TearDown() override {
-    setLineSink(nullptr);
-    setProtocolHooks({});
-    resetprotocollo();
-    modointerfaccia = 0;
-  }
-  bool has(const std::string& prefix) const {
-    return std::any_of(out.begin(), out.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
-  }
-  int count(const std::string& prefix) const {
-    return static_cast<int>(
-        std::count_if(out.begin(), out.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
-  }
-};
+class Protocol : public zeftest::ProtocolFixture {};
 
 }  // namespace
 

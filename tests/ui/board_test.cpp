@@ -20,8 +20,7 @@ using zeftest::Finestra;
 using zeftest::puntocasella;
 using zeftest::sq;
 using zeftest::trova;
-
-QString t(const char* chiave) { return QString::fromUtf8(testo(chiave)); }
+using zeftest::t;
 
 class Scacchiera : public Finestra {
  protected:

@@ -26,8 +26,7 @@ namespace {
 using zeftest::ChiudiModali;
 using zeftest::Finestra;
 using zeftest::trova;
-
-QString t(const char* chiave) { return QString::fromUtf8(testo(chiave)); }
+using zeftest::t;
 
 class Dialoghi : public Finestra {
  protected:

@@ -24,8 +24,7 @@ using zeftest::Finestra;
 using zeftest::RispondiFile;
 using zeftest::sq;
 using zeftest::trova;
-
-QString t(const char* chiave) { return QString::fromUtf8(testo(chiave)); }
+using zeftest::t;
 
 class Modifica : public Finestra {
  protected:

@@ -20,9 +20,8 @@ using zeftest::Finestra;
 using zeftest::RispondiFile;
 using zeftest::sq;
 using zeftest::trova;
-
-QString t(const char* chiave) { return QString::fromUtf8(testo(chiave)); }
-QString q(const std::string& s) { return QString::fromStdString(s); }
+using zeftest::t;
+using zeftest::q;
 
 const char* const TREPARTITE =
     "[Event \"T\"]\r\n[White \"Anna\"]\r\n[Black \"Bruno\"]\r\n[Result \"1-0\"]\r\n\r\n1. e4 e5 2. Nf3 Nc6 1-0\r\n\r\n"

@@ -16,8 +16,7 @@ using zeftest::ChiudiModali;
 using zeftest::findMove;
 using zeftest::Finestra;
 using zeftest::trova;
-
-QString t(const char* chiave) { return QString::fromUtf8(testo(chiave)); }
+using zeftest::t;
 
 class Informazioni : public Finestra {
  protected:

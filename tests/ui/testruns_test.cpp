@@ -15,9 +15,8 @@ namespace {
 using zeftest::Finestra;
 using zeftest::RispondiFile;
 using zeftest::trova;
-
-QString t(const char* chiave) { return QString::fromUtf8(testo(chiave)); }
-QString q(const std::string& s) { return QString::fromStdString(s); }
+using zeftest::t;
+using zeftest::q;
 
 class Prove : public Finestra {
  protected:

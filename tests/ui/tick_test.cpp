@@ -15,8 +15,7 @@ namespace {
 using zeftest::ChiudiModali;
 using zeftest::Finestra;
 using zeftest::trova;
-
-QString t(const char* chiave) { return QString::fromUtf8(testo(chiave)); }
+using zeftest::t;
 
 // A clock the test moves by hand, in milliseconds of the day.
 struct OrologioFinto {

@@ -42,6 +42,10 @@
 
 namespace zeftest {
 
+// A text of the loaded language, and a standard string, as the window shows them.
+inline QString t(const char* chiave) { return QString::fromUtf8(testo(chiave)); }
+inline QString q(const std::string& s) { return QString::fromStdString(s); }
+
 // A component of the window by its object name: the panels' widgets first
 // (the dialogs have components of the same names), then menus and timer.
 template <class T>

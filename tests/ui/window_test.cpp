@@ -16,8 +16,7 @@ namespace {
 
 using zeftest::Finestra;
 using zeftest::trova;
-
-QString t(const char* chiave) { return QString::fromUtf8(testo(chiave)); }
+using zeftest::t;
 
 // Every menu item with its language key.
 std::vector<std::pair<QAction*, const char*>> vocimenu(TZefiran_3D& f) {
