@@ -151,8 +151,10 @@ int outcome() { return followResult(); }
 void newGame() { nuovapartita(); }
 
 bool setUp(std::string_view text, std::string* why) {
-  const std::string problem =
-      text.size() > ShortString<255>::capacity ? std::string("FEN text too long") : fenProblem(text);
+  if (text.empty()) text = STARTFEN;
+  const std::string problem = text == STARTFEN                           ? std::string()
+                              : text.size() > ShortString<255>::capacity ? std::string("FEN text too long")
+                                                                         : fenProblem(text);
   if (!problem.empty()) {
     if (why) *why = problem;
     return false;

@@ -55,8 +55,9 @@ int outcome();
 // The standard position as a new game. The players and their names are
 // those nuovapartita gives; callers that keep theirs set them again.
 void newGame();
-// A playable FEN position as a new game; false with the reason (and
-// nothing changes) otherwise. Clocks start again from the base time.
+// A playable FEN position (an empty text: the standard one) as a new game,
+// both sides to the human; false with the reason (and nothing changes)
+// otherwise. The clocks start again from the base time.
 bool setUp(std::string_view fen, std::string* why = nullptr);
 // Shows the position after half-move n (0 = the start), keeping the moves
 // recorded after it.

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "game/gamecontroller.h"
-#include "records/testsuites.h"
+#include "game/testsuites.h"
 #include "ui/windowstate.h"
 
 class BoardView;

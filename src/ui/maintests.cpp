@@ -9,7 +9,7 @@
 #include "engine/position/position.h"
 #include "game/gamecontroller.h"
 #include "graphics/gl/boardview.h"
-#include "records/testsuites.h"
+#include "game/testsuites.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
 #include "ui/main.h"

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
-#include "records/testsuites.h"
+#include "game/testsuites.h"
 #include "support/engine_fixture.h"
 #include "uifixture.h"
 
