@@ -146,7 +146,7 @@ bool play(uint32_t move) {
   return true;
 }
 
-int outcome() { return followResult(); }
+int outcome() { return finepartita(); }
 
 void newGame() { nuovapartita(); }
 

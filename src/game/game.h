@@ -48,7 +48,9 @@ bool isLegal(uint32_t move);
 bool play(uint32_t move);
 
 // The game's end as finepartita sees it in the position on the board (0
-// while it goes on); the record's result follows it.
+// while it goes on). An end found there is written into the record's
+// result; otherwise the result stays (a loaded game's, while its moves are
+// browsed).
 int outcome();
 
 // ---- whole-game changes ----
@@ -62,7 +64,8 @@ bool setUp(std::string_view fen, std::string* why = nullptr);
 // Shows the position after half-move n (0 = the start), keeping the moves
 // recorded after it.
 void goTo(int n);
-// Takes the last `plies` recorded half-moves off the record.
+// Takes the last `plies` recorded half-moves off the record; the result
+// follows the position left ("*" while the game goes on).
 void takeBack(int plies);
 // Puts back a game saved with Snapshot.
 struct Snapshot {

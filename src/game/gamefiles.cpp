@@ -73,6 +73,18 @@ esitocaricamento caricapartita(int line, std::string* fallita) {
   return esitocaricamento::completa;
 }
 
+std::vector<LoadReport> checkGames() {
+  const game::Snapshot kept = game::save();
+  std::vector<LoadReport> reports;
+  reports.reserve(indicepartite.size());
+  for (const std::string& entry : indicepartite) {
+    caricapartita(rigadiindice(entry));
+    reports.push_back(lastLoad);
+  }
+  game::restore(kept);
+  return reports;
+}
+
 bool caricafen(const std::string& path, std::string& errore) {
   std::string fen;
   if (!leggifilefen(path, fen, errore)) return false;

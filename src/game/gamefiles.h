@@ -20,6 +20,10 @@
 // both sides go to the human.
 esitocaricamento caricapartita(int line, std::string* fallita = nullptr);
 
+// Reads every game of the open PGN file as caricapartita does, one report
+// each, and puts the game on the board back afterwards.
+std::vector<LoadReport> checkGames();
+
 // Loads a FEN file's position as a new game (leggifilefen says which);
 // false with the cause in errore, and nothing changes, when it gives none.
 bool caricafen(const std::string& path, std::string& errore);

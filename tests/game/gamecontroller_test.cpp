@@ -19,6 +19,7 @@
 #include "settings/language.h"
 #include "settings/manageini.h"
 #include "support/engine_fixture.h"
+#include "support/game_fixture.h"
 
 namespace {
 
@@ -26,8 +27,19 @@ namespace {
 struct ViewLog : GameView {
   std::vector<std::string> overKeys, statuses;
   int engineMoves = 0, playerChanges = 0;
-  void gameOver(const GameOverMessage& m) override { overKeys.push_back(m.key ? m.key : ""); }
-  void engineMoved(bool) override { ++engineMoves; }
+  int reopened = 0, replacedPositions = 0, clockNotices = 0;
+  const GameController* session = nullptr;
+  void gameStateChanged() override {
+    if (!session->over()) {
+      ++reopened;
+      return;
+    }
+    const GameOverMessage m = session->gameOverMessage();
+    overKeys.push_back(m.key ? m.key : "");
+  }
+  void moveMade(const MadeMove& m) override { engineMoves += m.byEngine; }
+  void positionReplaced() override { ++replacedPositions; }
+  void clocksChanged() override { ++clockNotices; }
   void playersChanged() override { ++playerChanges; }
   void status(const std::string& line) override { statuses.push_back(line); }
 };
@@ -57,6 +69,7 @@ class Session : public ::testing::Test {
     partita.tempoBase = 2000;
     partita.modoTempo = TC_GAME;
     nuovapartita();
+    view.session = &c;
     c.setView(&view);
   }
   void TearDown() override {
@@ -66,7 +79,7 @@ class Session : public ::testing::Test {
     partita.inricerca = 0;
     nuovapartita();
   }
-  bool play(const char* coord) { return c.humanMove(zeftest::findMove(coord)); }
+  bool play(const std::string& coord) { return zeftest::playCoord(c, coord) == MoveAttempt::played; }
 
   GameController& c = controllore();
   ViewLog view;

@@ -170,7 +170,7 @@ TEST_F(Scacchiera, PromotingTwiceWithoutTouchingTheButtonsGivesQueens) {
   QString titolo;
   chiudi.primadichiudere = [&](QDialog* d) { titolo = d->windowTitle(); };
   imposta("7k/PP6/8/8/8/8/8/K7 w - - 0 1");
-  sceltapromozione = MV_PROMO_N;  // what an earlier use left behind
+  sceltapromozione = Promotion::knight;  // what an earlier use left behind
   mossa("a7", "a8");
   ASSERT_EQ(partita.count, 1);
   EXPECT_EQ(posizioni[0].board[sq("a8")], QUEEN);

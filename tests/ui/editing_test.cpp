@@ -20,6 +20,7 @@ namespace {
 
 using zeftest::ChiudiModali;
 using zeftest::findMove;
+using zeftest::playCoord;
 using zeftest::Finestra;
 using zeftest::RispondiFile;
 using zeftest::sq;
@@ -49,9 +50,9 @@ TEST_F(Modifica, TakeBackAgainstTheEngineGivesThePlayerTheMoveAndTheClocks) {
   TZefiran_3D& f = apri();
   partita.tempoBase = partita.tempoBianco = partita.tempoNero = 4000;
   controllore().newGame();
-  ASSERT_TRUE(controllore().humanMove(findMove("e2e4")));
+  ASSERT_TRUE((playCoord(controllore(), "e2e4") == MoveAttempt::played));
   ASSERT_TRUE(attendi([] { return partita.count == 2 && partita.inricerca == 0; }, 30000)) << "the engine replies";
-  ASSERT_TRUE(controllore().humanMove(findMove("d2d4")));
+  ASSERT_TRUE((playCoord(controllore(), "d2d4") == MoveAttempt::played));
   ASSERT_TRUE(attendi([] { return partita.count == 4 && partita.inricerca == 0; }, 30000));
   const ClockReading alle2 = controllore().reading(2);
 
@@ -119,7 +120,7 @@ TEST_F(Modifica, PiecesArePlacedAndRemovedAndAPlayablePositionStartsAGame) {
   EXPECT_TRUE(controllore().enginePlays(false)) << "the players stay as they were";
 
   // An edit that changes nothing leaves the game as it was, moves and all.
-  ASSERT_TRUE(controllore().humanMove(findMove("e8d7")));
+  ASSERT_TRUE((playCoord(controllore(), "e8d7") == MoveAttempt::played));
   trova<QAction>(f, "EditaScacchiera1")->trigger();
   QTest::mouseClick(ritorna, Qt::LeftButton);
   EXPECT_EQ(partita.count, 1);
@@ -129,7 +130,7 @@ TEST_F(Modifica, PiecesArePlacedAndRemovedAndAPlayablePositionStartsAGame) {
 TEST_F(Modifica, PositionsGoToAFenFileAndTheClipboardAndComeBack) {
   TZefiran_3D& f = apriferma();
   controllore().setPlayer(false, false);
-  for (const char* m : {"e2e4", "c7c5", "g1f3"}) ASSERT_TRUE(controllore().humanMove(findMove(m))) << m;
+  for (const char* m : {"e2e4", "c7c5", "g1f3"}) ASSERT_TRUE((playCoord(controllore(), m) == MoveAttempt::played)) << m;
   const std::string dopo = "rnbqkbnr/pp1ppppp/8/2p5/4P3/5N2/PPPP1PPP/RNBQKB1R b KQkq - 1 2";
   ASSERT_TRUE(trova<QAction>(f, "Salvaposizionefen1")->isEnabled());
   const QString nome = QString::fromStdString(folder.file("dopo.fen"));
@@ -146,7 +147,7 @@ TEST_F(Modifica, PositionsGoToAFenFileAndTheClipboardAndComeBack) {
 
   // FEN and PGN through the clipboard.
   controllore().newGame();
-  for (const char* m : {"d2d4", "g8f6"}) ASSERT_TRUE(controllore().humanMove(findMove(m))) << m;
+  for (const char* m : {"d2d4", "g8f6"}) ASSERT_TRUE((playCoord(controllore(), m) == MoveAttempt::played)) << m;
   trova<QAction>(f, "copyFen")->trigger();
   const QString fen = QApplication::clipboard()->text();
   trova<QAction>(f, "copyPgn")->trigger();
@@ -183,7 +184,7 @@ TEST_F(Modifica, ABlackFirstMoveStandsInBlacksColumnAndTheGridFollowsTheGame) {
   // Many moves later the current one is still in sight.
   for (int i = 0; i < 30; ++i)
     for (const char* m : {"e8d8", "a1a2", "d8e8", "a2a1"})
-      if (!controllore().humanMove(findMove(m))) break;
+      if (!(playCoord(controllore(), m) == MoveAttempt::played)) break;
   ASSERT_GT(partita.count, 60);
   const int righe = trova<QWidget>(f, "PaintBox1")->height() / rh;
   const int riga = (partita.current + 1 + 1) / 2;

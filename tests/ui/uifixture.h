@@ -32,6 +32,7 @@
 #include "records/verifylog.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
+#include "support/game_fixture.h"
 #include "support/tempfolder.h"
 #include "text/namevalue.h"
 #include "text/output.h"
@@ -144,7 +145,7 @@ class Finestra : public ::testing::Test {
     clearProblems();
     std::string errore;
     ASSERT_TRUE(caricalingua("english.dat", errore)) << errore;
-    setToolkit(&toolkit);
+    setEventPump(&toolkit);
     setLineSink([](const std::string&) {});
     impostaprotocollo([] { return partita.inricerca == 0; });
     setClockSource(nullptr);
@@ -161,7 +162,7 @@ class Finestra : public ::testing::Test {
     impostaprotocollo(nullptr);
     setLineSink(nullptr);
     setClockSource(nullptr);
-    setToolkit(nullptr);
+    setEventPump(nullptr);
     partita.inricerca = 0;
     cartella = cartellasalvata_;
     listaini.clear();
