@@ -224,4 +224,11 @@ void resetResignCount() { partita.resigncount = 0; }
 SearchMark::SearchMark(bool white) { partita.inricerca = white ? 1 : 2; }
 SearchMark::~SearchMark() { partita.inricerca = 0; }
 
+void leaveBook() {
+  // The position's phases: the opening, where the book is asked, then the
+  // middle game.
+  constexpr uint8_t OPENING = 1, MIDDLEGAME = 2;
+  if (posizioni[0].phase == OPENING) posizioni[0].phase = MIDDLEGAME;
+}
+
 }  // namespace game

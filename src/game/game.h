@@ -98,4 +98,8 @@ class SearchMark {
   SearchMark& operator=(const SearchMark&) = delete;
 };
 
+// The game leaves its opening: the book is not asked again in this game (as
+// after a book move that was not legal here).
+void leaveBook();
+
 }  // namespace game
