@@ -16,13 +16,13 @@
 #include "engine/search/driver.h"
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
+#include "game/gamefiles.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
 #include "support/engine_fixture.h"
 #include "support/game_fixture.h"
 #include "support/tempfolder.h"
 #include "text/namevalue.h"
-#include "game/gamefiles.h"
 
 namespace {
 
