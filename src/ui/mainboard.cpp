@@ -77,10 +77,10 @@ void TZefiran_3D::Panel1MouseMove(int x, int y) {
 void TZefiran_3D::Panel1Click() {
   // A test run or a book build replays positions of its own on the board;
   // in edit mode the right button places the pieces.
-  GameController& gioco = controllore();
-  if (gioco.searching() || testRunning_ || gioco.editing()) return;
+  GameController& session = controllore();
+  if (session.searching() || testRunning_ || session.editing()) return;
   if (casellascelta < 0) {
-    if (gioco.canPickUp(casellasotto)) casellascelta = casellasotto;
+    if (session.canPickUp(casellasotto)) casellascelta = casellasotto;
     Panel1->disegnascena(true);
     return;
   }
@@ -96,18 +96,18 @@ void TZefiran_3D::Panel1Click() {
     casellascelta = casellasotto;
     return;
   }
-  const int da = casellascelta, a = casellasotto;
-  MoveAttempt esito = gioco.humanMove(da, a);
-  if (esito == MoveAttempt::needsPromotion) {
-    const std::string prima = gioco.currentFen();
-    promozione->impostacolore(gioco.whiteToMove());
+  const int from = casellascelta, to = casellasotto;
+  MoveAttempt attempt = session.humanMove(from, to);
+  if (attempt == MoveAttempt::needsPromotion) {
+    const std::string before = session.currentFen();
+    promozione->impostacolore(session.whiteToMove());
     promozione->exec();
     // The dialog's own event loop ran the ticks: the move still has to be
     // this position's (the controller refuses it while a search runs).
-    if (closed_ || gioco.currentFen() != prima) return;
-    esito = gioco.humanMove(da, a, sceltapromozione);
+    if (closed_ || session.currentFen() != before) return;
+    attempt = session.humanMove(from, to, sceltapromozione);
   }
-  if (esito == MoveAttempt::played) {
+  if (attempt == MoveAttempt::played) {
     casellascelta = -1;
     casellasotto = -1;
   }

@@ -49,9 +49,9 @@ void TZefiran_3D::showPlayers() {
 }
 
 void TZefiran_3D::showClocks() {
-  const ClockReading ora = controllore().clocks();
-  Label4->setText(q(GameController::clockText(ora.white)));
-  Label3->setText(q(GameController::clockText(ora.black)));
+  const ClockReading now = controllore().clocks();
+  Label4->setText(q(GameController::clockText(now.white)));
+  Label3->setText(q(GameController::clockText(now.black)));
   coloreetichetta(Label4, QColor(255, 255, 255));
   coloreetichetta(Label3, QColor(0, 0, 0));
 }
@@ -61,7 +61,7 @@ void TZefiran_3D::NuovaPartita1Click() {
   controllore().newGame();
 }
 
-void TZefiran_3D::showLoadPage(const QString& resoconto) {
+void TZefiran_3D::showLoadPage(const QString& report) {
   // A game from a file has no clock readings of its own.
   Label4->setText(QStringLiteral("-.--.--"));
   Label3->setText(QStringLiteral("-.--.--"));
@@ -76,7 +76,7 @@ void TZefiran_3D::showLoadPage(const QString& resoconto) {
   listavaloripartita->addItem(q(info.result));
   listavaloripartita->addItem(QString::number(controllore().recordedMoves()));
   // Whether the game was read to its end, and why not.
-  listavaloripartita->addItem(resoconto.isEmpty() ? t("P_READTOEND") : resoconto);
+  listavaloripartita->addItem(report.isEmpty() ? t("P_READTOEND") : report);
 }
 
 QString TZefiran_3D::chooseFile(const QString& titolo, const QString& cartellainiziale, const QString& filtro,
@@ -118,10 +118,10 @@ bool TZefiran_3D::openPgn(const QString& nome) {
     return true;
   }
   listapartite->clear();
-  const std::vector<QString> stati = gameStates();
+  const std::vector<QString> states = gameStates();
   for (size_t i = 0; i < indicepartite.size(); ++i) {
     QString voce = q(indicepartite[i]);
-    if (i < stati.size() && !stati[i].isEmpty()) voce += QStringLiteral("   [") + stati[i] + QStringLiteral("]");
+    if (i < states.size() && !states[i].isEmpty()) voce += QStringLiteral("   [") + states[i] + QStringLiteral("]");
     listapartite->addItem(voce);
   }
   statolistapartite->setText(t("P_GAMESFILE") + " " + QString::number(indicepartite.size()));
@@ -132,21 +132,21 @@ bool TZefiran_3D::openPgn(const QString& nome) {
 std::vector<QString> TZefiran_3D::gameStates() {
   // Very large files are listed without reading each game.
   constexpr size_t MOSTGAMESCHECKED = 5000;
-  std::vector<QString> stati;
-  if (indicepartite.size() > MOSTGAMESCHECKED) return stati;
+  std::vector<QString> states;
+  if (indicepartite.size() > MOSTGAMESCHECKED) return states;
   for (const LoadReport& r : checkGames())
-    stati.push_back(r.outcome == esitocaricamento::rifiutata ? t("P_NOTLOADED") : q(loadReportText(r)));
-  return stati;
+    states.push_back(r.outcome == esitocaricamento::rifiutata ? t("P_NOTLOADED") : q(loadReportText(r)));
+  return states;
 }
 
 void TZefiran_3D::loadGame(int riga) {
-  std::string resoconto;
-  if (!controllore().loadGame(riga, resoconto)) {
-    addStatus(t("P_NOTLOADED") + (resoconto.empty() ? QString() : " " + q(resoconto)));
+  std::string report;
+  if (!controllore().loadGame(riga, report)) {
+    addStatus(t("P_NOTLOADED") + (report.empty() ? QString() : " " + q(report)));
     return;
   }
-  showLoadPage(q(resoconto));
-  if (!resoconto.empty()) addStatus(q(resoconto));
+  showLoadPage(q(report));
+  if (!report.empty()) addStatus(q(report));
 }
 
 void TZefiran_3D::listapartiteDblClick() {

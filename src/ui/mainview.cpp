@@ -42,11 +42,11 @@ void TZefiran_3D::positionReplaced() {
 
 void TZefiran_3D::playersChanged() {
   // The menus show who plays each side, whatever changed it.
-  const GameController& gioco = controllore();
-  Umano1->setChecked(!gioco.enginePlays(true));
-  Dralen1->setChecked(gioco.enginePlays(true));
-  Umano2->setChecked(!gioco.enginePlays(false));
-  Dralen2->setChecked(gioco.enginePlays(false));
+  const GameController& session = controllore();
+  Umano1->setChecked(!session.enginePlays(true));
+  Dralen1->setChecked(session.enginePlays(true));
+  Umano2->setChecked(!session.enginePlays(false));
+  Dralen2->setChecked(session.enginePlays(false));
   showPlayers();
 }
 
@@ -54,23 +54,23 @@ void TZefiran_3D::clocksChanged() { showClocks(); }
 
 void TZefiran_3D::gameStateChanged() {
   Panel1->disegnascena(true);
-  const GameController& gioco = controllore();
-  if (!gioco.over()) {
+  const GameController& session = controllore();
+  if (!session.over()) {
     // Reopened by a take back: the message of its end no longer holds.
     withdrawGameOver();
     return;
   }
-  showGameOver(gioco.gameOverMessage());
+  showGameOver(session.gameOverMessage());
 }
 
 void TZefiran_3D::withdrawGameOver() {
   if (!overMemo_) return;
   // The message is the memo's last line that says it.
-  QStringList righe = overMemo_->toPlainText().split(QLatin1Char('\n'));
-  for (int i = righe.size() - 1; i >= 0; --i) {
-    if (righe[i] != overText_) continue;
-    righe.removeAt(i);
-    overMemo_->setPlainText(righe.join(QLatin1Char('\n')));
+  QStringList lines = overMemo_->toPlainText().split(QLatin1Char('\n'));
+  for (int i = lines.size() - 1; i >= 0; --i) {
+    if (lines[i] != overText_) continue;
+    lines.removeAt(i);
+    overMemo_->setPlainText(lines.join(QLatin1Char('\n')));
     break;
   }
   overMemo_ = nullptr;
