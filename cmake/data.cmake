@@ -2,6 +2,7 @@
 # build folder is a complete program folder.
 file(GLOB ZEF_LANGUAGE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/languages/*.dat)
 file(GLOB ZEF_SKIN_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/skins/*.usk)
+file(GLOB ZEF_SOUND_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/sounds/*.wav)
 set(ZEF_DATA_OUTPUTS "")
 foreach(f ${ZEF_LANGUAGE_FILES})
   get_filename_component(n ${f} NAME)
@@ -16,6 +17,13 @@ foreach(f ${ZEF_SKIN_FILES})
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${f} ${CMAKE_BINARY_DIR}/skins/${n}
     DEPENDS ${f})
   list(APPEND ZEF_DATA_OUTPUTS ${CMAKE_BINARY_DIR}/skins/${n})
+endforeach()
+foreach(f ${ZEF_SOUND_FILES})
+  get_filename_component(n ${f} NAME)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/sounds/${n}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${f} ${CMAKE_BINARY_DIR}/sounds/${n}
+    DEPENDS ${f})
+  list(APPEND ZEF_DATA_OUTPUTS ${CMAKE_BINARY_DIR}/sounds/${n})
 endforeach()
 add_custom_target(zefdata ALL DEPENDS ${ZEF_DATA_OUTPUTS})
 add_dependencies(Zefiran3D zefdata)

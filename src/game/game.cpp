@@ -221,6 +221,8 @@ void setTimeControl(int32_t base, int32_t movesPerControl, int32_t increment, in
 
 void resetResignCount() { partita.resigncount = 0; }
 
+void setResult(std::string_view result) { partita.result = result; }
+
 SearchMark::SearchMark(bool white) { partita.inricerca = white ? 1 : 2; }
 SearchMark::~SearchMark() { partita.inricerca = 0; }
 

@@ -87,6 +87,9 @@ void setClocks(int32_t white, int32_t black);
 void setTimeControl(int32_t base, int32_t movesPerControl, int32_t increment, int32_t kind, int32_t finalTime);
 // The engine's hopeless count starts again (a new line of play).
 void resetResignCount();
+// The result the record carries ("1-0", "0-1", "1/2-1/2", "*"): for an end
+// that no position shows, a resignation or an agreed draw.
+void setResult(std::string_view result);
 
 // Marks a search for the side to move while it exists: inricerca is 1 for
 // White's, 2 for Black's, and 0 again afterwards.

@@ -197,6 +197,20 @@ inline constexpr std::string_view chiavilingua[] = {
     "P_CLOSE",
     "P_CANCEL",
     "P_ENGINESTOPPED",
+    // the board's session: resigning, draws, the question before a game is
+    // lost, the move marks, sound and the preferences
+    "M_RESIGN",
+    "M_OFFERDRAW",
+    "P_DRAWAGREED",
+    "P_DRAWDECLINED",
+    "P_DISCARDTITLE",
+    "P_DISCARDQUESTION",
+    "P_DONOTASK",
+    "P_DISCARD",
+    "P_KEEPGAME",
+    "M_TARGETMARKS",
+    "M_SOUND",
+    "P_PREFSUNREADABLE",
     // game results in the window
     "LSTALLO",
     "LMATTOB",

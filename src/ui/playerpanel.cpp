@@ -37,6 +37,20 @@ PlayerPanel::PlayerPanel(const Names& names, const QColor& textColour, QWidget* 
     inside->addWidget(l);
   }
   row->addWidget(frame_);
+  material_ = new QLabel(this);
+  material_->setObjectName(QString::fromUtf8(names.panel) + QStringLiteral("Material"));
+  material_->setFont(arialFont(NAMEPIXELS, false));
+  material_->setMinimumWidth(NAMEPIXELS);
+  row->addWidget(material_);
   memo_ = makeMemo(this, names.memo);
   row->addWidget(memo_, 1);
+}
+
+void PlayerPanel::setToMove(bool toMove) {
+  if (toMove == toMove_) return;
+  toMove_ = toMove;
+  // The side to move's name is underlined: it reads in either colour.
+  QFont f = name_->font();
+  f.setUnderline(toMove);
+  name_->setFont(f);
 }

@@ -25,10 +25,18 @@ class PlayerPanel : public QWidget {
   QLabel* name() const { return name_; }
   QLabel* clock() const { return clock_; }
   QPlainTextEdit* memo() const { return memo_; }
+  // The pieces this side has taken and its lead in material, beside the
+  // frame.
+  QLabel* material() const { return material_; }
+  // Marks the panel of the side to move.
+  void setToMove(bool toMove);
+  bool toMove() const { return toMove_; }
 
  private:
   Cornice* frame_;
   QLabel* name_;
   QLabel* clock_;
+  QLabel* material_;
+  bool toMove_ = false;
   QPlainTextEdit* memo_;
 };

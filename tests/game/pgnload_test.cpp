@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "engine/position/position.h"
-#include "records/notation.h"
 #include "game/bookbuild.h"
 #include "game/gamefiles.h"
+#include "records/notation.h"
 #include "records/pgnfen.h"
 #include "records/verifylog.h"
 #include "settings/language.h"

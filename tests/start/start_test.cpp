@@ -77,8 +77,10 @@ std::string windowName(Display* d, Window w) {
 }
 
 // The caption is the title followed by a version suffix that releases leave
-// empty.
+// empty, then the side to move after " - ".
 bool isTitle(std::string name, const std::string& title) {
+  const size_t turn = name.find(" - ");
+  if (turn != std::string::npos) name.resize(turn);
   while (!name.empty() && name.back() == ' ') name.pop_back();
   return name == title;
 }
