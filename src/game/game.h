@@ -15,6 +15,7 @@
 
 #include "engine/position/game.h"
 #include "engine/position/position.h"
+#include "records/gamenotes.h"
 
 namespace game {
 
@@ -55,10 +56,11 @@ int outcome();
 
 // ---- whole-game changes ----
 // The standard position as a new game. The players and their names are
-// those nuovapartita gives; callers that keep theirs set them again.
+// those nuovapartita gives; callers that keep theirs set them again. The
+// notes of the game before (gamenotes.h) go with it.
 void newGame();
 // A playable FEN position (an empty text: the standard one) as a new game,
-// both sides to the human; false with the reason (and nothing changes)
+// both sides to the human, without the notes of the game before; false with the reason (and nothing changes)
 // otherwise. The clocks start again from the base time.
 bool setUp(std::string_view fen, std::string* why = nullptr);
 // Shows the position after half-move n (0 = the start), keeping the moves
@@ -72,6 +74,7 @@ struct Snapshot {
   tpartita record;
   tposizione root;
   uint32_t history[STORICOSIZE];
+  GameNotes notes;
 };
 Snapshot save();
 void restore(const Snapshot& s);
