@@ -173,6 +173,35 @@ TEST(PgnLoad, EveryGameNotReadToItsEndIsStoppedWithItsHalfMoveAndReason) {
             "stopped 2 | stopped at half-move 3 (Sd6): unknown piece letter");
 }
 
+TEST(PgnLoad, MovesAfterTheResultAndAFileCutInsideATagAreStops) {
+  EXPECT_EQ(stopOf("1. e4 e5 2. Nf3 1-0 3. Bc4"), "stopped 3 | stopped at half-move 4 (Bc4): moves after the result");
+  EXPECT_EQ(stopOf("1. e4 e5 2. Nf3 1-0\n{a comment after the result}"), "complete 3 | ");
+  caricalinguainterna();
+  useText("[White \"A\"]\n\n1. e4 e5 1-0\n\n[White \"C\"]\n[Black \"D");
+  ASSERT_EQ(indicepartite.size(), 2u);
+  EXPECT_EQ(caricapartita(1), esitocaricamento::interrotta);
+  EXPECT_EQ(loadReportText(lastLoad),
+            "stopped at half-move 1 ([Black \"D): a tag pair not closed (the file is cut off?)");
+}
+
+TEST(PgnLoad, CoordinateMovesAreReadInEveryLegalCase) {
+  EXPECT_EQ(loadMoves("1. e2e4 e7e5 2. g1f3 b8c6 3. f1c4 g8f6 4. e1g1 f8c5 5. d2d4 c5d4 6. f3d4 c6d4"),
+            (V{"e2e4", "e7e5", "g1f3", "b8c6", "f1c4", "g8f6", "e1g1", "f8c5", "d2d4", "c5d4", "f3d4", "c6d4"}));
+  EXPECT_NE(partita.moves[11] & MV_CAPTURE, 0u);
+  esitocaricamento outcome;
+  loadMoves("1. c7c8q Kf7 2. c8c7", "[FEN \"4k3/2P5/8/8/8/8/8/4K3 w - - 0 1\"]\n", &outcome);
+  EXPECT_EQ(outcome, esitocaricamento::completa);
+  EXPECT_EQ(partita.moves[0] & MV_PROMOS, MV_PROMO_Q);
+  loadMoves("1. c7c8N Kd7", "[FEN \"4k3/2P5/8/8/8/8/8/4K3 w - - 0 1\"]\n", &outcome);
+  EXPECT_EQ(outcome, esitocaricamento::completa);
+  EXPECT_EQ(partita.moves[0] & MV_PROMOS, MV_PROMO_N);
+  // A promotion needs its letter; a coordinate move of no legal move stops the game.
+  EXPECT_EQ(loadMoves("1. c7c8 Kd7", "[FEN \"4k3/2P5/8/8/8/8/8/4K3 w - - 0 1\"]\n", &outcome), V{});
+  EXPECT_EQ(outcome, esitocaricamento::interrotta);
+  EXPECT_EQ(loadMoves("1. e2e4 e7e5 2. g1g3", "", &outcome), (V{"e2e4", "e7e5"}));
+  EXPECT_EQ(lastLoad.reason, StopReason::illegal);
+}
+
 TEST(PgnLoad, CommentLinesStartingWithABracketStayInTheirComment) {
   const V four{"e2e4", "e7e5", "g1f3", "b8c6"};
   useText(
