@@ -1,5 +1,7 @@
 #include "records/enginehost.h"
 
+#include "records/debugoutput.h"
+
 #include "engine/host.h"
 #include "records/book.h"
 #include "records/notation.h"
@@ -11,7 +13,7 @@ namespace {
 
 class ProgramHost : public EngineHost {
  public:
-  void writeLine(const std::string& line) override { scrivilinea(line); }
+  void writeLine(const std::string& line) override { debugLine(line); }
   std::string setting(std::string_view name) override { return valoreini(name); }
   uint32_t bookMove() override { return trovamossadabook(false); }
   std::string moveText(uint32_t move) override { return sanWithCheckMark(move, 0); }
