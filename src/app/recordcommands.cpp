@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "engine/host.h"
 #include "engine/position/position.h"
 #include "engine/search/cache.h"
 #include "game/bookbuild.h"
@@ -22,12 +23,37 @@ namespace {
 
 std::string halfMovesText(long n) { return std::to_string(n) + (n == 1 ? " half-move" : " half-moves"); }
 
+// The program's answers, less the notation the game record keeps of each
+// move for the move list: these entries show no list, and saving writes
+// the notation afresh from the moves.
+class NoMoveListHost : public EngineHost {
+ public:
+  EngineHost* inner = nullptr;
+  void writeLine(const std::string& line) override { inner->writeLine(line); }
+  std::string setting(std::string_view name) override { return inner->setting(name); }
+  uint32_t bookMove() override { return inner->bookMove(); }
+  std::string moveText(uint32_t) override { return {}; }
+  void verificationLine(const std::string& line) override { inner->verificationLine(line); }
+};
+NoMoveListHost noMoveListHost;
+
 // Every game loaded sets up a position, and every set-up clears the
 // transposition table; these entries never search, so the smallest table does.
 void startEngine() {
   setHashLevel(1);
   initialiseEngine(0);
   caricalinguainterna();
+}
+
+// Nor do they need a transposition table at all: every game's set-up would
+// clear it.
+void startLoadsOnly() {
+  startEngine();
+  releaseHashTable();
+  if (&engineHost() != &noMoveListHost) {
+    noMoveListHost.inner = &engineHost();
+    setEngineHost(&noMoveListHost);
+  }
 }
 
 // A file written whole or not at all: the text goes to a temporary file in
@@ -122,7 +148,7 @@ int pgnCheckCommand(const std::vector<std::string>& args) {
     std::fprintf(stderr, "usage: Zefiran3D --pgn-check FILE.pgn\n");
     return 2;
   }
-  startEngine();
+  startLoadsOnly();
   std::string errore;
   if (!aprifilepgn(args[1], errore)) {
     std::fprintf(stderr, "%s\n", errore.c_str());
@@ -152,7 +178,7 @@ int pgnCopyCommand(const std::vector<std::string>& args) {
     std::fprintf(stderr, "usage: Zefiran3D --pgn-copy IN.pgn OUT.pgn\n");
     return 2;
   }
-  startEngine();
+  startLoadsOnly();
   std::string errore;
   if (!aprifilepgn(args[1], errore)) {
     std::fprintf(stderr, "%s\n", errore.c_str());

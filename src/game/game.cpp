@@ -147,6 +147,8 @@ bool play(uint32_t move) {
   return true;
 }
 
+bool playFromFile(uint32_t move) { return move != 0 && giocamossa(move & MV_MOVE); }
+
 int outcome() { return finepartita(); }
 
 void newGame() {

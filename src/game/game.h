@@ -48,6 +48,11 @@ bool isLegal(uint32_t move);
 // record is full.
 bool play(uint32_t move);
 
+// Plays a move a game file names, found legal by its reader (mossadatoken),
+// as play does but without looking for the game's end after it: the file
+// gives the result, and a long file is read move by move.
+bool playFromFile(uint32_t move);
+
 // The game's end as finepartita sees it in the position on the board (0
 // while it goes on). An end found there is written into the record's
 // result; otherwise the result stays (a loaded game's, while its moves are

@@ -71,7 +71,8 @@ esitocaricamento caricapartita(int number, std::string* fallita) {
   };
   for (const std::string& token : text.moves) {
     const int next = game::record().count + 1;
-    const SanShape shape = isCoordinateMove(token) ? SanShape::wellFormed : sanShape(token);
+    SanShape shape;
+    const uint32_t move = readMoveToken(token, shape);
     if (shape == SanShape::unknownPiece) {
       takeTags();
       return stop(esitocaricamento::interrotta, StopReason::unknownPiece, token, next);
@@ -80,7 +81,7 @@ esitocaricamento caricapartita(int number, std::string* fallita) {
       takeTags();
       return stop(esitocaricamento::interrotta, StopReason::unreadable, token, next);
     }
-    if (!game::play(mossadatoken(token))) {
+    if (!game::playFromFile(move)) {
       takeTags();
       return stop(esitocaricamento::interrotta, StopReason::illegal, token, next);
     }

@@ -100,9 +100,33 @@ uint32_t resolveAgainstLegal(std::string_view t) {
   return matches == 1 ? found : 0;
 }
 
+// A move of a knight, bishop, rook or queen, or a king's step, that the
+// generator would give as it stands: the SAN reader's finders only take a
+// piece that reaches the square over empty ones, so what is left to see is
+// the mover, the target and the capture mark. Pawn moves and castling, with
+// their special cases, are looked up in the generated list instead.
+bool plainPieceMove(uint32_t code) {
+  if (code == SAN_INVALID || (code & MV_PROMOS)) return false;
+  const tposizione& p = posizioni[0];
+  const int from = mvFrom(code), to = mvTo(code);
+  const int type = std::abs(p.board[from]);
+  const bool white = p.side == WHITE;
+  if (type < KNIGHT || (p.board[from] > 0) != white) return false;
+  if (type == KING && (std::abs(fileOf(from) - fileOf(to)) > 1 || std::abs(rankOf(from) - rankOf(to)) > 1)) return false;
+  const int8_t target = p.board[to];
+  if (target == EMPTY) return (code & MV_CAPTURE) == 0;
+  return (target < 0) == white && std::abs(target) != KING && (code & MV_CAPTURE) != 0;
+}
+
 // The SAN reader's code for a normalised token, when it is a legal move of
 // record 0; otherwise the legal move the token names unambiguously, or 0.
 uint32_t legalMoveFor(uint32_t code, std::string_view t) {
+  if (plainPieceMove(code)) {
+    // Most moves of a game: the legality test alone, no move list.
+    ply = 1;
+    if (eseguimossa(code, NOEVAL)) return code;
+    return resolveAgainstLegal(t);
+  }
   ply = 1;
   const int n = generamosse(false);
   bool generated = false;
@@ -132,13 +156,20 @@ bool isCoordinateMove(std::string_view t) {
   return t.size() == 4 || promotionOf(t[4]) != 0;
 }
 
-uint32_t mossadatoken(std::string_view token) {
+uint32_t readMoveToken(std::string_view token, SanShape& shape) {
   if (isCoordinateMove(token)) {
+    shape = SanShape::wellFormed;
     const int from = (token[0] - 'a') + 8 * (token[1] - '1');
     const int to = (token[2] - 'a') + 8 * (token[3] - '1');
     return legalBetween(from, to, token.size() == 5 ? promotionOf(token[4]) : 0);
   }
-  if (sanShape(token) != SanShape::wellFormed) return 0;
   const std::string t = normalisedSan(token);
-  return legalMoveFor(leggisan(t), t);
+  shape = shapeOfNormalised(t);
+  if (shape != SanShape::wellFormed) return 0;
+  return legalMoveFor(readNormalisedSan(t), t);
+}
+
+uint32_t mossadatoken(std::string_view token) {
+  SanShape shape;
+  return readMoveToken(token, shape);
 }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "records/notation.h"
+
 // The move code a move token names in the game position, or 0 when it names
 // none of the legal moves. Coordinates (g1f3, e7e8q, e1g1 for castling) name
 // the legal move between those squares, the promotion letter in either case
@@ -13,6 +15,10 @@
 // a capture written without "x", or long algebraic "e2-e4"), and a unique
 // match wins.
 uint32_t mossadatoken(std::string_view token);
+
+// mossadatoken, also telling the token's shape (a coordinate move is well
+// formed): a reader learns why a token names no move in the same pass.
+uint32_t readMoveToken(std::string_view token, SanShape& shape);
 
 // Whether the token has the shape of a coordinate move: two squares and
 // perhaps a promotion letter.
