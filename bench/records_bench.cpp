@@ -13,9 +13,9 @@
 #include "engine/position/game.h"
 #include "engine/position/position.h"
 #include "engine/search/cache.h"
-#include "records/book.h"
 #include "game/bookbuild.h"
 #include "game/gamefiles.h"
+#include "records/book.h"
 #include "records/pgnfen.h"
 #include "settings/manageini.h"
 

@@ -194,7 +194,7 @@ int pgnCopyCommand(const std::vector<std::string>& args) {
       ++stopped;
       std::printf("%s: %s\n", entry.c_str(),
                   outcome == esitocaricamento::rifiutata ? ("not copied, " + loadReportText(lastLoad)).c_str()
-                                                          : loadReportText(lastLoad).c_str());
+                                                         : loadReportText(lastLoad).c_str());
     }
     if (outcome == esitocaricamento::rifiutata) continue;
     // Games are apart by a blank line, as in any PGN file.

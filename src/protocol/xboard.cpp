@@ -99,7 +99,8 @@ bool looksLikeMove(const std::string& word) {
 // The commands after which the engine searches: its move, or an analysis.
 bool startsXboardSearch(const std::string& line) {
   const std::string w(firstWord(line));
-  return w == "go" || w == "usermove" || w == "playother" || w == "analyze" || (looksLikeMove(w) && restOf(line).empty());
+  return w == "go" || w == "usermove" || w == "playother" || w == "analyze" ||
+         (looksLikeMove(w) && restOf(line).empty());
 }
 
 void playFrontEndMove(const std::string& text) {

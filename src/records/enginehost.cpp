@@ -1,9 +1,8 @@
 #include "records/enginehost.h"
 
-#include "records/debugoutput.h"
-
 #include "engine/host.h"
 #include "records/book.h"
+#include "records/debugoutput.h"
 #include "records/notation.h"
 #include "records/verifylog.h"
 #include "settings/manageini.h"

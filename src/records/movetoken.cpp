@@ -112,7 +112,8 @@ bool plainPieceMove(uint32_t code) {
   const int type = std::abs(p.board[from]);
   const bool white = p.side == WHITE;
   if (type < KNIGHT || (p.board[from] > 0) != white) return false;
-  if (type == KING && (std::abs(fileOf(from) - fileOf(to)) > 1 || std::abs(rankOf(from) - rankOf(to)) > 1)) return false;
+  if (type == KING && (std::abs(fileOf(from) - fileOf(to)) > 1 || std::abs(rankOf(from) - rankOf(to)) > 1))
+    return false;
   const int8_t target = p.board[to];
   if (target == EMPTY) return (code & MV_CAPTURE) == 0;
   return (target < 0) == white && std::abs(target) != KING && (code & MV_CAPTURE) != 0;
@@ -137,7 +138,6 @@ uint32_t legalMoveFor(uint32_t code, std::string_view t) {
   }
   return resolveAgainstLegal(t);
 }
-
 
 // The legal move between two squares with that promotion, or 0.
 uint32_t legalBetween(int from, int to, uint32_t promo) {

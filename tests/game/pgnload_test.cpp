@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "engine/position/position.h"
-#include "records/notation.h"
 #include "game/bookbuild.h"
 #include "game/gamefiles.h"
+#include "records/notation.h"
 #include "records/pgnfen.h"
 #include "records/verifylog.h"
 #include "settings/language.h"
@@ -29,9 +29,7 @@ V played() {
   return moves;
 }
 
-void useText(const std::string& text) {
-  openPgnText(text);
-}
+void useText(const std::string& text) { openPgnText(text); }
 
 // The moves of a one-game file made of two tags (and extra ones) and the movetext.
 V loadMoves(const std::string& movetext, const std::string& extraTags = "", esitocaricamento* outcome = nullptr) {

@@ -10,8 +10,8 @@
 
 #include "engine/position/game.h"
 #include "engine/position/position.h"
-#include "game/game.h"
 #include "game/bookbuild.h"
+#include "game/game.h"
 #include "game/gamefiles.h"
 #include "records/pgnfen.h"
 #include "support/engine_fixture.h"
@@ -52,9 +52,10 @@ TEST(PgnSave, StandardTagsABlankLineThenTheMovetextAndItsResult) {
   // Unknown values are "?", quotes and backslashes escaped, long names whole.
   loadText("[White \"O\\\"Brien, Patrick \\\\ the long-named\"]\n[Black \"\"]\n\n1. e4 *\n");
   EXPECT_EQ(partita.whiteplayer.str(), "O\"Brien, Patrick \\ the lo");
-  EXPECT_EQ(saveAndReload(dir),
-            "[Event \"?\"]\r\n[Site \"?\"]\r\n[Date \"????.??.??\"]\r\n[Round \"?\"]\r\n"
-            "[White \"O\\\"Brien, Patrick \\\\ the long-named\"]\r\n[Black \"?\"]\r\n[Result \"*\"]\r\n\r\n1. e4 *\r\n");
+  EXPECT_EQ(
+      saveAndReload(dir),
+      "[Event \"?\"]\r\n[Site \"?\"]\r\n[Date \"????.??.??\"]\r\n[Round \"?\"]\r\n"
+      "[White \"O\\\"Brien, Patrick \\\\ the long-named\"]\r\n[Black \"?\"]\r\n[Result \"*\"]\r\n\r\n1. e4 *\r\n");
   // The program's earlier files wrote a quote bare: the value runs to the quote before "]".
   loadText("[WHITE \"O\"Brien\"]\n1. e4\n");
   EXPECT_EQ(partita.whiteplayer.str(), "O\"Brien");

@@ -1,7 +1,6 @@
 // Both protocols through pipes: the end of input during a search, UCI's
 // stop, and input meant to derail the engine (it must answer afterwards).
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <fstream>

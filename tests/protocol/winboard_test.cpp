@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -15,8 +15,8 @@
 #include "engine/search/clock.h"
 #include "engine/search/searchstate.h"
 #include "protocol/iowinboard.h"
-#include "settings/language.h"
 #include "protocol_fixture.h"
+#include "settings/language.h"
 #include "support/engine_fixture.h"
 #include "text/output.h"
 
