@@ -143,17 +143,29 @@ int buildBookCommand(const std::vector<std::string>& args) {
   return 0;
 }
 
-int pgnCheckCommand(const std::vector<std::string>& args) {
-  if (args.size() != 2) {
-    std::fprintf(stderr, "usage: Zefiran3D --pgn-check FILE.pgn\n");
-    return 2;
+namespace {
+
+// The loading commands' start: their arguments counted, the engine ready,
+// the game file (the first argument) opened; false, with the message
+// written, when any of it fails.
+bool openForLoading(const std::vector<std::string>& args, size_t count, const char* usage) {
+  if (args.size() != count) {
+    std::fprintf(stderr, "usage: %s\n", usage);
+    return false;
   }
   startLoadsOnly();
   std::string errore;
   if (!aprifilepgn(args[1], errore)) {
     std::fprintf(stderr, "%s\n", errore.c_str());
-    return 2;
+    return false;
   }
+  return true;
+}
+
+}  // namespace
+
+int pgnCheckCommand(const std::vector<std::string>& args) {
+  if (!openForLoading(args, 2, "Zefiran3D --pgn-check FILE.pgn")) return 2;
   const std::vector<std::string> index = indicepartite;
   int complete = 0;
   long halfmoves = 0;
@@ -174,16 +186,8 @@ int pgnCheckCommand(const std::vector<std::string>& args) {
 }
 
 int pgnCopyCommand(const std::vector<std::string>& args) {
-  if (args.size() != 3) {
-    std::fprintf(stderr, "usage: Zefiran3D --pgn-copy IN.pgn OUT.pgn\n");
-    return 2;
-  }
-  startLoadsOnly();
+  if (!openForLoading(args, 3, "Zefiran3D --pgn-copy IN.pgn OUT.pgn")) return 2;
   std::string errore;
-  if (!aprifilepgn(args[1], errore)) {
-    std::fprintf(stderr, "%s\n", errore.c_str());
-    return 2;
-  }
   ReplacingFile out(args[2]);
   const size_t games = indicepartite.size();
   size_t written = 0, stopped = 0;
