@@ -166,7 +166,8 @@ bool openForLoading(const std::vector<std::string>& args, size_t count, const ch
 
 int pgnCheckCommand(const std::vector<std::string>& args) {
   if (!openForLoading(args, 2, "Zefiran3D --pgn-check FILE.pgn")) return 2;
-  const std::vector<std::string> index = indicepartite;
+  // Loading a game leaves the index as it is: no copy of it is needed.
+  const std::vector<std::string>& index = indicepartite;
   int complete = 0;
   long halfmoves = 0;
   for (const std::string& entry : index) {

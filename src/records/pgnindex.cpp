@@ -55,8 +55,11 @@ class Splitter : public PgnTokenSink {
     switch (t.kind) {
       case PgnTokenKind::tag:
       case PgnTokenKind::brokenTag: {
-        const bool repeated = t.kind == PgnTokenKind::tag && phase_ == Phase::tags && hasName(t.text);
+        // A tag the section holds already starts the next game only past a
+        // blank line: within one block of tags it is a slip of the writer.
+        const bool repeated = t.kind == PgnTokenKind::tag && phase_ == Phase::tags && blankInTags_ && hasName(t.text);
         if (phase_ != Phase::tags || repeated) startGame(t.offset);
+        blankInTags_ = false;
         if (t.kind == PgnTokenKind::tag) tag(t.text, t.value);
         break;
       }
@@ -67,6 +70,7 @@ class Splitter : public PgnTokenSink {
         }
         break;
       case PgnTokenKind::blank:
+        if (phase_ == Phase::tags) blankInTags_ = true;
         if (phase_ == Phase::afterResult) blankAfterResult_ = true;
         if (phase_ == Phase::none || phase_ == Phase::afterResult) pendingValid_ = false;
         break;
@@ -123,6 +127,7 @@ class Splitter : public PgnTokenSink {
     haveWhite_ = haveBlack_ = haveResult_ = false;
     pendingValid_ = false;
     blankAfterResult_ = false;
+    blankInTags_ = false;
   }
 
   void closeEntry() {
@@ -131,6 +136,7 @@ class Splitter : public PgnTokenSink {
 
   Phase phase_ = Phase::none;
   bool blankAfterResult_ = false;
+  bool blankInTags_ = false;
   bool pendingValid_ = false;
   uint64_t pending_ = 0;
   std::vector<std::string> names_;

@@ -27,8 +27,8 @@ void openPgnText(std::string text);
 // word after the start of the file or after a blank line that follows the
 // result of the game before. Within a tag section blank lines and tags on
 // one line change nothing: the section ends at the first movetext word,
-// or at a tag whose name the section already holds (the next game, when a
-// game has no movetext). After movetext a "[" starts the next game; inside
+// or at a tag past a blank line whose name the section already holds (the
+// next game, when a game has no movetext). After movetext a "[" starts the next game; inside
 // a brace comment left open only a line that is a whole tag pair does.
 // White, Black and the result of an entry come from its game's own tags.
 

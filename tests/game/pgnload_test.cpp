@@ -74,6 +74,9 @@ TEST(PgnIndex, GamesWithoutTagsTagsBesideMovesAndBlankLinesAmongTags) {
   EXPECT_EQ(indicepartite, (V{"0 A-B : ", "1 C- : *", "2 D- : "}));
   EXPECT_EQ(caricapartita(0), esitocaricamento::completa);
   EXPECT_EQ(played(), (V{"e2e4"}));
+  // A tag written twice in one block is a slip, not a new game.
+  useText("[White \"A\"]\n[WhiteElo \"\"]\n[WhiteElo \"1500\"]\n\n1. e4 *\n");
+  EXPECT_EQ(indicepartite, (V{"0 A- : "}));
 }
 
 TEST(PgnIndex, CrLfAndLfFilesReadAlikeAndAnUnreadableFileChangesNothing) {
