@@ -2,20 +2,13 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 #include "engine/position/fen.h"
 #include "engine/position/game.h"
-#include "engine/position/makemove.h"
-#include "engine/position/movegen.h"
 #include "engine/position/position.h"
 #include "records/notation.h"
-#include "records/verifylog.h"
 #include "settings/language.h"
 #include "text/Textrout.h"
 #include "text/namevalue.h"

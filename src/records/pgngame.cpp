@@ -46,6 +46,13 @@ bool isEvaluationSign(std::string_view w) {
   return !onlyDashes;
 }
 
+// A comment in braces; a "}" in a rest-of-line comment would end it early.
+std::string braced(std::string_view text) {
+  std::string out = "{";
+  for (char c : text) out += c == '}' ? ')' : c;
+  return out + "}";
+}
+
 class GameReader : public PgnTokenSink {
  public:
   PgnGame game;
@@ -64,7 +71,7 @@ class GameReader : public PgnTokenSink {
         if (t.unclosed) {
           if (!resultSeen_) stop(StopReason::openComment, "{");
         } else if (!t.text.empty()) {
-          slot().push_back("{" + std::string(t.text) + "}");
+          slot().push_back(braced(t.text));
         }
         break;
       case PgnTokenKind::nag:
@@ -113,7 +120,7 @@ class GameReader : public PgnTokenSink {
         break;
       case PgnTokenKind::comment:
         if (t.unclosed) return stop(StopReason::openComment, "{");
-        add("{" + std::string(t.text) + "}");
+        add(braced(t.text));
         break;
       case PgnTokenKind::strayBrace: return stop(StopReason::strayClose, "");
       case PgnTokenKind::brokenTag: return stop(StopReason::brokenTag, std::string(t.text));
