@@ -205,6 +205,7 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args) {
   if (cmd == "--legal-san") return legalSanCommand(args);
   if (cmd == "--build-book") return buildBookCommand(args);
   if (cmd == "--pgn-check") return pgnCheckCommand(args);
+  if (cmd == "--pgn-copy") return pgnCopyCommand(args);
   if (cmd == "--search") return searchCommand(args);
   if (cmd == "--epd" || cmd == "--speed") return testRunCommand(args);
   return std::nullopt;

@@ -145,6 +145,8 @@ inline constexpr std::string_view chiavilingua[] = {
     "P_STOPCLOSING",
     "P_STOPLENGTH",
     "P_STOPFEN",
+    "P_STOPAFTERRESULT",
+    "P_STOPTAG",
     "P_BOOKSKIPPED",
     "P_SKIPSTOPPED",
     "P_SKIPRESULT",
