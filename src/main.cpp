@@ -6,6 +6,7 @@
 #include "app/commandline.h"
 #include "app/headless.h"
 #include "records/enginehost.h"
+#include "records/verifylog.h"
 
 #ifdef ZEF_HAVE_GUI
 #include "ui/app.h"
@@ -29,6 +30,8 @@ int main(int argc, char** argv) {
   for (const std::string& a : args) {
     if (a == "--engine") {
       engine = true;
+    } else if (a == "--verification-log") {
+      askForVerificationLog();
     } else {
       std::fprintf(stderr, "unknown option: %s (see the README for the command line)\n", a.c_str());
       return 2;

@@ -9,11 +9,12 @@
 #include "engine/search/evaltables.h"
 #include "engine/toolkit.h"
 #include "records/book.h"
+#include "settings/folders.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
 
 void avviaprogramma(const char* argv0) {
-  impostacartella(argv0);
+  setUpFolders(argv0);
   seedRandomFromClock();
   geometria();
   initHashKeys();

@@ -4,10 +4,13 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "engine/position/position.h"
 #include "engine/toolkit.h"
 #include "records/pgnfen.h"
+#include "settings/folders.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
 #include "text/Textrout.h"
@@ -268,11 +271,13 @@ bool scrivibook(const std::string& path, std::string& errore) {
 
 bool managebook(const tavanzamentobook& avanzamento, std::string& errore) {
   aggiungipartitebook(avanzamento);
-  return scrivibook(cartella + NOMEBOOK, errore);
+  const std::string folder = userDataFolder();
+  return makeUserFolder(folder, errore) && scrivibook(folder + NOMEBOOK, errore);
 }
 
 bool nuovobook(const tavanzamentobook& avanzamento, std::string& errore) {
-  if (!scrivirighe(cartella + NOMEBOOKVECCHIO, listabook, errore)) return false;
+  const std::string folder = userDataFolder();
+  if (!makeUserFolder(folder, errore) || !scrivirighe(folder + NOMEBOOKVECCHIO, listabook, errore)) return false;
   listabook.clear();
   return managebook(avanzamento, errore);
 }
@@ -286,9 +291,15 @@ bool leggibook(const std::string& path, std::string& errore) {
   return true;
 }
 
+std::string bookFile() {
+  const std::string own = userDataFolder() + NOMEBOOK;
+  std::error_code ec;
+  return std::filesystem::is_regular_file(own, ec) ? own : cartella + NOMEBOOK;
+}
+
 bool caricabook() {
   std::string errore;
-  if (leggibook(cartella + NOMEBOOK, errore)) return true;
+  if (leggibook(bookFile(), errore)) return true;
   listabook.clear();
   std::fprintf(stderr, "Zefiran_3D: %s; playing without an opening book\n", errore.c_str());
   return false;

@@ -94,10 +94,11 @@ int aggiungipartitebook(const tavanzamentobook& avanzamento);
 bool scrivibook(const std::string& path, std::string& errore);
 
 // The book page's build: adds the games of the index, then sorts and writes
-// cartella + "book.opn".
+// userDataFolder() + "book.opn" (folders.h), which start-up then prefers to
+// the shipped book.
 bool managebook(const tavanzamentobook& avanzamento, std::string& errore);
 
-// "Nuovo": the current book is written to cartella + "book.old", then a new
+// "Nuovo": the current book is written to userDataFolder() + "book.old", then a new
 // book is built from the games of the index alone. When "book.old" cannot be
 // written nothing else happens.
 bool nuovobook(const tavanzamentobook& avanzamento, std::string& errore);
@@ -106,7 +107,10 @@ bool nuovobook(const tavanzamentobook& avanzamento, std::string& errore);
 // list is left as it was and errore says why.
 bool leggibook(const std::string& path, std::string& errore);
 
-// Start-up: cartella + "book.opn". A missing or unreadable book gives an
-// empty book and one line on standard error; the result says whether a book
-// was read.
+// The book start-up reads: the user's own, userDataFolder() + "book.opn",
+// when it exists, else the shipped one, cartella + "book.opn".
+std::string bookFile();
+
+// Start-up: bookFile(). A missing or unreadable book gives an empty book and
+// one line on standard error; the result says whether a book was read.
 bool caricabook();

@@ -25,6 +25,7 @@
 #include "records/book.h"
 #include "records/pgnfen.h"
 #include "records/verifylog.h"
+#include "settings/folders.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
 #include "text/Textrout.h"
@@ -109,7 +110,7 @@ const QString FILTROPGN = QStringLiteral("PGN (*.pgn);;* (*)");
 
 void TZefiran_3D::Apripartitapgn1Click() {
   if (busy()) return;
-  const QString nome = chooseFile(t("M_OPENGAME"), q(cartella), FILTROPGN, false);
+  const QString nome = chooseFile(t("M_OPENGAME"), q(documentsFolder()), FILTROPGN, false);
   if (nome.isEmpty()) return;
   // The file is read once the engine has stopped searching: its game
   // replaces the one on the board.
@@ -190,7 +191,7 @@ void TZefiran_3D::listapartiteDblClick() {
 }
 
 void TZefiran_3D::Salvapartitapdn1Click() {
-  const QString nome = chooseFile(t("M_SAVEGAME"), q(cartella), QString(), true);
+  const QString nome = chooseFile(t("M_SAVEGAME"), q(documentsFolder()), QString(), true);
   if (nome.isEmpty()) return;
   savePgnTo(nome);
 }
@@ -249,7 +250,7 @@ void TZefiran_3D::Gestionebook1Click() {
 void TZefiran_3D::buildBook(bool nuovo) {
   if (busy()) return;
   // Without a file there is nothing to add: the last index is not reused.
-  const QString nome = chooseFile(t("M_MANAGEBOOK"), q(cartella), FILTROPGN, false);
+  const QString nome = chooseFile(t("M_MANAGEBOOK"), q(documentsFolder()), FILTROPGN, false);
   if (nome.isEmpty()) return;
   buildBookFrom(nome, nuovo);
 }
@@ -326,7 +327,7 @@ bool TZefiran_3D::applyFen(const QString& fen) {
 
 void TZefiran_3D::caricaposizionefen1Click() {
   if (busy()) return;
-  const QString nome = chooseFile(t("M_LOADFEN"), q(cartella), QStringLiteral("FEN (*.fen);;* (*)"), false);
+  const QString nome = chooseFile(t("M_LOADFEN"), q(documentsFolder()), QStringLiteral("FEN (*.fen);;* (*)"), false);
   if (nome.isEmpty()) return;
   loadFenFrom(nome);
 }

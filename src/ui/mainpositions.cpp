@@ -12,6 +12,7 @@
 #include "engine/position/position.h"
 #include "game/gamecontroller.h"
 #include "records/pgnfen.h"
+#include "settings/folders.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
 #include "ui/main.h"
@@ -24,7 +25,7 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 void TZefiran_3D::Salvaposizionefen1Click() {
-  const QString nome = chooseFile(t("M_SAVEFEN"), q(cartella), QStringLiteral("FEN (*.fen);;* (*)"), true);
+  const QString nome = chooseFile(t("M_SAVEFEN"), q(documentsFolder()), QStringLiteral("FEN (*.fen);;* (*)"), true);
   if (nome.isEmpty()) return;
   saveFenTo(nome);
 }
