@@ -14,6 +14,8 @@
 #include "engine/position/position.h"
 #include "engine/search/cache.h"
 #include "records/book.h"
+#include "game/bookbuild.h"
+#include "game/gamefiles.h"
 #include "records/pgnfen.h"
 #include "settings/manageini.h"
 

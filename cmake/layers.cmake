@@ -4,8 +4,8 @@
 #   zeftext      text/            text helpers, name=value files, output lines
 #   zefsettings  settings/        the settings file and the language table
 #   zefrecords   records/         notation, game files, opening book, test suites
-#   zefprotocol  protocol/        the WinBoard/xboard protocol
-#   zefgame      game/            the window's game session: players, turns, clocks, take-back, editing
+#   zefgame      game/            the game's one owner: moves, set-ups, take-back; the window's session
+#   zefprotocol  protocol/        the WinBoard/xboard and UCI protocols
 #   zefapp       app/             start-up, command line, the headless engine
 #   zefgraphics  graphics/core/   camera, meshes, skins (no toolkit)
 #   zefboard     graphics/gl/     the OpenGL board view (Qt)

@@ -5,6 +5,8 @@
 
 #include "app/commandline.h"
 #include "app/headless.h"
+#include "app/startup.h"
+#include "protocol/winboard.h"
 #include "records/enginehost.h"
 #include "records/verifylog.h"
 
@@ -39,7 +41,19 @@ int main(int argc, char** argv) {
   }
   const bool window = !engine && haveDisplay();
 #ifdef ZEF_HAVE_GUI
-  if (window) return eseguifinestra(argc, argv);
+  if (window) {
+    // The window stands on the game alone; the program gives it the rest.
+    WindowServices services;
+    services.start = avviaprogramma;
+    services.protocolTick = tickprotocollo;
+    services.connectProtocol = [](std::function<void()> hide, std::function<void()> close) {
+      ProtocolHooks hooks;
+      hooks.onXboard = std::move(hide);
+      hooks.onQuit = std::move(close);
+      setProtocolHooks(std::move(hooks));
+    };
+    return eseguifinestra(argc, argv, services);
+  }
 #else
   if (window) std::fprintf(stderr, "Zefiran_3D: built without the window; serving as a WinBoard engine\n");
 #endif

@@ -17,9 +17,10 @@
 #include "engine/search/driver.h"
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
+#include "game/game.h"
+#include "game/testsuites.h"
 #include "records/coordinates.h"
 #include "records/notation.h"
-#include "records/testsuites.h"
 #include "settings/folders.h"
 #include "settings/language.h"
 #include "text/Textrout.h"
@@ -51,7 +52,7 @@ int perftCommand(const std::vector<std::string>& args) {
       return 2;
     }
   }
-  impostafen(fen, true);
+  game::setUp(fen);
   loopperft(depth, [](const std::string& line) {
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);
@@ -87,7 +88,7 @@ int legalSan(const std::string& fen) {
     std::fprintf(stderr, "bad FEN: %s\n", problem.c_str());
     return 2;
   }
-  impostafen(fen, true);
+  game::setUp(fen);
   ply = 1;
   const int n = generamosse(false);
   std::vector<uint32_t> moves(listamosse[1] + 1, listamosse[1] + 1 + n);
@@ -127,7 +128,7 @@ int searchCommand(const std::vector<std::string>& args) {
     std::fprintf(stderr, "bad FEN: %s\n", problem.c_str());
     return 2;
   }
-  impostafen(fen, true);
+  game::setUp(fen);
   SearchLimits limits;
   if (depth > 0) {
     limits.targetDepth = depth < 3 ? 3 : depth;

@@ -6,6 +6,8 @@
 #include "engine/engine.h"
 #include "engine/position/position.h"
 #include "engine/search/cache.h"
+#include "game/bookbuild.h"
+#include "game/gamefiles.h"
 #include "records/book.h"
 #include "records/pgnfen.h"
 #include "settings/language.h"

@@ -8,10 +8,16 @@
 #include "engine/search/clock.h"
 #include "engine/search/evaltables.h"
 #include "engine/toolkit.h"
+#include "game/game.h"
 #include "records/book.h"
 #include "settings/folders.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
+
+namespace {
+// Five minutes for the whole game until the user or a front end sets a control.
+constexpr int32_t STARTTIME = 300000;
+}  // namespace
 
 void avviaprogramma(const char* argv0) {
   setUpFolders(argv0);
@@ -23,9 +29,8 @@ void avviaprogramma(const char* argv0) {
   clearPvTable();
   caricabook();
   caricalinguaavvio();
-  partita.tempoBase = 300000;
-  partita.modoTempo = TC_GAME;
+  game::setTimeControl(STARTTIME, 0, 0, TC_GAME, 0);
   buildEvalTables(3);
-  nuovapartita();
+  game::newGame();
   modointerfaccia = 0;
 }

@@ -1,21 +1,23 @@
 #include "game/gamecontroller.h"
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
 
 #include "engine/position/fen.h"
 #include "engine/position/game.h"
+#include "engine/position/perft.h"
 #include "engine/position/position.h"
+#include "engine/search/cache.h"
 #include "engine/search/clock.h"
 #include "engine/search/driver.h"
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
+#include "game/game.h"
+#include "game/gamefiles.h"
 #include "records/pgnfen.h"
 #include "records/searchline.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
-#include "text/Textrout.h"
 
 namespace {
 
@@ -24,30 +26,56 @@ namespace {
 class KeepPlayers {
  public:
   KeepPlayers()
-      : white_(partita.motorebianco),
-        black_(partita.motorenero),
+      : white_(partita.motorebianco == 1),
+        black_(partita.motorenero == 1),
         whiteName_(partita.whiteplayer.str()),
         blackName_(partita.blackplayer.str()) {}
   // A new game names its players after who plays them; going to a move
   // keeps the names the game had (a loaded game's are those of its file).
   void restore(bool renamed) const {
-    partita.motorebianco = white_;
-    partita.motorenero = black_;
-    partita.whiteplayer = !renamed ? whiteName_ : white_ ? std::string(ENGINENAME) : humanName();
-    partita.blackplayer = !renamed ? blackName_ : black_ ? std::string(ENGINENAME) : humanName();
+    game::setEngineSides(white_, black_);
+    game::setPlayerName(true, !renamed ? whiteName_ : white_ ? std::string(ENGINENAME) : humanName());
+    game::setPlayerName(false, !renamed ? blackName_ : black_ ? std::string(ENGINENAME) : humanName());
   }
 
  private:
-  uint8_t white_, black_;
+  bool white_, black_;
   std::string whiteName_, blackName_;
 };
 
+uint32_t promotionBits(Promotion p) {
+  switch (p) {
+    case Promotion::queen: return MV_PROMO_Q;
+    case Promotion::knight: return MV_PROMO_N;
+    case Promotion::rook: return MV_PROMO_R;
+    case Promotion::bishop: return MV_PROMO_B;
+    case Promotion::none: break;
+  }
+  return 0;
+}
+
 }  // namespace
+
+// The game kept aside during an edit.
+struct GameController::Kept {
+  game::Snapshot game;
+};
+
+GameController::GameController() = default;
+GameController::~GameController() = default;
 
 GameController& controllore() {
   static GameController c;
   return c;
 }
+
+InterfaceMode interfaceMode() { return static_cast<InterfaceMode>(modointerfaccia); }
+
+void setInterfaceMode(InterfaceMode mode) { modointerfaccia = static_cast<int32_t>(mode); }
+
+std::string positionProblem(const std::string& fen) { return fenProblem(fen); }
+
+long long hashKilobytes() { return static_cast<long long>(hashEntries()) * sizeof(HashEntry) / 1024; }
 
 std::string humanName() {
   std::string nome = valoreini("giocatore");
@@ -62,95 +90,79 @@ void GameController::setView(GameView* view) {
   dropMove_ = false;
   pending_.clear();
   result_ = GAME_ON;
+  overMessage_ = {};
   clearReadings();
+  // Without a settings file a person still has a name.
+  for (const bool white : {true, false})
+    if (!enginePlays(white) && playerName(white).empty()) game::setPlayerName(white, humanName());
 }
+
+// ---- the board ----
+
+int8_t GameController::pieceAt(int square) const {
+  return square >= 0 && square < board::SQUARES ? game::position().board[square] : board::EMPTY;
+}
+
+bool GameController::whiteToMove() const { return game::whiteToMove(); }
+
+std::vector<int> GameController::targets(int from) const { return game::targets(from); }
+
+bool GameController::canPickUp(int square) const {
+  const int8_t piece = pieceAt(square);
+  if (piece == board::EMPTY || searching() || editing_ || closing_) return false;
+  return (piece > 0) == whiteToMove() && !enginePlays(whiteToMove());
+}
+
+int GameController::lastMoveFrom() const {
+  const int n = shownMove();
+  return n > 0 ? mvFrom(partita.moves[n - 1]) : board::NO_SQUARE;
+}
+
+int GameController::lastMoveTo() const {
+  const int n = shownMove();
+  return n > 0 ? mvTo(partita.moves[n - 1]) : board::NO_SQUARE;
+}
+
+// ---- the game ----
 
 bool GameController::searching() const { return partita.inricerca != 0; }
 
+bool GameController::searchingWhite() const { return partita.inricerca == 1; }
+
 bool GameController::enginePlays(bool white) const { return (white ? partita.motorebianco : partita.motorenero) == 1; }
 
-bool GameController::whiteToMove() const { return posizioni[0].side == WHITE; }
+std::string GameController::playerName(bool white) const {
+  return white ? partita.whiteplayer.str() : partita.blackplayer.str();
+}
+
+GameInfo GameController::info() const {
+  const tpartita& g = partita;
+  return {g.event.str(),       g.site.str(),        g.date.str(),  g.pgnround.str(),
+          g.whiteplayer.str(), g.blackplayer.str(), g.result.str()};
+}
+
+std::string GameController::resultText() const { return partita.result.str(); }
 
 bool GameController::reviewing() const { return partita.current < partita.count; }
 
 int GameController::shownMove() const { return partita.current; }
 
-namespace {
-// The lower-case letter of the piece a FEN placement puts on a square, or
-// blank for an empty one.
-char pieceAtStart(const std::string& placement, int square) {
-  int rank = 7, file = 0;
-  for (char c : placement) {
-    if (c == '/') {
-      --rank;
-      file = 0;
-    } else if (c >= '1' && c <= '8') {
-      file += c - '0';
-    } else {
-      if (rank * 8 + file == square) return static_cast<char>(c | 0x20);
-      ++file;
-    }
-  }
-  return ' ';
-}
-}  // namespace
-
-bool GameController::blackStarts() const {
-  int number = 1;
-  bool blackFirst = false;
-  startingMove(number, blackFirst);
-  return blackFirst;
-}
-
-int GameController::startMoveNumber() const {
-  int number = 1;
-  bool blackFirst = false;
-  startingMove(number, blackFirst);
-  return number;
-}
-
-std::string GameController::currentFen() const {
-  const tposizione& p = posizioni[0];
-  std::string out = fenPlacement(p.board);
-  const bool white = p.side == WHITE;
-  out += white ? " w " : " b ";
-  std::string rights;
-  if (p.castling & CASTLE_WK) rights += 'K';
-  if (p.castling & CASTLE_WQ) rights += 'Q';
-  if (p.castling & CASTLE_BK) rights += 'k';
-  if (p.castling & CASTLE_BQ) rights += 'q';
-  out += rights.empty() ? "-" : rights;
-  // The square a pawn has just passed: behind Black's pawn on rank 6 when
-  // White is to move, behind White's on rank 3 when Black is.
-  if (p.epfile < 8)
-    out += std::string(" ") + static_cast<char>('a' + p.epfile) + (white ? '6' : '3');
-  else
-    out += " -";
-  const int number = startMoveNumber() + (partita.current + (blackStarts() ? 1 : 0)) / 2;
-  out += " " + std::to_string(halfmoveClock()) + " " + std::to_string(number);
-  return out;
-}
-
-int GameController::halfmoveClock() const {
-  // The position counts the move that reset it (1 after a pawn move or a
-  // capture, where FEN says 0), but a set-up takes the FEN's number as it
-  // is: the two agree only while no reset happened since the start.
-  const std::vector<std::string> f =
-      fenFields(partita.startfen.empty() ? std::string(STARTFEN) : partita.startfen.str());
-  int start = 0;
-  if (f.size() > 4 && (!readInteger(f[4], start) || start < 0)) start = 0;
-  const int counted = posizioni[0].halfmoves;
-  const int played = partita.current;
-  bool reset = counted != std::min(start + played, 255);
-  if (!reset && start == 0 && played > 0) {
-    // Reset by the first move alone gives the same count: look at that move.
-    const uint32_t first = partita.moves[0];
-    reset = (first & MV_CAPTURE) != 0 || pieceAtStart(f.empty() ? std::string() : f[0], mvFrom(first)) == 'p';
-  }
-  return reset && counted > 0 ? counted - 1 : counted;
-}
-
 int GameController::recordedMoves() const { return partita.count; }
+
+std::string GameController::moveText(int k) const {
+  if (k < 1 || k > partita.count || k > MAXGAMEMOVES) return {};
+  return partita.movetext[k - 1].str();
+}
+
+bool GameController::blackStarts() const { return game::blackStarts(); }
+
+int GameController::startMoveNumber() const { return game::startMoveNumber(); }
+
+std::string GameController::startFen() const { return partita.startfen.str(); }
+
+std::string GameController::currentFen() const { return game::fen(); }
+
+// ---- clocks ----
 
 bool GameController::engineTurnDue() const {
   return !searching() && !closing_ && !editing_ && !over() && !reviewing() && pending_.empty() &&
@@ -159,15 +171,45 @@ bool GameController::engineTurnDue() const {
 
 bool GameController::clocksRunning() const { return partita.orologiofermo == 0 && !over() && !reviewing(); }
 
+void GameController::sampleTime() { sampleClock(); }
+
+double GameController::moment() const { return clockNow; }
+
 int64_t GameController::shownClock(bool white) const {
   const int64_t left = white ? partita.tempoBianco : partita.tempoNero;
   if (!clocksRunning() || whiteToMove() != white) return left;
   return left - static_cast<int64_t>(elapsedMs());
 }
 
+std::string GameController::clockText(int64_t ms) {
+  return ::clockText(ms < INT32_MIN ? INT32_MIN : ms > INT32_MAX ? INT32_MAX : static_cast<int32_t>(ms));
+}
+
+ClockReading GameController::clocks() const { return {partita.tempoBianco, partita.tempoNero}; }
+
 ClockReading GameController::reading(int n) const {
   if (n >= 0 && n < static_cast<int>(readings_.size())) return readings_[n];
   return {partita.tempoBianco, partita.tempoNero};
+}
+
+TimeControl GameController::timeControl() const {
+  const tpartita& g = partita;
+  TimeControl t;
+  t.base = g.tempoBase;
+  t.moves = g.mossePerControllo;
+  t.increment = g.incremento;
+  t.finalTime = g.tempoFinale;
+  t.kind = g.modoTempo;
+  return t;
+}
+
+void GameController::setTimeControl(const TimeControl& t) {
+  game::setTimeControl(t.base, t.moves, t.increment, t.kind, t.finalTime);
+  game::setClocks(t.base, t.base);
+  clearReadings();
+  moveStart = adesso();
+  clockNow = moveStart;
+  view().clocksChanged();
 }
 
 void GameController::clearReadings() {
@@ -183,13 +225,38 @@ void GameController::recordReading() {
 
 void GameController::restoreReading(int n) {
   if (n < 0 || n >= static_cast<int>(readings_.size())) return;
-  partita.tempoBianco = readings_[n].white;
-  partita.tempoNero = readings_[n].black;
+  game::setClocks(readings_[n].white, readings_[n].black);
 }
 
-void GameController::updateResult() { result_ = finepartita(); }
+void GameController::followState() {
+  const bool wasOver = over();
+  result_ = game::outcome();
+  if (!over()) overMessage_ = {};
+  // Only a reopened game is told here: an ended one is announced with its
+  // message by whoever made the last move.
+  if (wasOver && !over()) view().gameStateChanged();
+}
 
-void GameController::announce(int code, Mover autore) { view().gameOver(gameOverMessage(code, autore, whiteToMove())); }
+void GameController::announce(int code, Mover autore) {
+  overMessage_ = ::gameOverMessage(code, autore, whiteToMove());
+  view().gameStateChanged();
+}
+
+MadeMove GameController::lastMade(bool byEngine) const {
+  MadeMove m;
+  const int n = shownMove();
+  if (n <= 0) return m;
+  const uint32_t code = partita.moves[n - 1];
+  m.from = mvFrom(code);
+  m.to = mvTo(code);
+  m.white = !whiteToMove();
+  m.byEngine = byEngine;
+  m.capture = (code & MV_CAPTURE) != 0;
+  m.check = game::position().checker != NOSQ;
+  return m;
+}
+
+// ---- commands ----
 
 void GameController::whenIdle(std::function<void()> command, bool dropMove) {
   if (!searching()) {
@@ -211,10 +278,26 @@ void GameController::runPending() {
 void GameController::shutDown() {
   closing_ = true;
   pending_.clear();
-  if (searching()) {
-    dropMove_ = true;
-    searchDeadline = 1;
+  if (searching()) dropMove_ = true;
+  searchDeadline = 1;
+  perftStopRequested = true;
+}
+
+void GameController::replaced(bool keepPlayers) {
+  if (keepPlayers) {
+    const KeepPlayers players;
+    players.restore(true);
   }
+  const bool wasOver = over();
+  result_ = game::outcome();
+  overMessage_ = {};
+  clearReadings();
+  moveStart = adesso();
+  clockNow = moveStart;
+  view().playersChanged();
+  view().clocksChanged();
+  view().positionReplaced();
+  if (wasOver || over()) view().gameStateChanged();
 }
 
 void GameController::newGame() {
@@ -223,14 +306,9 @@ void GameController::newGame() {
 
 void GameController::applyNewGame() {
   const KeepPlayers players;
-  nuovapartita();
+  game::newGame();
   players.restore(true);
-  result_ = GAME_ON;
-  clearReadings();
-  view().playersChanged();
-  view().clocksChanged();
-  view().boardChanged();
-  view().movesChanged();
+  replaced(false);
 }
 
 bool GameController::takesSearchingSide(bool white, bool engine) const {
@@ -249,26 +327,14 @@ void GameController::setPlayer(bool white, bool engine) {
 
 void GameController::applyPlayer(bool white, bool engine) {
   modointerfaccia = 1;
-  auto& name = white ? partita.whiteplayer : partita.blackplayer;
-  name = engine ? std::string(ENGINENAME) : humanName();
-  (white ? partita.motorebianco : partita.motorenero) = engine ? 1 : 0;
+  game::setPlayerName(white, engine ? std::string(ENGINENAME) : humanName());
+  game::setEngineSides(white ? engine : enginePlays(true), white ? enginePlays(false) : engine);
   if (engine && whiteToMove() == white) {
     // The engine's clock starts with its move.
     if (partita.orologiofermo) moveStart = adesso();
-    partita.orologiofermo = 0;
+    game::setClocksRunning(true);
   }
   view().playersChanged();
-}
-
-void GameController::gameReplaced() {
-  partita.inricerca = 0;
-  updateResult();
-  clearReadings();
-  moveStart = adesso();
-  view().playersChanged();
-  view().clocksChanged();
-  view().boardChanged();
-  view().movesChanged();
 }
 
 bool GameController::setUpFen(const std::string& fen, std::string& why) {
@@ -277,19 +343,54 @@ bool GameController::setUpFen(const std::string& fen, std::string& why) {
   whenIdle(
       [this, fen] {
         const KeepPlayers players;
-        impostafen(fen, true);
+        if (!game::setUp(fen)) return;
         players.restore(true);
-        gameReplaced();
+        replaced(false);
       },
       true);
   return true;
 }
 
-bool GameController::humanMove(uint32_t code) {
-  if (searching() || closing_) return false;
+bool GameController::loadFenFile(const std::string& path, std::string& why) {
+  if (searching()) return false;
+  const KeepPlayers players;
+  if (!caricafen(path, why)) return false;
+  players.restore(true);
+  replaced(false);
+  return true;
+}
+
+bool GameController::loadGame(int line, std::string& report) {
+  if (searching()) return false;
+  const esitocaricamento outcome = caricapartita(line);
+  report = loadReportText(lastLoad);
+  if (outcome == esitocaricamento::rifiutata) return false;
+  replaced(false);
+  return true;
+}
+
+void GameController::perft(int depth, const std::function<void(const std::string&)>& line) {
+  if (searching()) return;
+  loopperft(depth, line);
+}
+
+void GameController::stopPerft() { perftStopRequested = true; }
+
+bool GameController::perftStopped() const { return perftStopRequested; }
+
+void GameController::replaceBy(const std::function<void()>& work) {
+  work();
+  replaced(false);
+}
+
+MoveAttempt GameController::humanMove(int from, int to, Promotion promotion) {
+  if (searching() || closing_ || editing_) return MoveAttempt::illegal;
+  const uint32_t promo = promotionBits(promotion);
+  if (!promo && game::isPromotion(from, to)) return MoveAttempt::needsPromotion;
+  const uint32_t move = game::legalMove(from, to, promo);
   clockNow = adesso();
-  if (!giocamossa(code)) return false;
-  partita.orologiofermo = 0;
+  if (!move || !game::play(move)) return MoveAttempt::illegal;
+  game::setClocksRunning(true);
   // The first move of a game starts the clocks rather than charging one.
   if (partita.count <= 1)
     modointerfaccia = 1;
@@ -297,57 +398,62 @@ bool GameController::humanMove(uint32_t code) {
     chargeClock();
   recordReading();
   moveStart = adesso();
-  updateResult();
-  view().movesChanged();
-  view().boardChanged();
+  result_ = game::outcome();
+  view().moveMade(lastMade(false));
   if (over()) announce(result_, Mover::Human);
-  return true;
+  return MoveAttempt::played;
 }
 
 void GameController::engineTurn() {
   if (!engineTurnDue()) return;
   const bool white = whiteToMove();
   // A set-up position that is already over leaves the engine nothing to play.
-  updateResult();
+  followState();
   if (over()) return;
 
+  // The engine's clock starts with its move.
+  if (partita.orologiofermo) {
+    game::setClocksRunning(true);
+    view().clocksChanged();
+  }
   searchDeadline = allocateTime(white ? partita.tempoBianco : partita.tempoNero);
   moveStart = adesso();
   clockNow = moveStart;
-  partita.inricerca = white ? 1 : 2;
   iterationDepth = 2;
 
-  SearchLimits limits;
-  limits.timeDivisor = 5;
-  const EngineChoice choice =
-      pensamossa(limits, [this, white](const Iteration& it) { view().thinkingLine(white, rigaricerca(it)); });
+  EngineChoice choice;
+  {
+    const game::SearchMark mark(white);
+    SearchLimits limits;
+    limits.timeDivisor = 5;
+    choice = pensamossa(limits, [this, white](const Iteration& it) { view().thinkingLine(white, rigaricerca(it)); });
+  }
 
   if (closing_ || dropMove_) {
     // A command given during the search replaced the game or took the
     // engine off this side: the move found is not played.
-    partita.inricerca = 0;
     if (!closing_) runPending();
     return;
   }
-  if (!choice.move || !giocamossa(choice.move)) {
+  if (!choice.move || !game::play(choice.move)) {
     // No move, or a game record already full: the engine stops playing
     // and says so, rather than trying again at every tick.
-    partita.inricerca = 0;
-    partita.motorebianco = 0;
-    partita.motorenero = 0;
+    game::setEngineSides(false, false);
     view().playersChanged();
     view().status(testo("P_ENGINESTOPPED"));
     runPending();
     return;
   }
-  view().movesChanged();
-  chargeClock();
-  recordReading();
-  if (!enginePlays(!white)) moveStart = adesso();
-  updateResult();
-  view().engineMoved(white);
-  partita.inricerca = 0;
-  if (over()) announce(result_, white ? Mover::WhiteEngine : Mover::BlackEngine);
+  {
+    // The notices run inside the move: nothing nested may start a search.
+    const game::SearchMark mark(white);
+    chargeClock();
+    recordReading();
+    if (!enginePlays(!white)) moveStart = adesso();
+    result_ = game::outcome();
+    view().moveMade(lastMade(true));
+    if (over()) announce(result_, white ? Mover::WhiteEngine : Mover::BlackEngine);
+  }
   runPending();
 }
 
@@ -358,20 +464,18 @@ void GameController::goToMove(int n) {
 }
 
 void GameController::applyGoToMove(int n) {
-  if (n < 0) n = 0;
-  if (n > partita.count) n = partita.count;
+  n = std::clamp(n, 0, static_cast<int>(partita.count));
   const KeepPlayers players;
-  rigiocapartita(n);
+  game::goTo(n);
   players.restore(false);
   restoreReading(n);
   // The engine's hopeless count belongs to the line it was counted in.
-  partita.resigncount = 0;
+  game::resetResignCount();
   moveStart = adesso();
   clockNow = moveStart;
-  updateResult();
+  followState();
   view().clocksChanged();
-  view().boardChanged();
-  view().movesChanged();
+  view().movesTakenBack();
 }
 
 void GameController::takeBack() {
@@ -390,14 +494,14 @@ void GameController::takeBack() {
       true);
 }
 
+// ---- board editing ----
+
 void GameController::beginEditing() {
   whenIdle(
       [this] {
         if (editing_) return;
         editing_ = true;
-        keptGame_ = partita;
-        keptRoot_ = posizioni[0];
-        std::memcpy(keptHistory_, storico, sizeof storico);
+        kept_ = std::make_unique<Kept>(Kept{game::save()});
         editor_.begin();
         editStartFen_ = editor_.fen();
       },
@@ -407,11 +511,10 @@ void GameController::beginEditing() {
 void GameController::editChanged() {
   // The board shows what is being set up, playable or not yet; the set-up
   // must not take the players with it.
-  const uint8_t white = partita.motorebianco, black = partita.motorenero;
+  const bool white = enginePlays(true), black = enginePlays(false);
   impostafen(editor_.fen(), false);
-  partita.motorebianco = white;
-  partita.motorenero = black;
-  view().boardChanged();
+  game::setEngineSides(white, black);
+  view().positionReplaced();
 }
 
 bool GameController::finishEditing(std::string& why, bool& whyIsKey) {
@@ -427,15 +530,15 @@ bool GameController::finishEditing(std::string& why, bool& whyIsKey) {
   if (!why.empty()) return false;
   editing_ = false;
   if (fen == editStartFen_) {
-    partita = keptGame_;
-    posizioni[0] = keptRoot_;
-    std::memcpy(storico, keptHistory_, sizeof storico);
-    view().boardChanged();
+    game::restore(kept_->game);
+    kept_.reset();
+    view().positionReplaced();
     return true;
   }
+  kept_.reset();
   const KeepPlayers players;
-  impostafen(fen, true);
+  game::setUp(fen);
   players.restore(true);
-  gameReplaced();
+  replaced(false);
   return true;
 }

@@ -1,44 +1,54 @@
-// The game session of the window: who plays which side, whose turn it is,
-// the engine's turn, the clocks, game over, going to a move, taking moves
-// back, and what a command does while a search runs. No toolkit: the window
-// is one GameView among possible others, and tests drive the controller
-// without a display.
-//
-// The controller works on the program's one game (the game record `partita`
-// and record 0 of `posizioni`); it is the only code of the window layers
-// that changes them.
+// The game session: the one owner of the game for the window. Every change
+// goes through it: a person's move (legality and the promotion question are
+// decided here), the engine's move, taking back, going to a move, a new
+// game, a loaded game or position, board editing, the game's end and its
+// reopening by a take back. It tells its view what changed, one notice per
+// kind of change, and the view reads what it shows from here. No toolkit
+// and no engine header: tests drive it without a display.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "engine/position/game.h"
-#include "engine/position/position.h"
 #include "game/boardeditor.h"
+#include "game/boardtypes.h"
 #include "game/gameover.h"
 
+// A move just made on the board.
+struct MadeMove {
+  int from = board::NO_SQUARE;
+  int to = board::NO_SQUARE;
+  bool white = true;      // the side that made it
+  bool byEngine = false;  // the engine's move, not a person's
+  bool capture = false;
+  bool check = false;  // it gives check (or mate)
+};
+
 // What the controller tells its view. Every call is a notice after the
-// fact; the view reads the state it shows from the controller and the game
-// record. All have empty defaults.
+// fact; all have empty defaults.
 class GameView {
  public:
   virtual ~GameView() = default;
-  // The position on the board changed (a move, a set-up, going to a move).
-  virtual void boardChanged() {}
-  // The moves of the game record or the shown half-move changed.
-  virtual void movesChanged() {}
-  // A player's name or engine flag changed.
-  virtual void playersChanged() {}
+  // A move was made on the board (the game record has grown by it).
+  virtual void moveMade(const MadeMove& move) {}
+  // The board went back or forward along the recorded moves: a take back
+  // or going to a move. The recorded moves stay.
+  virtual void movesTakenBack() {}
+  // The position was replaced: a new game, a set-up, a loaded game or
+  // position, an edited board.
+  virtual void positionReplaced() {}
   // The clocks were set (new game, set-up, time control, take back).
   virtual void clocksChanged() {}
+  // A player's name or who plays a side changed.
+  virtual void playersChanged() {}
+  // The game has ended (over() and gameOverMessage() say how), or a take
+  // back or going to a move has reopened it.
+  virtual void gameStateChanged() {}
   // A finished iteration of the engine's search for that side.
   virtual void thinkingLine(bool white, const std::string& line) {}
-  // The engine has played its move for that side.
-  virtual void engineMoved(bool white) {}
-  // The game has just ended with this message (null key: no message).
-  virtual void gameOver(const GameOverMessage& m) {}
   // A line for the status strip.
   virtual void status(const std::string& line) {}
 };
@@ -49,51 +59,116 @@ struct ClockReading {
   int32_t black = 0;
 };
 
+// What a person's move between two squares comes to.
+enum class MoveAttempt {
+  illegal,         // no legal move goes there (or a search runs): nothing changed
+  played,          // the move was made
+  needsPromotion,  // a pawn reaches the last rank: ask which piece, then move again with it
+};
+
+// The tags and players of the game, as a loaded file or the settings gave them.
+struct GameInfo {
+  std::string event, site, date, round, white, black, result;
+};
+
 class GameController {
  public:
+  GameController();
+  ~GameController();
+
   // The view that shows this session (nullptr: none). A new view starts
   // with nothing pending and the session open again.
   void setView(GameView* view);
 
-  // ---- state ----
+  // ---- the board ----
+  int8_t pieceAt(int square) const;
+  bool whiteToMove() const;
+  // Where the piece on `from` can go with a legal move.
+  std::vector<int> targets(int from) const;
+  // Whether a person may pick up the piece on that square now: a piece of
+  // the side to move, a person to move, no search, no edit.
+  bool canPickUp(int square) const;
+  // The last move made to reach the position shown (from, to), or NO_SQUARE.
+  int lastMoveFrom() const;
+  int lastMoveTo() const;
+
+  // ---- the game ----
   // An engine search is running (its nested event loop runs the commands).
   bool searching() const;
+  // The side a running search is for: true White (meaningless while idle).
+  bool searchingWhite() const;
   bool enginePlays(bool white) const;
-  bool whiteToMove() const;
-  // The game has ended in the position on the board (a result code of
-  // finepartita below zero); the engine does not move and the clocks stand.
+  std::string playerName(bool white) const;
+  GameInfo info() const;
+  // The game has ended in the position shown (a result code of finepartita
+  // below zero); the engine does not move and the clocks stand.
   bool over() const { return result_ < 0; }
   int result() const { return result_; }
+  // The result the game record carries ("1-0", "0-1", "1/2-1/2", "*").
+  std::string resultText() const;
+  // The message for the game's end shown last (null key while it goes on).
+  GameOverMessage gameOverMessage() const { return overMessage_; }
   // The board shows an earlier position than the game's last one: the
   // engine waits, so that browsing never cuts the recorded moves.
   bool reviewing() const;
+  int shownMove() const;
+  int recordedMoves() const;
+  // The stored text of half-move k (1-based), empty outside the record.
+  std::string moveText(int k) const;
+  // The game's start: Black to move first (a set-up position), the number
+  // of its first move (the start FEN's move number, else 1), and the start
+  // FEN of a set-up game (empty for the standard start).
+  bool blackStarts() const;
+  int startMoveNumber() const;
+  std::string startFen() const;
+  // The position on the board as a complete FEN text, its move number
+  // counted from the game's start.
+  std::string currentFen() const;
+
+  // ---- clocks ----
   // The engine is to move now: not searching, not over, at the game's end.
   bool engineTurnDue() const;
   // The clock of the side to move is running (a move of the game has been
   // made or the engine was given the side to move, and the game goes on).
   bool clocksRunning() const;
+  // Reads the time of day once for this tick, and gives that moment (a
+  // fraction of a day) to what moves with it.
+  void sampleTime();
+  double moment() const;
   // What a clock shows: the time left, less the current move's time so far
   // for the side to move while its clock runs.
   int64_t shownClock(bool white) const;
+  // The time left as the clocks write it ([hh.]mm.ss).
+  static std::string clockText(int64_t ms);
+  // The time each side has left now (its current move's time not charged).
+  ClockReading clocks() const;
   // The clocks recorded after half-move n (0 = the start), or the current
   // clocks when no reading was kept for it.
   ClockReading reading(int n) const;
+  TimeControl timeControl() const;
+  // A new time control: the clocks start again from its base time.
+  void setTimeControl(const TimeControl& control);
 
   // ---- commands (each may be given while a search runs: it is then
-  // carried out once the search has stopped, see below) ----
+  // carried out once the search has stopped, see whenIdle) ----
   // A new game from the standard position; the players stay as they are.
   void newGame();
-  // Gives a side to the engine or to the human.
+  // Gives a side to the engine or to a person.
   void setPlayer(bool white, bool engine);
-  // After the game record was replaced (a PGN game, a FEN set-up): the
-  // state follows the new game, the clocks start from their base time.
-  void gameReplaced();
   // Sets up a FEN position as a new game; false with the reason when it is
   // not a playable position (and nothing changes).
   bool setUpFen(const std::string& fen, std::string& why);
-  // A human move on the position shown (a move code of mossavalida with its
-  // promotion bits); false when it is not legal there.
-  bool humanMove(uint32_t code);
+  // Opens a FEN file and sets its position up as a new game with the
+  // players as they are; false with the cause, and nothing changes, when the
+  // file gives no playable position.
+  bool loadFenFile(const std::string& path, std::string& why);
+  // Loads the game whose tags start at that line of the open PGN file (the
+  // file's players, both played by people); false when nothing was loaded.
+  // report receives the load report's text (empty for a complete game).
+  bool loadGame(int line, std::string& report);
+  // A person's move on the position shown. With a promotion, the piece the
+  // pawn becomes; without one, a promotion move is not made and asks for it.
+  MoveAttempt humanMove(int from, int to, Promotion promotion = Promotion::none);
   // The engine's search and move for the side to move (the tick calls it
   // when engineTurnDue).
   void engineTurn();
@@ -103,22 +178,24 @@ class GameController {
   // later moves recorded; the clocks return to their reading there.
   void goToMove(int n);
   // Takes back the last move shown: against the engine its reply and the
-  // player's move, so that the player is to move again; with two humans
+  // player's move, so that the player is to move again; with two people
   // (or the engine on both sides) one half-move.
   void takeBack();
   void forward() { goToMove(shownMove() + 1); }
   void back() { goToMove(shownMove() - 1); }
   void first() { goToMove(0); }
   void last() { goToMove(recordedMoves()); }
-  int shownMove() const;
-  // The game's start: Black to move first (a set-up position), and the
-  // number of its first move (the start FEN's move number, else 1).
-  bool blackStarts() const;
-  int startMoveNumber() const;
-  // The position on the board as a complete FEN text, its move number
-  // counted from the game's start.
-  std::string currentFen() const;
-  int recordedMoves() const;
+
+  // Counts the move paths of the position shown for depths 1..depth, a
+  // line per depth; stopPerft ends the count after the current step.
+  void perft(int depth, const std::function<void(const std::string&)>& line);
+  void stopPerft();
+  bool perftStopped() const;
+
+  // Work that replays positions of its own on the board (a test run, a
+  // book build): the game is replaced by what it leaves, and the view is
+  // told so.
+  void replaceBy(const std::function<void()>& work);
 
   // A command given during a search: the search is asked to stop, and the
   // command runs once it has; dropMove keeps the engine from playing the
@@ -147,22 +224,28 @@ class GameController {
   bool finishEditing(std::string& why, bool& whyIsKey);
 
  private:
-  int halfmoveClock() const;
+  struct Kept;
   void clearReadings();
   void recordReading();
   void restoreReading(int n);
-  void updateResult();
+  // The game's state after a change; the view hears of a change of it.
+  void followState();
   void announce(int code, Mover autore);
   void runPending();
   bool takesSearchingSide(bool white, bool engine) const;
   void applyPlayer(bool white, bool engine);
   void applyNewGame();
   void applyGoToMove(int n);
+  // After the game was replaced (a new game, a set-up, a load): the state
+  // follows the new game, the clocks start from their base time.
+  void replaced(bool keepPlayers);
+  MadeMove lastMade(bool byEngine) const;
 
   GameView* view_ = nullptr;
   GameView none_;
   GameView& view() { return view_ ? *view_ : none_; }
   int result_ = 0;
+  GameOverMessage overMessage_;
   bool dropMove_ = false;
   bool closing_ = false;
   std::vector<std::function<void()>> pending_;
@@ -172,10 +255,19 @@ class GameController {
   bool editing_ = false;
   BoardEditor editor_;
   std::string editStartFen_;
-  tpartita keptGame_;
-  tposizione keptRoot_;
-  uint32_t keptHistory_[STORICOSIZE] = {};
+  std::unique_ptr<Kept> kept_;
 };
+
+// Who the program is talking to: nobody yet, a person at the window, or a
+// chess front end on standard input and output.
+enum class InterfaceMode { undecided = 0, window = 1, frontEnd = 2 };
+InterfaceMode interfaceMode();
+void setInterfaceMode(InterfaceMode mode);
+
+// Why a FEN text is not a playable position (empty when it is).
+std::string positionProblem(const std::string& fen);
+// The transposition table's size in kilobytes.
+long long hashKilobytes();
 
 // The program's one game session.
 GameController& controllore();

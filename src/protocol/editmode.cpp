@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "engine/position/fen.h"
 #include "engine/position/position.h"
+#include "game/game.h"
 #include "protocol/iowinboard.h"
 #include "text/output.h"
 
@@ -37,17 +37,15 @@ std::string castling() {
 
 void finish() {
   active = false;
-  tposizione p = posizioni[0];
+  tposizione p = game::position();
   for (int s = 0; s < 64; ++s) p.board[s] = board[s];
   // posizionefen ends with the side to move and a blank.
   const std::string fen = posizionefen(p) + castling() + " - 0 1";
-  const std::string problem = fenProblem(fen);
-  if (!problem.empty()) {
+  std::string problem;
+  if (!game::setUp(fen, &problem)) {
     scrivilinea("tellusererror Illegal position: " + problem);
     scrivilinea("Error (illegal position): edit");
-    return;
   }
-  impostafen(fen, true);
 }
 
 }  // namespace
@@ -55,7 +53,7 @@ void finish() {
 void startEdit() {
   active = true;
   whitePieces = true;
-  for (int s = 0; s < 64; ++s) board[s] = posizioni[0].board[s];
+  for (int s = 0; s < 64; ++s) board[s] = game::position().board[s];
 }
 
 bool inedit() { return active; }

@@ -6,6 +6,7 @@
 #include "engine/position/fen.h"
 #include "engine/position/game.h"
 #include "engine/search/clock.h"
+#include "game/game.h"
 #include "protocol/numbers.h"
 #include "records/coordinates.h"
 #include "text/Textrout.h"
@@ -49,10 +50,9 @@ bool leggilivello(std::string_view line) {
     return false;
   }
   const int64_t total = minutes + seconds;
-  partita.tempoBase = static_cast<int32_t>(total > MAXCLOCKMS ? MAXCLOCKMS : total);
-  partita.mossePerControllo = static_cast<int32_t>(moves);
-  partita.incremento = static_cast<int32_t>(increment);
-  partita.modoTempo = partita.incremento != 0 ? TC_INCREMENT : moves != 0 ? TC_MOVES : TC_GAME;
+  const int32_t kind = increment != 0 ? TC_INCREMENT : moves != 0 ? TC_MOVES : TC_GAME;
+  game::setTimeControl(static_cast<int32_t>(total > MAXCLOCKMS ? MAXCLOCKMS : total), static_cast<int32_t>(moves),
+                       static_cast<int32_t>(increment), kind, game::record().tempoFinale);
   return true;
 }
 

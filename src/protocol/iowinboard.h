@@ -8,7 +8,7 @@
 
 #include "engine/position/position.h"
 
-// Engine mode flags shared with the engine driver and the window.
+// The engine modes the xboard commands set.
 extern uint8_t forzato;   // force mode: the engine moves for neither side
 extern uint8_t pensieri;  // thinking lines are posted
 

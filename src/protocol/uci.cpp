@@ -16,11 +16,13 @@
 #include "engine/search/driver.h"
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
+#include "game/game.h"
+#include "protocol/commandwords.h"
 #include "protocol/enginescore.h"
 #include "protocol/movetext.h"
 #include "protocol/numbers.h"
-#include "protocol/protocolstate.h"
-#include "protocol/xboard.h"
+#include "protocol/session.h"
+#include "protocol/ucioptions.h"
 #include "records/coordinates.h"
 #include "text/output.h"
 
@@ -43,8 +45,6 @@ UciHost uciHost;
 bool hostInstalled = false;
 
 constexpr int32_t NODEADLINE = 0x7fffffff;
-constexpr int HASHDEFAULTMB = 4;  // the default level's table
-constexpr int HASHMAXMB = 512;    // the largest level's table
 
 std::string goodPosition = "position startpos";  // the last position set up without fault
 int64_t nodeLimit = 0;
@@ -69,11 +69,6 @@ bool setUpPosition(const std::vector<std::string>& w, std::string& why) {
     ++i;
   } else if (i < w.size() && w[i] == "fen") {
     for (++i; i < w.size() && w[i] != "moves"; ++i) fen += (fen.empty() ? "" : " ") + w[i];
-    const std::string problem = fen.size() > ShortString<255>::capacity ? "FEN text too long" : fenProblem(fen);
-    if (!problem.empty()) {
-      why = "illegal position: " + problem;
-      return false;
-    }
   } else {
     why = "startpos or fen expected";
     return false;
@@ -82,10 +77,14 @@ bool setUpPosition(const std::vector<std::string>& w, std::string& why) {
     why = "moves expected";
     return false;
   }
-  impostafen(fen, true);
+  std::string problem;
+  if (!game::setUp(fen, &problem)) {
+    why = "illegal position: " + problem;
+    return false;
+  }
   for (++i; i < w.size(); ++i) {
     const MoveReading r = readMoveText(w[i]);
-    if (!r.move || !giocamossa(r.move)) {
+    if (!r.move || !game::play(r.move)) {
       why = "illegal move (" + (r.move ? std::string("game record full") : r.reason) + "): " + w[i];
       return false;
     }
@@ -112,17 +111,12 @@ void setOption(const std::string& line) {
   if (i < w.size() && w[i] == "name") ++i;
   for (; i < w.size() && w[i] != "value"; ++i) name += (name.empty() ? "" : " ") + w[i];
   for (++i; i < w.size(); ++i) value += (value.empty() ? "" : " ") + w[i];
-  std::string lower;
-  for (char c : name) lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  if (lower != "hash") return info("Error (unknown option): " + line);
-  int64_t mb = 0;
-  if (!boundedInteger(value, 1, HASHMAXMB, mb)) return info("Error (bad value): " + line);
-  setHashLevel(hashLevelForMegabytes(mb));
+  const std::string error = setUciOption(name, value);
+  if (!error.empty()) info("Error (" + error + "): " + line);
 }
 
 std::string infoLine(const Iteration& it) {
-  const bool white = posizioni[0].side == WHITE;
-  const int own = fromMoverSide(it.score, white);
+  const int own = fromMoverSide(it.score, game::whiteToMove());
   const int mate = mateInMoves(own);
   const uint32_t ms = it.elapsedMs;
   const long long nps = ms ? static_cast<long long>(it.nodes) * 1000 / ms : 0;
@@ -150,15 +144,11 @@ uint32_t anyLegalMove() {
 
 // The thinking time from the clock, through the engine's own time controls.
 int32_t clockAllowance(int64_t remaining, int64_t increment, int64_t movesToGo) {
-  if (movesToGo > 0) {
-    // The period ends after movesToGo more moves of the engine.
-    partita.modoTempo = TC_MOVES;
-    partita.mossePerControllo = static_cast<int32_t>(partita.count / 2 + movesToGo);
-  } else {
-    partita.modoTempo = increment > 0 ? TC_INCREMENT : TC_GAME;
-    partita.mossePerControllo = 0;
-  }
-  partita.incremento = static_cast<int32_t>(increment);
+  const tpartita& g = game::record();
+  // The period ends after movesToGo more moves of the engine.
+  const int32_t movesPerControl = movesToGo > 0 ? static_cast<int32_t>(g.count / 2 + movesToGo) : 0;
+  const int32_t kind = movesToGo > 0 ? TC_MOVES : increment > 0 ? TC_INCREMENT : TC_GAME;
+  game::setTimeControl(g.tempoBase, movesPerControl, static_cast<int32_t>(increment), kind, g.tempoFinale);
   int32_t t = allocateTime(static_cast<int32_t>(remaining));
   // Never more than the clock can spare, whatever the increment adds.
   const int64_t spare = remaining - remaining / 8 - 50;
@@ -168,7 +158,7 @@ int32_t clockAllowance(int64_t remaining, int64_t increment, int64_t movesToGo) 
 
 void go(const std::string& line) {
   const std::vector<std::string> w = words(line);
-  const bool white = posizioni[0].side == WHITE;
+  const bool white = game::whiteToMove();
   // A clock given as negative (the flag has fallen) is no time left, but still a clock.
   constexpr int64_t NOCLOCK = -MAXCLOCKMS - 1;
   int64_t wtime = NOCLOCK, btime = NOCLOCK, winc = 0, binc = 0, movestogo = 0, movetime = 0, depth = 0, nodes = 0,
@@ -228,12 +218,12 @@ void go(const std::string& line) {
   stopRequested = false;
   moveStart = adesso();
   clockNow = moveStart;
-  beginSearch();
+  beginSearch(urgentUci);
   auto post = [](const Iteration& it) {
     if (showIteration()) scrivilinea(infoLine(it));
   };
   uint32_t best = 0;
-  if (finepartita() < 0) {
+  if (game::outcome() < 0) {
     info("no legal move: the game is over");
   } else if (infinite || bounded) {
     // The book plays no part when the front end asks for a search.
@@ -243,21 +233,17 @@ void go(const std::string& line) {
   }
   // A search that ends by itself under "infinite" still waits for "stop".
   if (infinite) {
-    partita.inricerca = white ? 1 : 2;
+    const game::SearchMark mark(white);
     while (!stopRequested && !searchAbandoned()) {
       usleep(5000);
       sampleClock();
       pumpMessages();
     }
-    partita.inricerca = 0;
   }
   nodeLimit = 0;
   if (searchAbandoned()) return;  // end of input or quit
-  if (best) {
-    // The move must be legal in the position the search was given.
-    ply = 1;
-    if (!eseguimossa(best, 32100)) best = 0;
-  }
+  // The move must be legal in the position the search was given.
+  if (best && !game::isLegal(best)) best = 0;
   if (!best) best = anyLegalMove();
   scrivilinea("bestmove " + (best ? coordinata(best) : std::string("0000")));
 }
@@ -280,8 +266,8 @@ bool urgentUci(const std::string& line) {
   return false;
 }
 
-void searchTick() {
-  if (dialect == Dialect::uci && nodeLimit > 0 && genCalls >= nodeLimit) endSearch(false);
+void uciSearchTick() {
+  if (nodeLimit > 0 && genCalls >= nodeLimit) endSearch(false);
 }
 
 void resetUci() {
@@ -303,13 +289,12 @@ void dispatchUci(const std::string& line) {
     }
     scrivilinea(std::string("id name ") + ENGINENAME);
     scrivilinea(std::string("id author ") + UCIAUTHOR);
-    scrivilinea("option name Hash type spin default " + std::to_string(HASHDEFAULTMB) + " min 1 max " +
-                std::to_string(HASHMAXMB));
+    for (const UciOption& option : uciOptions()) scrivilinea(optionLine(option));
     scrivilinea("uciok");
   } else if (w == "isready") {
     scrivilinea("readyok");
   } else if (w == "ucinewgame") {
-    nuovapartita();
+    game::newGame();
     clearHashTable();
     goodPosition = "position startpos";
   } else if (w == "position") {

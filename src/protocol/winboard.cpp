@@ -10,27 +10,21 @@
 #include <string_view>
 
 #include "engine/position/game.h"
-#include "engine/position/position.h"
-#include "engine/search/clock.h"
-#include "engine/search/searchstate.h"
-#include "protocol/iowinboard.h"
-#include "protocol/protocolstate.h"
+#include "game/game.h"
+#include "protocol/commandwords.h"
 #include "protocol/uci.h"
 #include "protocol/xboard.h"
 #include "text/output.h"
 
-Dialect dialect = Dialect::undecided;
-int protover = 1;
-std::deque<std::string> deferred;
-
 namespace {
 
-ProtocolHooks hooks;
+// Chosen by the first command: "uci" gives UCI for the rest of the run,
+// anything else the WinBoard/xboard protocol.
+enum class Dialect { undecided, xboard, uci };
+Dialect dialect = Dialect::undecided;
+
 bool readTerminal = false;
 bool inputEnded = false;
-bool quitRequested = false;
-bool abandoned = false;
-int shownIterations = 0;
 std::string pending;  // text after the last line feed of earlier reads
 bool pendingTooLong = false;
 std::chrono::steady_clock::time_point pendingSince;
@@ -42,8 +36,6 @@ constexpr auto PENDINGWAIT = std::chrono::milliseconds(300);
 constexpr size_t MAXLINE = 8192;
 // What one poll reads at most.
 constexpr size_t READSIZE = 4096;
-// Stands for a line that was longer than MAXLINE (a protocol error).
-constexpr const char* OVERLONG = "\x01overlong";
 
 bool stdinReadable() {
   struct stat st {};
@@ -52,7 +44,7 @@ bool stdinReadable() {
   return readTerminal && isatty(0);
 }
 
-bool searching() { return partita.inricerca != 0; }
+bool searching() { return game::record().inricerca != 0; }
 
 // Lines are compared word by word: tabs count as blanks, and a carriage
 // return from a front end on another system is dropped.
@@ -80,66 +72,7 @@ void takeLine(std::string line) {
 
 }  // namespace
 
-void setProtocolHooks(ProtocolHooks h) { hooks = std::move(h); }
 void setStdinPolicy(bool terminal) { readTerminal = terminal; }
-bool protocolQuit() { return quitRequested; }
-void muovisubito1Click() { searchDeadline = 1; }
-
-void requestQuit() {
-  quitRequested = true;
-  searchDeadline = 1;
-  if (hooks.onQuit) hooks.onQuit();
-}
-
-void announceFrontEnd() {
-  if (hooks.onXboard) hooks.onXboard();
-}
-
-void endSearch(bool abandon) {
-  searchDeadline = 1;
-  if (abandon) abandoned = true;
-}
-
-bool searchAbandoned() { return abandoned; }
-
-bool showIteration() {
-  if (shownIterations > 0 && deadlinePassed()) return false;
-  ++shownIterations;
-  return true;
-}
-
-void beginSearch() {
-  abandoned = false;
-  shownIterations = 0;
-  // Lines already queued behind the command that starts the search (one
-  // read can hold "go" and "stop") act as if they arrived during it.
-  for (auto it = deferred.begin(); it != deferred.end();) {
-    if (*it != OVERLONG && (dialect == Dialect::uci ? urgentUci(*it) : urgentXboard(*it))) {
-      it = deferred.erase(it);
-    } else {
-      ++it;
-    }
-  }
-}
-
-std::string_view firstWord(std::string_view line) {
-  size_t a = line.find_first_not_of(' ');
-  if (a == std::string_view::npos) return {};
-  const size_t b = line.find(' ', a);
-  return line.substr(a, b == std::string_view::npos ? std::string_view::npos : b - a);
-}
-
-std::string_view restOf(std::string_view line) {
-  size_t a = line.find_first_not_of(' ');
-  if (a == std::string_view::npos) return {};
-  a = line.find(' ', a);
-  if (a == std::string_view::npos) return {};
-  a = line.find_first_not_of(' ', a);
-  if (a == std::string_view::npos) return {};
-  size_t b = line.size();
-  while (b > a && line[b - 1] == ' ') --b;
-  return line.substr(a, b - a);
-}
 
 std::vector<std::string> leggiinput() {
   std::vector<std::string> lines;
@@ -205,35 +138,32 @@ bool processatick(const std::vector<std::string>& lines) {
     // Nested inside a search: urgent lines act at once (stop, move now,
     // quit, isready); everything else is applied in order afterwards.
     for (const std::string& l : lines) takeLine(cleaned(l));
-    if (inputEnded && !quitRequested && modointerfaccia != 1) {
+    if (inputEnded && !protocolQuit() && modointerfaccia != 1) {
       endSearch(true);
       requestQuit();
     }
-    searchTick();
+    if (dialect == Dialect::uci) uciSearchTick();
     return false;
   }
   for (const std::string& l : lines) deferred.push_back(cleaned(l));
-  while (!deferred.empty() && !quitRequested) {
+  while (!deferred.empty() && !protocolQuit()) {
     const std::string line = deferred.front();
     deferred.pop_front();
     dispatchLine(line);
   }
-  if (inputEnded && modointerfaccia != 1 && !quitRequested && (modointerfaccia == 2 || readTerminal)) requestQuit();
-  if (quitRequested) return false;
+  if (inputEnded && modointerfaccia != 1 && !protocolQuit() && (modointerfaccia == 2 || readTerminal)) requestQuit();
+  if (protocolQuit()) return false;
   // Lines that come during the engine's move are applied in the next tick.
   if (dialect != Dialect::uci) xboardTurn();
-  return !quitRequested;
+  return !protocolQuit();
 }
 
 void resetprotocollo() {
-  deferred.clear();
+  resetSession();
   pending.clear();
   pendingTooLong = false;
   inputEnded = false;
-  quitRequested = false;
-  abandoned = false;
   dialect = Dialect::undecided;
-  protover = 1;
   resetXboard();
   resetUci();
 }

@@ -1,18 +1,15 @@
 // The protocol half of the 20 ms tick: what arrived on standard input is
-// split into lines and dispatched, then the engine moves for the side it
-// plays. The window and the headless engine run the same tick.
+// split into lines, the first command chooses the protocol (UCI or
+// WinBoard/xboard), and each line goes to it, or waits while a search runs;
+// then the engine moves for the side it plays. The window and the headless
+// engine run the same tick.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
-// What the protocol asks of its host.
-struct ProtocolHooks {
-  std::function<void()> onXboard;  // "xboard" (or the first "level"): hide the window, drop the meshes
-  std::function<void()> onQuit;    // "quit" or end of input: close the window / end the loop
-};
-void setProtocolHooks(ProtocolHooks hooks);
+// The host's hooks and protocolQuit.
+#include "protocol/session.h"
 
 // One tick's protocol half. False when the tick must end here because it
 // runs nested inside a search (the lines read are kept for later).
@@ -36,12 +33,3 @@ void resetprotocollo();
 // The lines one poll of standard input gave (at most 255 bytes a read; a
 // line cut by the read is completed by the next one).
 std::vector<std::string> leggiinput();
-
-// The engine's move in WinBoard mode, with its output lines.
-void velkormuove();
-
-// "move now": the search stops at its next clock check.
-void muovisubito1Click();
-
-// True once "quit" arrived or standard input ended.
-bool protocolQuit();

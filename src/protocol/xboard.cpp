@@ -1,6 +1,7 @@
 #include "protocol/xboard.h"
 
 #include <csignal>
+#include <optional>
 
 #include "engine/host.h"
 #include "engine/position/fen.h"
@@ -11,14 +12,15 @@
 #include "engine/search/driver.h"
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
+#include "game/game.h"
+#include "protocol/commandwords.h"
 #include "protocol/editmode.h"
 #include "protocol/enginescore.h"
+#include "protocol/hashsize.h"
 #include "protocol/iowinboard.h"
 #include "protocol/movetext.h"
 #include "protocol/numbers.h"
-#include "protocol/protocolstate.h"
-#include "protocol/takeback.h"
-#include "protocol/winboard.h"
+#include "protocol/session.h"
 #include "records/coordinates.h"
 #include "settings/language.h"
 #include "text/Textrout.h"
@@ -31,6 +33,9 @@ const char* const FEATURES2 =
 
 namespace {
 
+// The protocol version the front end announced ("protover N"); 1 for front
+// ends that never send it.
+int protover = 1;
 bool analysing = false;
 bool analysisDone = false;  // the analysis of this position ended by itself
 bool clockKnown = false;    // "time" has given the engine's clock
@@ -47,7 +52,7 @@ void writeResult(const char* key) { scrivilinea(testo(key)); }
 void resultBefore(int code) {
   switch (code) {
     case GAME_STALEMATE: writeResult("LWSTALLO"); break;
-    case GAME_MATE: writeResult(posizioni[0].side == WHITE ? "LWMATTON" : "LWMATTOB"); break;
+    case GAME_MATE: writeResult(game::whiteToMove() ? "LWMATTON" : "LWMATTOB"); break;
     case GAME_REPETITION: writeResult("LW3X"); break;
     case GAME_MATERIAL: writeResult("LWMATERIALE"); break;
     case GAME_FIFTY: writeResult("LW50MOSSE"); break;
@@ -70,10 +75,7 @@ void protocolError(const std::string& reason, const std::string& line) {
 }
 
 // The engine takes the side to move (or, for playother, the other one).
-void engineTakes(bool whiteSide) {
-  partita.motorebianco = whiteSide ? 1 : 0;
-  partita.motorenero = whiteSide ? 0 : 1;
-}
+void engineTakes(bool whiteSide) { game::setEngineSides(whiteSide, !whiteSide); }
 
 bool looksLikeMove(const std::string& word) {
   return word.size() >= 4 && word.size() <= 5 && word[1] >= '1' && word[1] <= '8';
@@ -85,23 +87,22 @@ void playFrontEndMove(const std::string& text) {
     scrivilinea("Illegal move (" + r.reason + "): " + text);
     return;
   }
-  if (!giocamossa(r.move)) {
+  if (!game::play(r.move)) {
     scrivilinea("Illegal move (game record full): " + text);
     return;
   }
   analysisDone = false;
   // Out of force mode the engine answers: it plays the side now to move.
-  if (!forzato) engineTakes(posizioni[0].side == WHITE);
+  if (!forzato) engineTakes(game::whiteToMove());
 }
 
 void setBoard(const std::string& line, const std::string& fen) {
-  const std::string problem = fen.size() > ShortString<255>::capacity ? "FEN text too long" : fenProblem(fen);
-  if (!problem.empty()) {
+  std::string problem;
+  if (!game::setUp(fen, &problem)) {
     scrivilinea("tellusererror Illegal position: " + problem);
     protocolError("illegal position", line);
     return;
   }
-  impostafen(fen, true);
   analysisDone = false;
 }
 
@@ -167,7 +168,7 @@ std::string thinkingLine(const Iteration& it) {
   std::string pv = it.best ? coordinata(it.best, !second()) : std::string();
   for (uint32_t m : principalVariation(it.best, it.depth - 1)) pv += ' ' + coordinata(m, !second());
   if (second()) {
-    const int own = fromMoverSide(it.score, posizioni[0].side == WHITE);
+    const int own = fromMoverSide(it.score, game::whiteToMove());
     const int mate = mateInMoves(own);
     const int shown = mate > 0 ? 100000 + mate : mate < 0 ? -100000 + mate : own;
     return std::to_string(it.depth) + ' ' + std::to_string(shown) + ' ' + std::to_string(ms / 10) + ' ' +
@@ -188,14 +189,14 @@ void statusLine() {
 }
 
 void analyse() {
-  if (finepartita() < 0) {
+  if (game::outcome() < 0) {
     analysisDone = true;
     return;
   }
   moveStart = adesso();
   clockNow = moveStart;
   searchDeadline = NODEADLINE;
-  beginSearch();
+  beginSearch(urgentXboard);
   iterativeDeepening(limitsOfTheGame(), [](const Iteration& it) {
     if (showIteration()) scrivilinea(thinkingLine(it));
   });
@@ -205,15 +206,9 @@ void analyse() {
 
 }  // namespace
 
-int hashLevelForMegabytes(long long megabytes) {
-  // Level L holds 2^(15+L) entries of 16 bytes: 2^(L-1) megabytes.
-  int level = 1;
-  while (level < 10 && (1LL << level) <= megabytes) ++level;
-  return level;
-}
-
 void resetXboard() {
   endEdit();
+  protover = 1;
   analysing = false;
   analysisDone = false;
   clockKnown = false;
@@ -274,7 +269,7 @@ void dispatchXboard(const std::string& line) {
   } else if (w == "quit") {
     requestQuit();
   } else if (w == "new") {
-    nuovapartita();
+    game::newGame();
     forzato = 0;
     depthLimit = 0;
     fixedMoveTime = 0;
@@ -284,10 +279,10 @@ void dispatchXboard(const std::string& line) {
   } else if (w == "go") {
     forzato = 0;
     analysing = false;
-    engineTakes(posizioni[0].side == WHITE);
+    engineTakes(game::whiteToMove());
   } else if (w == "playother") {
     forzato = 0;
-    engineTakes(posizioni[0].side != WHITE);
+    engineTakes(!game::whiteToMove());
   } else if (w == "white") {
     engineTakes(true);
   } else if (w == "black") {
@@ -313,8 +308,8 @@ void dispatchXboard(const std::string& line) {
     setBoard(line, rest);
   } else if (w == "undo" || w == "remove") {
     const int plies = w == "undo" ? 1 : 2;
-    if (partita.count < plies) return protocolError("no move to take back", line);
-    takeBack(plies);
+    if (game::record().count < plies) return protocolError("no move to take back", line);
+    game::takeBack(plies);
     analysisDone = false;
   } else if (w == "ping") {
     scrivilinea(rest.empty() ? "pong" : "pong " + rest);
@@ -352,48 +347,48 @@ void xboardTurn() {
     return;
   }
   if (forzato) return;
-  if (posizioni[0].side == WHITE && partita.motorebianco) velkormuove();
+  if (game::whiteToMove() && game::record().motorebianco) velkormuove();
   if (protocolQuit() || forzato || analysing) return;
-  if (posizioni[0].side == BLACK && partita.motorenero) velkormuove();
+  if (!game::whiteToMove() && game::record().motorenero) velkormuove();
 }
 
 void velkormuove() {
-  const int before = finepartita();
+  const int before = game::outcome();
   if (before < 0) {
     resultBefore(before);
-    partita.motorebianco = 0;
-    partita.motorenero = 0;
+    game::setEngineSides(false, false);
     return;
   }
-  const bool white = posizioni[0].side == WHITE;
+  const bool white = game::whiteToMove();
   setDeadline();
   if (!white && !second()) scrivilinea("tempo azzerato");
   moveStart = adesso();
   clockNow = moveStart;
-  if (!second()) scrivilinea(posizionefen(posizioni[0]));
+  if (!second()) scrivilinea(posizionefen(game::position()));
   const SearchLimits limits = limitsOfTheGame();
   auto post = [](const Iteration& it) {
     if (pensieri && showIteration()) scrivilinea(thinkingLine(it));
   };
-  beginSearch();
+  beginSearch(urgentXboard);
   EngineChoice choice = pensamossa(limits, post);
   if (searchAbandoned()) return;
-  partita.inricerca = white ? 1 : 2;
+  // The engine's side stays marked as searching until its move is played
+  // and told.
+  std::optional<game::SearchMark> mark(std::in_place, white);
   std::string line = mossawinboard(choice.move);
-  bool played = choice.move && giocamossa(choice.move);
+  bool played = choice.move && game::play(choice.move);
   if (!played && choice.fromBook) {
     // A book line from another position can name an illegal move: search instead.
-    posizioni[0].phase = 2;
+    game::leaveBook();
     choice = pensamossa(limits, post);
     if (searchAbandoned()) return;
-    partita.inricerca = white ? 1 : 2;
+    mark.emplace(white);  // the search cleared the mark when it ended
     line = mossawinboard(choice.move);
-    played = choice.move && giocamossa(choice.move);
+    played = choice.move && game::play(choice.move);
   }
   if (played) {
-    const int after = finepartita();
+    const int after = game::outcome();
     if (after != GAME_RESIGN) scrivilinea(line);
     resultAfter(after, white);
   }
-  partita.inricerca = 0;
 }

@@ -17,11 +17,11 @@ bool urgentXboard(const std::string& line);
 // The end of a tick: the engine moves for the side it plays, or analyses.
 void xboardTurn();
 
+// The engine's move for the side to move, with its output lines.
+void velkormuove();
+
 // Back to the start-up state (tests).
 void resetXboard();
 
 // The feature line announced after "protover 2".
 extern const char* const FEATURES2;
-
-// The hash level for "memory N" megabytes (the largest table that fits).
-int hashLevelForMegabytes(long long megabytes);

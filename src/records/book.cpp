@@ -67,14 +67,14 @@ bool lessNoCase(const std::string& a, const std::string& b) {
   });
 }
 
+}  // namespace
+
 char letterOfResult(std::string_view result) {
   if (result == "1-0") return 'B';
   if (result == "0-1") return 'N';
   if (result == "1/2-1/2") return 'X';
   return 0;
 }
-
-}  // namespace
 
 std::string chiavelibro(int n) {
   const tpartita& g = partita;
@@ -210,43 +210,6 @@ std::string mossalunga(uint32_t move) {
 
 BookBuildReport lastBookBuild;
 
-int aggiungipartitebook(const tavanzamentobook& avanzamento) {
-  const std::vector<std::string> index = indicepartite;
-  const int total = static_cast<int>(index.size());
-  BookBuildReport& r = lastBookBuild;
-  r = BookBuildReport{};
-  if (avanzamento) avanzamento(0, total, std::string());
-  for (int i = 0; i < total; ++i) {
-    // Only a game read to its end says what its result was played from.
-    if (caricapartita(rigadiindice(index[i])) != esitocaricamento::completa) {
-      ++r.stopped;
-    } else if (!partita.startfen.empty()) {
-      ++r.setUp;
-    } else {
-      const char letter = letterOfResult(partita.result.view());
-      std::string s = chiavelibro(partita.count);
-      const size_t whole = s.size();
-      s = tagliafine(s, 2);  // the game's last half-move leads nowhere
-      if (whole > 120 && letter == 'X') s.resize(120);
-      if (letter == 0) {
-        ++r.noResult;
-      } else if (s.empty()) {
-        ++r.tooShort;
-      } else {
-        listabook.push_back(s + "," + letter);
-        ++r.added;
-      }
-    }
-    if (avanzamento) {
-      const std::string label =
-          testo("P_CALCULATED") + " " + std::to_string(i + 1) + " " + testo("P_GAMESOF") + " " + std::to_string(total);
-      avanzamento(i + 1, total, label);
-    }
-    pumpMessages();
-  }
-  return r.added;
-}
-
 std::string bookSkipText(const BookBuildReport& r) {
   const int skipped = r.stopped + r.noResult + r.setUp + r.tooShort;
   std::string s = testo("P_BOOKSKIPPED") + ": " + std::to_string(skipped);
@@ -267,19 +230,6 @@ std::string bookSkipText(const BookBuildReport& r) {
 bool scrivibook(const std::string& path, std::string& errore) {
   std::stable_sort(listabook.begin(), listabook.end(), lessNoCase);
   return scrivirighe(path, listabook, errore);
-}
-
-bool managebook(const tavanzamentobook& avanzamento, std::string& errore) {
-  aggiungipartitebook(avanzamento);
-  const std::string folder = userDataFolder();
-  return makeUserFolder(folder, errore) && scrivibook(folder + NOMEBOOK, errore);
-}
-
-bool nuovobook(const tavanzamentobook& avanzamento, std::string& errore) {
-  const std::string folder = userDataFolder();
-  if (!makeUserFolder(folder, errore) || !scrivirighe(folder + NOMEBOOKVECCHIO, listabook, errore)) return false;
-  listabook.clear();
-  return managebook(avanzamento, errore);
 }
 
 bool leggibook(const std::string& path, std::string& errore) {

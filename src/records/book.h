@@ -79,29 +79,14 @@ extern BookBuildReport lastBookBuild;
 // language: the line to show after a build.
 std::string bookSkipText(const BookBuildReport& report);
 
-// Loads every game of the PGN index in turn and adds its line to listabook,
-// reporting progress (once with 0 games done and an empty label before the
-// first game, so that a bar can be set up) and letting the window process
-// its events after each game. The board is left showing the last game. Only
-// games loaded completely, from the standard start, with a result of 1-0,
-// 0-1 or 1/2-1/2 and long enough to leave a move are added; lastBookBuild
-// counts the rest by reason. Returns the number of lines added.
-int aggiungipartitebook(const tavanzamentobook& avanzamento);
-
 // Sorts listabook without regard to letter case and writes it to path, lines
 // ended by CR LF, through a temporary file: a failed write leaves the old
 // file as it was and gives false with the cause in errore.
 bool scrivibook(const std::string& path, std::string& errore);
 
-// The book page's build: adds the games of the index, then sorts and writes
-// userDataFolder() + "book.opn" (folders.h), which start-up then prefers to
-// the shipped book.
-bool managebook(const tavanzamentobook& avanzamento, std::string& errore);
-
-// "Nuovo": the current book is written to userDataFolder() + "book.old", then a new
-// book is built from the games of the index alone. When "book.old" cannot be
-// written nothing else happens.
-bool nuovobook(const tavanzamentobook& avanzamento, std::string& errore);
+// The result letter of a game's result: B for 1-0, N for 0-1, X for a
+// draw, 0 for anything else.
+char letterOfResult(std::string_view result);
 
 // Reads a book file into listabook (empty lines left out). On failure the
 // list is left as it was and errore says why.

@@ -60,12 +60,6 @@ bool isTagPair(const std::string& line) {
 // by the movetext before it.
 bool beginsTags(const std::string& line, bool inBrace) { return isTagLine(line) && (!inBrace || isTagPair(line)); }
 
-// The tags the program keeps, as read from one game's tag section.
-struct GameTags {
-  std::string white, black, result, fen, event, site, date, round;
-  bool hasResult = false;
-};
-
 void readTag(const std::string& line, GameTags& t) {
   const std::string u = maiuscolo(line);
   const std::string value = tradelimitatori(line, '"');
@@ -268,8 +262,8 @@ uint32_t legalMoveFor(uint32_t code, std::string_view t) {
   return resolveAgainstLegal(t);
 }
 
-// The SAN text the PGN standard writes: check and mate marks, and "=" before
-// the promotion piece.
+}  // namespace
+
 std::string pgnSan(uint32_t move, int p) {
   std::string s = sanWithCheckMark(move, p);
   if (move & MV_PROMOS) {
@@ -279,35 +273,6 @@ std::string pgnSan(uint32_t move, int p) {
   }
   return s;
 }
-
-// The PGN texts of the game's moves, replayed from its start position. The
-// game position, the engine flags and ply are put back afterwards.
-std::vector<std::string> replayedSan() {
-  tpartita& g = partita;
-  const tposizione root = posizioni[0];
-  const int savedPly = ply;
-  const uint8_t engineWhite = g.motorebianco, engineBlack = g.motorenero;
-  const int current = g.current;
-  std::vector<std::string> texts;
-  impostafen(g.startfen.empty() ? std::string(STARTFEN) : g.startfen.str(), false);
-  for (int i = 0; i < g.count && i < MAXGAMEMOVES; ++i) {
-    const uint32_t m = g.moves[i] & MV_MOVE;
-    texts.push_back(pgnSan(m, 0));
-    ply = 1;
-    if (!eseguimossa(m, NOEVAL)) break;
-    posizioni[0] = posizioni[1];
-  }
-  rigiocapartita(current);
-  posizioni[0] = root;
-  g.motorebianco = engineWhite;
-  g.motorenero = engineBlack;
-  ply = savedPly;
-  return texts;
-}
-
-// The full-move number and side to move the game began with: the FEN's
-// sixth and second fields, 1 and White for the standard start.
-}  // namespace
 
 bool leggirighefile(const std::string& path, std::vector<std::string>& righe, std::string& errore) {
   errore.clear();
@@ -477,77 +442,22 @@ std::string loadReportText(const LoadReport& r) {
   return s;
 }
 
-esitocaricamento caricapartita(int line, std::string* fallita) {
-  lastLoad = LoadReport{};
-  if (fallita) fallita->clear();
-  if (line < 0 || static_cast<size_t>(line) >= filepgn.size()) {
-    lastLoad.outcome = esitocaricamento::rifiutata;
-    return esitocaricamento::rifiutata;
-  }
-  GameTags tags;
+bool readGameText(int line, PgnGameText& out) {
+  out = PgnGameText{};
+  if (line < 0 || static_cast<size_t>(line) >= filepgn.size()) return false;
   size_t i = static_cast<size_t>(line);
-  for (; i < filepgn.size() && isTagLine(filepgn[i]); ++i) readTag(filepgn[i], tags);
+  for (; i < filepgn.size() && isTagLine(filepgn[i]); ++i) readTag(filepgn[i], out.tags);
   std::string movetext;
   bool inBrace = false;
   for (; i < filepgn.size() && !beginsTags(filepgn[i], inBrace); ++i) {
     movetext += movetextLine(filepgn[i], inBrace);
     movetext += ' ';
   }
-  auto stop = [&](esitocaricamento outcome, StopReason reason, const std::string& token, int halfmove) {
-    lastLoad.outcome = outcome;
-    lastLoad.reason = reason;
-    lastLoad.token = token;
-    lastLoad.halfmove = halfmove;
-    const std::string what = reason == StopReason::badFen ? "FEN: " + lastLoad.detail
-                             : token.empty()              ? loadReportText(lastLoad)
-                                                          : token;
-    listaverifica.push_back(tags.white + " " + tags.black + " " + what);
-    if (fallita) *fallita = what;
-    return outcome;
-  };
-  const std::string fen = trimspazi(tags.fen);
-  if (!fen.empty()) {
-    const std::string problem = fenProblem(fen);
-    if (!problem.empty()) {
-      lastLoad.detail = problem;
-      return stop(esitocaricamento::rifiutata, StopReason::badFen, std::string(), 0);
-    }
-  }
-  std::string beyond;
-  StopReason cleaning = StopReason::none;
-  const std::vector<std::string> tokens = tokenmosse(puliscimosse(movetext, &cleaning), &beyond);
-
-  impostafen(fen.empty() ? std::string(STARTFEN) : fen, true);
-  tpartita& g = partita;
-  g.event = tags.event;
-  g.site = tags.site;
-  g.date = tags.date;
-  g.pgnround = tags.round;
-  g.whiteplayer = tags.white;
-  g.blackplayer = tags.black;
-  g.result = tags.hasResult ? tags.result : std::string("*");
-
-  for (const std::string& token : tokens) {
-    const SanShape shape = sanShape(token);
-    if (shape == SanShape::unknownPiece)
-      return stop(esitocaricamento::interrotta, StopReason::unknownPiece, token, g.count + 1);
-    if (shape == SanShape::unreadable)
-      return stop(esitocaricamento::interrotta, StopReason::unreadable, token, g.count + 1);
-    const std::string t = normalisedSan(token);
-    const uint32_t move = legalMoveFor(leggisan(t), t);
-    if (move == 0 || !giocamossa(move))
-      return stop(esitocaricamento::interrotta, StopReason::illegal, token, g.count + 1);
-  }
-  if (!beyond.empty()) return stop(esitocaricamento::interrotta, StopReason::tooLong, beyond, g.count + 1);
-  if (cleaning != StopReason::none) {
-    const char* bracket = cleaning == StopReason::openComment ? "{" : cleaning == StopReason::openVariation ? "(" : "";
-    return stop(esitocaricamento::interrotta, cleaning, bracket, g.count + 1);
-  }
-  lastLoad.outcome = esitocaricamento::completa;
-  return esitocaricamento::completa;
+  out.tokens = tokenmosse(puliscimosse(movetext, &out.cleaning), &out.beyond);
+  return true;
 }
 
-std::vector<std::string> righepgn() {
+std::vector<std::string> pgnLines(const std::vector<std::string>& texts) {
   const tpartita& g = partita;
   std::vector<std::string> lines;
   auto tag = [&](const char* name, std::string_view value) {
@@ -566,7 +476,6 @@ std::vector<std::string> righepgn() {
     tag("FEN", g.startfen.view());
   }
 
-  const std::vector<std::string> texts = replayedSan();
   int number = 1;
   bool blackFirst = false;
   startingMove(number, blackFirst);
@@ -605,16 +514,14 @@ void startingMove(int& number, bool& blackFirst) {
   if (f.size() > 5 && readInteger(f[5], n) && n >= 1 && n <= MAXFULLMOVE) number = n;
 }
 
-bool salvapgn(const std::string& filename, std::string& errore) { return scrivirighe(filename, righepgn(), errore); }
-
 bool salvafen(const std::string& filename, const std::string& fen, std::string& errore) {
   return scrivirighe(filename, {fen}, errore);
 }
 
-bool caricafen(const std::string& path, std::string& errore) {
+bool leggifilefen(const std::string& path, std::string& fen, std::string& errore) {
   std::vector<std::string> lines;
   if (!leggirighefile(path, lines, errore)) return false;
-  std::string fen;
+  fen.clear();
   for (auto it = lines.rbegin(); it != lines.rend() && fen.empty(); ++it) fen = trimspazi(*it);
   if (fen.empty()) {
     errore = path + " holds no position";
@@ -625,6 +532,5 @@ bool caricafen(const std::string& path, std::string& errore) {
     errore = path + ": " + problem;
     return false;
   }
-  impostafen(fen, true);
   return true;
 }

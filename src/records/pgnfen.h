@@ -66,6 +66,23 @@ std::string puliscimosse(std::string_view movetext, StopReason* problem = nullpt
 // there are more, the first one left out goes to *eccedente.
 std::vector<std::string> tokenmosse(std::string_view pulito, std::string* eccedente = nullptr);
 
+// The tags the program keeps, as read from one game's tag section.
+struct GameTags {
+  std::string white, black, result, fen, event, site, date, round;
+  bool hasResult = false;
+};
+
+// One game of filepgn as text: its tags and its move tokens, not played yet.
+struct PgnGameText {
+  GameTags tags;
+  std::vector<std::string> tokens;
+  std::string beyond;                      // the first token past the record's room, if any
+  StopReason cleaning = StopReason::none;  // an unbalanced comment or variation
+};
+// Reads the game whose tag section starts at that line of filepgn; false
+// for a line outside the file.
+bool readGameText(int line, PgnGameText& out);
+
 enum class esitocaricamento {
   completa,    // every move token was played
   interrotta,  // the game was set up, and its moves played up to one that could not be
@@ -89,17 +106,6 @@ std::string stopReasonText(StopReason reason);
 // the load page and the check command show for a stopped game.
 std::string loadReportText(const LoadReport& report);
 
-// Loads the game whose tag section starts at that line of filepgn and
-// replays it on the board, filling lastLoad. A game whose movetext cannot be
-// read to its end (a move that is no move, names an unknown piece or is not
-// legal, an unbalanced comment or variation, too many half-moves) keeps the
-// moves before that point and is interrotta; the line "White Black token"
-// (or the report text when there is no token) is added to listaverifica,
-// and *fallita (when given) receives the same token or text. A line outside
-// filepgn, or a FEN tag that is not a playable position (logged the same
-// way), changes nothing and is rifiutata.
-esitocaricamento caricapartita(int line, std::string* fallita = nullptr);
-
 // The move code a move token names in the game position, or 0 when it names
 // none of the legal moves. The SAN reader decides first; when its move is
 // not legal here, the token is resolved against the legal moves (for a piece
@@ -107,24 +113,25 @@ esitocaricamento caricapartita(int line, std::string* fallita = nullptr);
 // written without "x", or long algebraic "e2-e4"), and a unique match wins.
 uint32_t mossadatoken(std::string_view token);
 
-// Writes the current game as PGN: upper-case tags (and SETUP and FEN when the
-// game began from a set-up position), then the movetext in lines under 81
-// characters: the moves in the standard's SAN (sanWithCheckMark, with "="
-// before a promotion piece), numbered from the FEN's move number, a game
-// that began with Black to move opening with "N... move", and the result
-// as the termination marker. The text goes to a temporary file in the same folder that is
-// then renamed over the target, so a failed save (false, the cause in
-// errore) leaves the old file as it was.
-bool salvapgn(const std::string& filename, std::string& errore);
+// The PGN text of the current game, given the SAN texts of its moves
+// (pgnSan, replayed from its start): upper-case tags (and SETUP and FEN when
+// the game began from a set-up position), then the movetext in lines under
+// 81 characters, numbered from the FEN's move number, a game that began with
+// Black to move opening with "N... move", and the result as the termination
+// marker.
+std::vector<std::string> pgnLines(const std::vector<std::string>& sanTexts);
+// The SAN text the PGN standard writes for a legal move from record p:
+// check and mate marks, and "=" before the promotion piece.
+std::string pgnSan(uint32_t move, int p);
 // The game's first move: its number (the start FEN's, else 1) and whether
 // Black makes it (a set-up position with Black to move).
 void startingMove(int& number, bool& blackFirst);
-// The lines salvapgn writes (the clipboard's copy of the game).
-std::vector<std::string> righepgn();
-// Writes one FEN line the same safe way.
+// Writes one FEN line through a temporary file in the same folder that is
+// then renamed over the target, so that a failed save (false, the cause in
+// errore) leaves the old file as it was.
 bool salvafen(const std::string& filename, const std::string& fen, std::string& errore);
 
-// Loads a FEN file: its last line that is not empty after trimming is set up
-// as a new game. A file that cannot be read, holds no such line or does not
-// describe a playable position changes nothing and gives false.
-bool caricafen(const std::string& path, std::string& errore);
+// Reads a FEN file: its last line that is not empty after trimming, when
+// it describes a playable position. A file that cannot be read or holds no
+// such line gives false with the cause in errore.
+bool leggifilefen(const std::string& path, std::string& fen, std::string& errore);

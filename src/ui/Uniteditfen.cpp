@@ -7,7 +7,7 @@
 #include <QPalette>
 #include <QPushButton>
 
-#include "engine/position/fen.h"
+#include "game/gamecontroller.h"
 #include "settings/language.h"
 
 namespace {
@@ -103,7 +103,7 @@ void Teditfen::mostramotivo(const QString& testo) {
 void Teditfen::accept() {
   // A board without both kings, or with the side not to move in check,
   // would leave the engine a position it cannot search.
-  const std::string problema = fenProblem(fen().toStdString());
+  const std::string problema = positionProblem(fen().toStdString());
   if (!problema.empty()) {
     mostramotivo(fenRefusalText(problema));
     Edit1->setFocus();

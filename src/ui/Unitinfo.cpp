@@ -8,7 +8,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "engine/search/cache.h"
+#include "game/gamecontroller.h"
 #include "graphics/core/scene.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
@@ -51,7 +51,7 @@ RigheInfo infoLines() {
   RigheInfo r;
   r.Label1 = QString::fromUtf8("Zefiran_3D 0.92 ") + QString::fromUtf8(VERSIONSUFFIX);
   r.Label5 = t("P_INFOFACES") + " :  = " + QString::number(facce);
-  r.Label4 = t("P_INFOHASH") + " :  = " + QString::number(static_cast<qulonglong>(hashEntries()) * 16 / 1024) + " kb";
+  r.Label4 = t("P_INFOHASH") + " :  = " + QString::number(hashKilobytes()) + " kb";
   r.Label3 = t("P_LANGUAGEMODULE") + " " + QString::fromStdString(nomelingua) + " " + t("P_LANGUAGEBY") + " " +
              t("P_LANGUAGEAUTHOR");
   const std::string aiuto = testo("P_LANGUAGEHELP");

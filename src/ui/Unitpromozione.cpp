@@ -8,10 +8,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "engine/position/position.h"
 #include "settings/language.h"
 
-int32_t sceltapromozione = MV_PROMO_Q;
+Promotion sceltapromozione = Promotion::queen;
 
 namespace {
 
@@ -112,13 +111,13 @@ void Tpromozione::settalingua() {
 
 void Tpromozione::FormActivate() {
   settalingua();
-  sceltapromozione = MV_PROMO_Q;
+  sceltapromozione = Promotion::queen;
   // The buttons show the choice the dialog starts from.
   SpeedButton1->setChecked(true);
   BitBtn1->setFocus();
 }
 
-void Tpromozione::SpeedButton1Click() { sceltapromozione = MV_PROMO_Q; }
-void Tpromozione::SpeedButton2Click() { sceltapromozione = MV_PROMO_R; }
-void Tpromozione::SpeedButton3Click() { sceltapromozione = MV_PROMO_N; }
-void Tpromozione::SpeedButton4Click() { sceltapromozione = MV_PROMO_B; }
+void Tpromozione::SpeedButton1Click() { sceltapromozione = Promotion::queen; }
+void Tpromozione::SpeedButton2Click() { sceltapromozione = Promotion::rook; }
+void Tpromozione::SpeedButton3Click() { sceltapromozione = Promotion::knight; }
+void Tpromozione::SpeedButton4Click() { sceltapromozione = Promotion::bishop; }

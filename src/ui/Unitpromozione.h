@@ -3,15 +3,15 @@
 #pragma once
 
 #include <QDialog>
-#include <cstdint>
+
+#include "game/boardtypes.h"
 
 class QButtonGroup;
 class QPushButton;
 class QToolButton;
 
-// The promotion bits the next promotion uses: 8192 queen, 16384 knight,
-// 32768 rook, 65536 bishop.
-extern int32_t sceltapromozione;
+// The piece the next promotion makes.
+extern Promotion sceltapromozione;
 
 class Tpromozione : public QDialog {
   Q_OBJECT

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <string>
 
-#include "app/startup.h"
 #include "graphics/core/pieces.h"
 #include "graphics/gl/boardview.h"
 #include "records/book.h"
@@ -35,19 +34,23 @@ std::string libromancante() {
 
 }  // namespace
 
-int eseguifinestra(int argc, char** argv) {
+int eseguifinestra(int argc, char** argv, const WindowServices& services) {
   QSurfaceFormat::setDefaultFormat(BoardView::formatoscena());
   QApplication app(argc, argv);
   QtToolkit toolkit;
-  setToolkit(&toolkit);
-  avviaprogramma(argc > 0 ? argv[0] : nullptr);
+  setEventPump(&toolkit);
+  if (services.start) services.start(argc > 0 ? argv[0] : nullptr);
+  impostaprotocollo(services.protocolTick);
   const std::string libro = libromancante();
 
   int esito = 0;
   {
     TZefiran_3D finestra;
     if (!libro.empty()) finestra.addStatus(QString::fromStdString(libro));
-    collegaprotocollo(
+    auto collega = [&services](std::function<void()> nascondi, std::function<void()> chiudi) {
+      if (services.connectProtocol) services.connectProtocol(std::move(nascondi), std::move(chiudi));
+    };
+    collega(
         [&finestra] {
           svuotapezzi();
           finestra.hide();
@@ -60,8 +63,9 @@ int eseguifinestra(int argc, char** argv) {
     if (QScreen* schermo = finestra.screen()) finestra.setGeometry(schermo->availableGeometry());
     finestra.showMaximized();
     esito = app.exec();
-    collegaprotocollo(nullptr, nullptr);
+    collega(nullptr, nullptr);
   }
-  setToolkit(nullptr);
+  impostaprotocollo(nullptr);
+  setEventPump(nullptr);
   return esito;
 }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "game/gamecontroller.h"
-#include "records/testsuites.h"
+#include "game/testsuites.h"
 #include "records/verifylog.h"
 #include "ui/windowstate.h"
 
@@ -142,7 +142,7 @@ class TZefiran_3D : public QMainWindow, private GameView {
   QString chooseFile(const QString& titolo, const QString& cartellainiziale, const QString& filtro, bool salva);
 
   // Whether the window is in board-editing mode.
-  bool editing() const { return editing_; }
+  bool editing() const { return controllore().editing(); }
 
  protected:
   void closeEvent(QCloseEvent* e) override;
@@ -246,24 +246,31 @@ class TZefiran_3D : public QMainWindow, private GameView {
   // commands that change the game wait for its end.
   bool busy() const;
   // GameView: the controller's notices.
-  void boardChanged() override;
-  void movesChanged() override;
+  void moveMade(const MadeMove& move) override;
+  void movesTakenBack() override;
+  void positionReplaced() override;
   void playersChanged() override;
   void clocksChanged() override;
+  void gameStateChanged() override;
   void thinkingLine(bool white, const std::string& line) override;
-  void engineMoved(bool white) override;
-  void gameOver(const GameOverMessage& m) override;
   void status(const std::string& line) override;
+  // What moves, take-backs and replaced positions all redraw.
+  void showPosition();
   // Shows a game-over message in the dialog and its memo, unless one is open.
   void showGameOver(const GameOverMessage& m);
+  // Takes the message of a game that a take back reopened out of its memo.
+  void withdrawGameOver();
+  QPlainTextEdit* overMemo_ = nullptr;
+  QString overText_;
   // The engine's moves the tick has asked for: White's, then Black's.
   void runEngineTurns();
   // Loads the game whose tags start at that line of the file, with its
   // report on the load page; what each game of the file gives, for the list.
   void loadGame(int riga);
   std::vector<QString> gameStates();
-  // The game has just been loaded or set up: board, names, clocks, strip.
-  void afterLoad(bool paginaload);
+  // The load page of a game just loaded: its players, result, length and
+  // whether it was read to its end.
+  void showLoadPage(const QString& resoconto);
   void buildScene(int nuovavista);
   void buildBook(bool nuovo);
   // The book page's counts of the games in the book.
@@ -296,7 +303,6 @@ class TZefiran_3D : public QMainWindow, private GameView {
   bool followCurrent_ = true;  // the next grid drawing scrolls to the current half-move
   bool testRunning_ = false;
   bool stopWanted_ = false;
-  bool editing_ = false;
   bool closed_ = false;
   bool turnBooked_ = false;  // the engine's turn is due right after the tick
 };

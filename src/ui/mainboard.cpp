@@ -4,11 +4,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-#include "engine/position/game.h"
-#include "engine/position/makemove.h"
-#include "engine/position/position.h"
-#include "engine/search/clock.h"
-#include "engine/toolkit.h"
 #include "game/gamecontroller.h"
 #include "graphics/core/picking.h"
 #include "graphics/core/scene.h"
@@ -18,11 +13,10 @@
 
 namespace {
 
-// 1 White, 2 Black, 0 an empty square.
-int colorecasella(int s) {
-  if (s < 0 || s > 63) return 0;
-  const int v = posizioni[0].board[s];
-  return v > 0 ? WHITE : v < 0 ? BLACK : 0;
+// 1 White, -1 Black, 0 an empty square (or none).
+int colourAt(int s) {
+  const int8_t v = controllore().pieceAt(s);
+  return v > 0 ? 1 : v < 0 ? -1 : 0;
 }
 
 }  // namespace
@@ -43,7 +37,7 @@ bool TZefiran_3D::boardEvent(QEvent* e) {
         Panel1MouseMove(p.x(), p.y());
         Panel1Click();
       }
-      if (m->button() == Qt::RightButton && editing_ && !Panel1->orbitato()) {
+      if (m->button() == Qt::RightButton && editing() && !Panel1->orbitato()) {
         // The popup's items act on the square under the pointer now.
         editSquare_ = casellapunto(p.x(), p.y(), Panel1->width(), Panel1->height());
         if (editSquare_ >= 0) PopupMenu1->popup(m->globalPosition().toPoint());
@@ -52,7 +46,7 @@ bool TZefiran_3D::boardEvent(QEvent* e) {
     }
     case QEvent::Leave:
       // A pointer gone from the panel hovers no square.
-      if (partita.inricerca == 0 && casellasotto >= 0) {
+      if (!controllore().searching() && casellasotto >= 0) {
         casellasotto = -1;
         Panel1->disegnascena(true);
       }
@@ -65,7 +59,7 @@ bool TZefiran_3D::boardEvent(QEvent* e) {
 void TZefiran_3D::Panel1MouseMove(int x, int y) {
   // During a search the board takes no hover: the pointer stays visible so
   // that the menus and the grid can still be reached with it.
-  if (partita.inricerca != 0) {
+  if (controllore().searching()) {
     if (Panel1->cursor().shape() == Qt::BlankCursor) Panel1->unsetCursor();
     return;
   }
@@ -83,9 +77,10 @@ void TZefiran_3D::Panel1MouseMove(int x, int y) {
 void TZefiran_3D::Panel1Click() {
   // A test run or a book build replays positions of its own on the board;
   // in edit mode the right button places the pieces.
-  if (partita.inricerca != 0 || testRunning_ || editing_) return;
+  GameController& session = controllore();
+  if (session.searching() || testRunning_ || session.editing()) return;
   if (casellascelta < 0) {
-    if (casellasotto >= 0 && colorecasella(casellasotto) == posizioni[0].side) casellascelta = casellasotto;
+    if (session.canPickUp(casellasotto)) casellascelta = casellasotto;
     Panel1->disegnascena(true);
     return;
   }
@@ -97,28 +92,22 @@ void TZefiran_3D::Panel1Click() {
     Panel1->disegnascena(true);
     return;
   }
-  if (colorecasella(casellasotto) != 0 && colorecasella(casellasotto) == colorecasella(casellascelta)) {
+  if (colourAt(casellasotto) != 0 && colourAt(casellasotto) == colourAt(casellascelta)) {
     casellascelta = casellasotto;
     return;
   }
-
-  uint32_t codice = mossavalida(static_cast<uint32_t>(casellascelta + 64 * casellasotto));
-  // The generator's moves may still leave the king in check: such a target
-  // is refused like any other illegal one, before the promotion question.
-  if (codice) {
-    ply = 1;
-    if (!eseguimossa(codice, 32100)) codice = 0;
-  }
-  if (codice & MV_PROMOS) {
-    const uint32_t chiave = posizioni[0].hashcheck;
-    promozione->impostacolore(posizioni[0].side == WHITE);
+  const int from = casellascelta, to = casellasotto;
+  MoveAttempt attempt = session.humanMove(from, to);
+  if (attempt == MoveAttempt::needsPromotion) {
+    const std::string before = session.currentFen();
+    promozione->impostacolore(session.whiteToMove());
     promozione->exec();
     // The dialog's own event loop ran the ticks: the move still has to be
-    // this position's and nobody may be searching.
-    if (partita.inricerca != 0 || closed_ || posizioni[0].hashcheck != chiave) return;
-    codice = (codice & 8191) + static_cast<uint32_t>(sceltapromozione);
+    // this position's (the controller refuses it while a search runs).
+    if (closed_ || session.currentFen() != before) return;
+    attempt = session.humanMove(from, to, sceltapromozione);
   }
-  if (codice > 0 && controllore().humanMove(codice)) {
+  if (attempt == MoveAttempt::played) {
     casellascelta = -1;
     casellasotto = -1;
   }

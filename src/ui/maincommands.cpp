@@ -12,19 +12,13 @@
 #include <cstring>
 #include <vector>
 
-#include "engine/position/fen.h"
-#include "engine/position/game.h"
-#include "engine/position/perft.h"
-#include "engine/position/position.h"
-#include "engine/search/clock.h"
-#include "engine/search/searchstate.h"
+#include "game/bookbuild.h"
 #include "game/gamecontroller.h"
+#include "game/gamefiles.h"
 #include "graphics/core/pieces.h"
 #include "graphics/core/scene.h"
 #include "graphics/gl/boardview.h"
 #include "records/book.h"
-#include "records/pgnfen.h"
-#include "records/verifylog.h"
 #include "settings/folders.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
@@ -51,44 +45,39 @@ void coloreetichetta(QLabel* l, const QColor& c) {
 bool TZefiran_3D::busy() const { return testRunning_; }
 
 void TZefiran_3D::showPlayers() {
-  Label2->setText(q(partita.whiteplayer.str()));
-  Label1->setText(q(partita.blackplayer.str()));
+  Label2->setText(q(controllore().playerName(true)));
+  Label1->setText(q(controllore().playerName(false)));
 }
 
 void TZefiran_3D::showClocks() {
-  Label4->setText(q(clockText(partita.tempoBianco)));
-  Label3->setText(q(clockText(partita.tempoNero)));
+  const ClockReading now = controllore().clocks();
+  Label4->setText(q(GameController::clockText(now.white)));
+  Label3->setText(q(GameController::clockText(now.black)));
   coloreetichetta(Label4, QColor(255, 255, 255));
   coloreetichetta(Label3, QColor(0, 0, 0));
 }
 
 void TZefiran_3D::NuovaPartita1Click() {
   if (busy()) return;
-  controllore().whenIdle(
-      [this] {
-        showSidePage("Default");
-        Memo1->clear();
-        Memo2->clear();
-        controllore().newGame();
-        drawlog(1);
-      },
-      true);
+  controllore().newGame();
 }
 
-void TZefiran_3D::afterLoad(bool paginaload) {
-  controllore().gameReplaced();
-  drawlog(1);
-  if (!paginaload) return;
+void TZefiran_3D::showLoadPage(const QString& report) {
+  // A game from a file has no clock readings of its own.
   Label4->setText(QStringLiteral("-.--.--"));
   Label3->setText(QStringLiteral("-.--.--"));
   showSidePage("load");
   listacampipartita->clear();
   listavaloripartita->clear();
-  for (const char* k : {"P_WHITE", "P_BLACK", "P_RESULT", "P_PLY"}) listacampipartita->addItem(t(k) + " : ");
-  listavaloripartita->addItem(q(partita.whiteplayer.str()));
-  listavaloripartita->addItem(q(partita.blackplayer.str()));
-  listavaloripartita->addItem(q(partita.result.str()));
-  listavaloripartita->addItem(QString::number(partita.count));
+  const GameInfo info = controllore().info();
+  for (const char* k : {"P_WHITE", "P_BLACK", "P_RESULT", "P_PLY", "P_MOVESREAD"})
+    listacampipartita->addItem(t(k) + " : ");
+  listavaloripartita->addItem(q(info.white));
+  listavaloripartita->addItem(q(info.black));
+  listavaloripartita->addItem(q(info.result));
+  listavaloripartita->addItem(QString::number(controllore().recordedMoves()));
+  // Whether the game was read to its end, and why not.
+  listavaloripartita->addItem(report.isEmpty() ? t("P_READTOEND") : report);
 }
 
 QString TZefiran_3D::chooseFile(const QString& titolo, const QString& cartellainiziale, const QString& filtro,
@@ -130,10 +119,10 @@ bool TZefiran_3D::openPgn(const QString& nome) {
     return true;
   }
   listapartite->clear();
-  const std::vector<QString> stati = gameStates();
+  const std::vector<QString> states = gameStates();
   for (size_t i = 0; i < indicepartite.size(); ++i) {
     QString voce = q(indicepartite[i]);
-    if (i < stati.size() && !stati[i].isEmpty()) voce += QStringLiteral("   [") + stati[i] + QStringLiteral("]");
+    if (i < states.size() && !states[i].isEmpty()) voce += QStringLiteral("   [") + states[i] + QStringLiteral("]");
     listapartite->addItem(voce);
   }
   statolistapartite->setText(t("P_GAMESFILE") + " " + QString::number(indicepartite.size()));
@@ -142,38 +131,23 @@ bool TZefiran_3D::openPgn(const QString& nome) {
 }
 
 std::vector<QString> TZefiran_3D::gameStates() {
-  // Each game is read once to tell the list which ones stop early; the
-  // game on the board is put back afterwards. Very large files are listed
-  // without it.
+  // Very large files are listed without reading each game.
   constexpr size_t MOSTGAMESCHECKED = 5000;
-  std::vector<QString> stati;
-  if (indicepartite.size() > MOSTGAMESCHECKED) return stati;
-  const tpartita partitasalvata = partita;
-  const tposizione radicesalvata = posizioni[0];
-  uint32_t storicosalvato[STORICOSIZE];
-  std::memcpy(storicosalvato, storico, sizeof storico);
-  for (const std::string& voce : indicepartite) {
-    caricapartita(rigadiindice(voce));
-    stati.push_back(lastLoad.outcome == esitocaricamento::rifiutata ? t("P_NOTLOADED") : q(loadReportText(lastLoad)));
-  }
-  partita = partitasalvata;
-  posizioni[0] = radicesalvata;
-  std::memcpy(storico, storicosalvato, sizeof storico);
-  return stati;
+  std::vector<QString> states;
+  if (indicepartite.size() > MOSTGAMESCHECKED) return states;
+  for (const LoadReport& r : checkGames())
+    states.push_back(r.outcome == esitocaricamento::rifiutata ? t("P_NOTLOADED") : q(loadReportText(r)));
+  return states;
 }
 
 void TZefiran_3D::loadGame(int riga) {
-  const esitocaricamento esito = caricapartita(riga);
-  const QString resoconto = q(loadReportText(lastLoad));
-  if (esito == esitocaricamento::rifiutata) {
-    addStatus(t("P_NOTLOADED") + " " + (resoconto.isEmpty() ? q(lastLoad.detail) : resoconto));
+  std::string report;
+  if (!controllore().loadGame(riga, report)) {
+    addStatus(t("P_NOTLOADED") + (report.empty() ? QString() : " " + q(report)));
     return;
   }
-  afterLoad(true);
-  // The load page says whether the game was read to its end, and why not.
-  listacampipartita->addItem(t("P_MOVESREAD") + " : ");
-  listavaloripartita->addItem(resoconto.isEmpty() ? t("P_READTOEND") : resoconto);
-  if (!resoconto.isEmpty()) addStatus(resoconto);
+  showLoadPage(q(report));
+  if (!report.empty()) addStatus(q(report));
 }
 
 void TZefiran_3D::listapartiteDblClick() {
@@ -222,7 +196,6 @@ void TZefiran_3D::Controllotempo1Click() {
     return;
   }
   if (settatempo->exec() != QDialog::Accepted) return;
-  controllore().gameReplaced();
   coloreetichetta(Label2, QColor(255, 255, 255));
   coloreetichetta(Label1, QColor(0, 0, 0));
 }
@@ -278,11 +251,11 @@ void TZefiran_3D::buildBookFrom(const QString& nome, bool nuovo) {
   // The build replays every game on the board and lets the window process
   // its events: it counts as a run, so nothing else starts meanwhile.
   testRunning_ = true;
-  const bool ok = nuovo ? nuovobook(avanzamento, errore) : managebook(avanzamento, errore);
+  bool ok = false;
+  controllore().replaceBy([&] { ok = nuovo ? nuovobook(avanzamento, errore) : managebook(avanzamento, errore); });
   testRunning_ = false;
   stopWanted_ = false;
   if (!ok) addStatus(t("P_BOOKNOTWRITTEN") + " " + q(errore));
-  afterLoad(false);
   showBookCounts();
   const std::string lasciate = bookSkipText(lastBookBuild);
   if (!lasciate.empty()) addStatus(q(lasciate));
@@ -302,7 +275,7 @@ void TZefiran_3D::Visualizzapropostebook1Click() {
 void TZefiran_3D::muovisubito1Click() { controllore().moveNow(); }
 
 void TZefiran_3D::ripetimossa1Click() {
-  if (busy() || editing_) return;
+  if (busy() || editing()) return;
   controllore().takeBack();
 }
 
@@ -339,11 +312,10 @@ bool TZefiran_3D::loadFenFrom(const QString& nome) {
     return true;
   }
   std::string errore;
-  if (!caricafen(nome.toStdString(), errore)) {
+  if (!controllore().loadFenFile(nome.toStdString(), errore)) {
     addStatus(q(errore));
     return false;
   }
-  afterLoad(false);
   return true;
 }
 
@@ -422,10 +394,10 @@ void TZefiran_3D::perftClick(int depth) {
   // and lets the window process its events, so Stop and closing reach it.
   testRunning_ = true;
   perftStop_->setEnabled(true);
-  loopperft(depth, [this](const std::string& riga) { perftresult->addItem(q(riga)); });
+  controllore().perft(depth, [this](const std::string& riga) { perftresult->addItem(q(riga)); });
   perftStop_->setEnabled(false);
   testRunning_ = false;
-  if (perftStopRequested) addStatus(t("P_BREAKUSER"));
+  if (controllore().perftStopped()) addStatus(t("P_BREAKUSER"));
 }
 
 void TZefiran_3D::Info1Click() { info->exec(); }

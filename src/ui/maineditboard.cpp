@@ -8,7 +8,6 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "engine/position/position.h"
 #include "game/gamecontroller.h"
 #include "graphics/core/scene.h"
 #include "graphics/gl/boardview.h"
@@ -19,18 +18,18 @@ namespace {
 
 QString t(const char* chiave) { return QString::fromUtf8(testo(chiave)); }
 
-constexpr uint8_t DIRITTI[4] = {CASTLE_WK, CASTLE_WQ, CASTLE_BK, CASTLE_BQ};
+constexpr uint8_t DIRITTI[4] = {board::WHITE_KINGSIDE, board::WHITE_QUEENSIDE, board::BLACK_KINGSIDE,
+                                board::BLACK_QUEENSIDE};
 
 }  // namespace
 
 void TZefiran_3D::EditaScacchiera1Click() {
-  if (busy() || editing_) return;
+  if (busy() || editing()) return;
   if (controllore().searching()) {
     controllore().whenIdle([this] { EditaScacchiera1Click(); }, true);
     return;
   }
   controllore().beginEditing();
-  editing_ = true;
   casellascelta = -1;
   Panel1->modoedita(true);
   showSidePage("editmode");
@@ -40,7 +39,7 @@ void TZefiran_3D::EditaScacchiera1Click() {
 }
 
 void TZefiran_3D::Button1Click() {
-  if (editing_) {
+  if (editing()) {
     std::string perche;
     bool chiave = false;
     if (!controllore().finishEditing(perche, chiave)) {
@@ -50,7 +49,6 @@ void TZefiran_3D::Button1Click() {
     }
   }
   Panel1->modoedita(false);
-  editing_ = false;
   showSidePage("Default");
   Panel11->clear();
   drawlog(1);
@@ -73,20 +71,20 @@ void TZefiran_3D::showEditPage() {
 }
 
 void TZefiran_3D::editPut(int8_t pezzo) {
-  if (!editing_ || editSquare_ < 0 || editSquare_ > 63) return;
+  if (!editing() || editSquare_ < 0 || editSquare_ > 63) return;
   controllore().editor().put(editSquare_, pezzo);
   controllore().editChanged();
   showEditPage();
 }
 
 void TZefiran_3D::editSideToMove(bool bianco) {
-  if (!editing_) return;
+  if (!editing()) return;
   controllore().editor().setWhiteToMove(bianco);
   controllore().editChanged();
 }
 
 void TZefiran_3D::editCastling(int diritto, bool acceso) {
-  if (!editing_ || diritto < 0 || diritto > 3) return;
+  if (!editing() || diritto < 0 || diritto > 3) return;
   controllore().editor().setCastling(DIRITTI[diritto], acceso);
   controllore().editChanged();
   showEditPage();

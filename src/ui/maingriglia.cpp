@@ -10,8 +10,6 @@
 #include <QSignalBlocker>
 #include <QWheelEvent>
 
-#include "engine/position/game.h"
-#include "engine/position/position.h"
 #include "game/gamecontroller.h"
 #include "graphics/core/scene.h"
 #include "graphics/gl/boardview.h"
@@ -28,10 +26,7 @@ const QColor NERO(0, 0, 0);
 int gridShift() { return controllore().blackStarts() ? 1 : 0; }
 
 // The stored text of half-move k (1-based), empty past the game's end.
-QString testomossa(int k) {
-  if (k < 1 || k > partita.count || k > MAXGAMEMOVES) return QString();
-  return QString::fromStdString(partita.movetext[k - 1].str());
-}
+QString testomossa(int k) { return QString::fromStdString(controllore().moveText(k)); }
 
 }  // namespace
 
@@ -78,7 +73,8 @@ void TZefiran_3D::drawGrid() {
   const int n = dimensione.height() / rh;
 
   const int spostamento = gridShift();
-  const int a = (partita.count + spostamento) / 2 - n;
+  const GameController& gioco = controllore();
+  const int a = (gioco.recordedMoves() + spostamento) / 2 - n;
   int primo = 1;
   {
     // Setting the bar up is not a move of the user's.
@@ -93,7 +89,7 @@ void TZefiran_3D::drawGrid() {
       ScrollBar1->setPageStep(n > 0 ? n : 1);
       if (followCurrent_) {
         // The current half-move stays in sight.
-        const int riga = (partita.current + spostamento + 1) / 2;
+        const int riga = (gioco.shownMove() + spostamento + 1) / 2;
         if (riga >= 1 && riga < ScrollBar1->value()) ScrollBar1->setValue(riga);
         if (n > 0 && riga > ScrollBar1->value() + n - 1) ScrollBar1->setValue(riga - n + 1);
       }
@@ -120,10 +116,10 @@ void TZefiran_3D::drawGrid() {
 
     const int bianca = 2 * m - 1 - spostamento;
     p.setFont(mossasotto == bianca ? grassetto : normale);
-    videoscritta(p, u + 1, y1, partita.current == bianca ? GIALLO : BIANCO, 'c', testomossa(bianca), y2, 4 * u - 1);
+    videoscritta(p, u + 1, y1, gioco.shownMove() == bianca ? GIALLO : BIANCO, 'c', testomossa(bianca), y2, 4 * u - 1);
     const int nera = 2 * m - spostamento;
     p.setFont(mossasotto == nera ? grassetto : normale);
-    videoscritta(p, 4 * u + 1, y1, partita.current == nera ? GIALLO : NERO, 'c', testomossa(nera), y2, 7 * u - 1);
+    videoscritta(p, 4 * u + 1, y1, gioco.shownMove() == nera ? GIALLO : NERO, 'c', testomossa(nera), y2, 7 * u - 1);
     p.setFont(normale);
   }
 }
@@ -153,14 +149,14 @@ void TZefiran_3D::PaintBox1MouseMove(int x, int y) {
 }
 
 void TZefiran_3D::PaintBox1Click() {
-  if (testRunning_ || editing_) return;
+  if (testRunning_ || editing()) return;
   // Past the last move there is nothing to go to.
-  if (mossasotto < 1 || mossasotto > partita.count) return;
+  if (mossasotto < 1 || mossasotto > controllore().recordedMoves()) return;
   controllore().goToMove(mossasotto);
 }
 
 void TZefiran_3D::navigate(void (GameController::*passo)()) {
-  if (testRunning_ || editing_) return;
+  if (testRunning_ || editing()) return;
   (controllore().*passo)();
 }
 

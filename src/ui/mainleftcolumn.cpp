@@ -16,7 +16,6 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include "engine/position/perft.h"
 #include "game/gamecontroller.h"
 #include "graphics/gl/boardview.h"
 #include "ui/indicatore.h"
@@ -114,7 +113,7 @@ QWidget* TZefiran_3D::createLeftColumn() {
   perftStop_->setObjectName("perftStop");
   perftStop_->setEnabled(false);
   lp->addWidget(perftStop_);
-  connect(perftStop_, &QPushButton::clicked, this, [] { perftStopRequested = true; });
+  connect(perftStop_, &QPushButton::clicked, this, [] { controllore().stopPerft(); });
 
   auto* pload = addPage(Notebook2, "load");
   auto* ll = new QVBoxLayout(pload);

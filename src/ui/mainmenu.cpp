@@ -9,7 +9,6 @@
 #include <QRadioButton>
 #include <utility>
 
-#include "engine/position/position.h"
 #include "game/gamecontroller.h"
 #include "settings/language.h"
 #include "ui/Uniteditfen.h"
@@ -179,12 +178,13 @@ void TZefiran_3D::createPopup() {
   PedoneNero1 = voce(PopupMenu1, "PedoneNero1", "Pedone Nero");
   // Each item acts on the square that was right-clicked.
   connect(Svuotascacchiera1, &QAction::triggered, this, [this] {
-    if (!editing_) return;
+    if (!editing()) return;
     controllore().editor().clearBoard();
     controllore().editChanged();
     showEditPage();
   });
-  connect(Svuotacsella1, &QAction::triggered, this, [this] { editPut(EMPTY); });
+  connect(Svuotacsella1, &QAction::triggered, this, [this] { editPut(board::EMPTY); });
+  using namespace board;
   const std::pair<QAction*, int8_t> pezzi[] = {
       {ReBianco1, KING},        {DonnaBianca1, QUEEN}, {orrebianca1, ROOK},    {alfierebianco1, BISHOP},
       {CavalloBianco1, KNIGHT}, {PedoneBianco1, PAWN}, {Renero1, -KING},       {DonnaNera1, -QUEEN},

@@ -8,10 +8,8 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include "engine/position/fen.h"
-#include "engine/position/position.h"
 #include "game/gamecontroller.h"
-#include "records/pgnfen.h"
+#include "game/gamefiles.h"
 #include "settings/folders.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
@@ -46,7 +44,7 @@ void TZefiran_3D::copyPgnClick() {
 }
 
 void TZefiran_3D::pasteClick() {
-  if (busy() || editing_) return;
+  if (busy() || editing()) return;
   if (controllore().searching()) {
     controllore().whenIdle([this] { pasteClick(); }, true);
     return;

@@ -6,16 +6,18 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "engine/position/position.h"
 #include "game/gamecontroller.h"
+#include "game/testsuites.h"
 #include "graphics/gl/boardview.h"
-#include "records/testsuites.h"
 #include "settings/folders.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
 #include "ui/main.h"
 
 namespace {
+
+// The side code the test runs give a thinking line.
+constexpr int WHITESIDE = 1;
 
 QString t(const char* chiave) { return QString::fromUtf8(testo(chiave)); }
 QString q(const std::string& s) { return QString::fromStdString(s); }
@@ -24,7 +26,7 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 TestHooks TZefiran_3D::testHooks() {
   TestHooks h;
-  h.memo = [this](int side, const std::string& riga) { (side == WHITE ? Memo2 : Memo1)->appendPlainText(q(riga)); };
+  h.memo = [this](int side, const std::string& riga) { (side == WHITESIDE ? Memo2 : Memo1)->appendPlainText(q(riga)); };
   h.stopRequested = [this] { return stopWanted_; };
   h.redraw = [this] {
     showPlayers();
@@ -37,7 +39,6 @@ TestHooks TZefiran_3D::testHooks() {
 void TZefiran_3D::endTestRun() {
   testRunning_ = false;
   stopWanted_ = false;
-  partita.inricerca = 0;
   showPlayers();
   showClocks();
   drawlog(1);
@@ -70,7 +71,8 @@ void TZefiran_3D::runEpdOn(const QString& nome) {
   };
   testRunning_ = true;
   stopWanted_ = false;
-  const EpdOutcome esito = eseguiepd(nome.toStdString(), epdTime, h);
+  EpdOutcome esito;
+  controllore().replaceBy([&] { esito = eseguiepd(nome.toStdString(), epdTime, h); });
   endTestRun();
   if (!esito.opened && !listadebug.empty()) addStatus(q(listadebug.back()));
 
@@ -98,7 +100,8 @@ void TZefiran_3D::runSpeedOn(const QString& nome) {
   testRunning_ = true;
   stopWanted_ = false;
   std::string errore;
-  const int cercate = eseguispeed(nome.toStdString(), testHooks(), &errore);
+  int cercate = 0;
+  controllore().replaceBy([&] { cercate = eseguispeed(nome.toStdString(), testHooks(), &errore); });
   endTestRun();
   if (cercate < 0) addStatus(q(errore));
 }

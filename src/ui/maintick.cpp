@@ -4,12 +4,6 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
-#include "engine/position/game.h"
-#include "engine/position/position.h"
-#include "engine/search/clock.h"
-#include "engine/search/driver.h"
-#include "engine/search/searchstate.h"
-#include "engine/toolkit.h"
 #include "game/gamecontroller.h"
 #include "graphics/core/scene.h"
 #include "graphics/core/steering.h"
@@ -23,7 +17,7 @@
 
 namespace {
 
-void coloreorologio(QLabel* l, const QColor& c) {
+void setClockColour(QLabel* l, const QColor& c) {
   QPalette p = l->palette();
   if (p.color(QPalette::WindowText) == c) return;
   p.setColor(QPalette::WindowText, c);
@@ -31,40 +25,40 @@ void coloreorologio(QLabel* l, const QColor& c) {
 }
 
 // The clock of the side to move as it stands now: red once nothing is left.
-void orologio(QLabel* l, int64_t mostrato, const QColor& normale) {
-  coloreorologio(l, mostrato <= 0 ? QColor(255, 0, 0) : normale);
-  l->setText(QString::fromStdString(clockText(mostrato < INT32_MIN ? INT32_MIN : static_cast<int32_t>(mostrato))));
+void showClock(QLabel* l, int64_t shown, const QColor& normal) {
+  setClockColour(l, shown <= 0 ? QColor(255, 0, 0) : normal);
+  l->setText(QString::fromStdString(GameController::clockText(shown)));
 }
 
 }  // namespace
 
 void TZefiran_3D::Timer1Timer() {
-  clockNow = adesso();
-  if (modointerfaccia != 1) {
+  GameController& session = controllore();
+  session.sampleTime();
+  if (interfaceMode() != InterfaceMode::window) {
     if (!passoprotocollo()) return;
   }
-  if (modointerfaccia != 0 && modointerfaccia != 1) return;
+  if (interfaceMode() == InterfaceMode::frontEnd) return;
 
-  GameController& gioco = controllore();
-  const int32_t preso = contatoretick++;
-  if (gioco.clocksRunning() && preso % 16 == 15) {
+  const int32_t tick = contatoretick++;
+  if (session.clocksRunning() && tick % 16 == 15) {
     aggiornagrafica();
-    const bool bianco = gioco.whiteToMove();
-    if (bianco)
-      orologio(Label4, gioco.shownClock(true), QColor(255, 255, 255));
+    const bool white = session.whiteToMove();
+    if (white)
+      showClock(Label4, session.shownClock(true), QColor(255, 255, 255));
     else
-      orologio(Label3, gioco.shownClock(false), QColor(0, 0, 0));
+      showClock(Label3, session.shownClock(false), QColor(0, 0, 0));
     if (ridisegna) Panel1->disegnascena(true);
   }
-  if (muovicamera(tastipremuti, clockNow)) Panel1->seguipuntatore();
+  if (muovicamera(tastipremuti, session.moment())) Panel1->seguipuntatore();
   arrangePanels();
   if (ridisegna) Panel1->disegnascena(false);
 
   // The engine's turn runs just after this tick rather than inside it: the
   // toolkit never re-enters a timer's own handler, and the search needs the
   // ticks to go on (clocks, thinking frame, camera) while it runs.
-  if (closed_ || turnBooked_ || editing_ || testRunning_) return;
-  if (gioco.engineTurnDue()) {
+  if (closed_ || turnBooked_ || editing() || testRunning_) return;
+  if (session.engineTurnDue()) {
     turnBooked_ = true;
     QMetaObject::invokeMethod(this, &TZefiran_3D::runEngineTurns, Qt::QueuedConnection);
   }
@@ -73,22 +67,22 @@ void TZefiran_3D::Timer1Timer() {
 void TZefiran_3D::runEngineTurns() {
   turnBooked_ = false;
   // White first, then, in the same turn, Black when the engine plays it too.
-  GameController& gioco = controllore();
-  for (int volta = 0; volta < 2; ++volta) {
-    if (closed_ || editing_ || testRunning_ || !gioco.engineTurnDue()) return;
-    if (volta == 1 && gioco.whiteToMove()) return;
-    gioco.engineTurn();
+  GameController& session = controllore();
+  for (int turn = 0; turn < 2; ++turn) {
+    if (closed_ || editing() || testRunning_ || !session.engineTurnDue()) return;
+    if (turn == 1 && session.whiteToMove()) return;
+    session.engineTurn();
   }
 }
 
 void TZefiran_3D::aggiornagrafica() {
-  const int fase = (contatoretick / 16) % 8;
-  Cornice* attiva = nullptr;
-  if (partita.inricerca == 1) attiva = PaintBox2;
-  if (partita.inricerca == 2) attiva = PaintBox3;
+  const int phase = (contatoretick / 16) % 8;
+  Cornice* active = nullptr;
+  const GameController& session = controllore();
+  if (session.searching()) active = session.searchingWhite() ? PaintBox2 : PaintBox3;
   for (Cornice* c : {PaintBox2, PaintBox3}) {
-    if (c == attiva)
-      c->disegna(fase);
+    if (c == active)
+      c->disegna(phase);
     else
       c->spenta();
   }
@@ -96,8 +90,10 @@ void TZefiran_3D::aggiornagrafica() {
 
 void TZefiran_3D::showGameOver(const GameOverMessage& m) {
   if (!m.key || risultatovisibile || closed_) return;
-  const QString messaggio = QString::fromUtf8(testo(m.key));
-  resultform->Label1->setText(messaggio);
-  (m.memo == 2 ? Memo2 : Memo1)->appendPlainText(messaggio);
+  const QString message = QString::fromUtf8(testo(m.key));
+  resultform->Label1->setText(message);
+  overMemo_ = m.memo == 2 ? Memo2 : Memo1;
+  overText_ = message;
+  overMemo_->appendPlainText(message);
   resultform->exec();
 }

@@ -20,11 +20,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "engine/position/game.h"
-#include "engine/position/perft.h"
-#include "engine/position/position.h"
-#include "engine/search/clock.h"
-#include "engine/search/searchstate.h"
 #include "game/gamecontroller.h"
 #include "graphics/core/pieces.h"
 #include "graphics/core/scene.h"
@@ -71,17 +66,13 @@ TZefiran_3D::TZefiran_3D(QWidget* parent) : QMainWindow(parent) {
   vista3d();
 
   controllore().setView(this);
-  // Without a settings file the human still has a name.
-  if (!partita.motorebianco && partita.whiteplayer.empty()) partita.whiteplayer = humanName();
-  if (!partita.motorenero && partita.blackplayer.empty()) partita.blackplayer = humanName();
   playersChanged();
   costruiscipezzi();
   drawlog(1);
-  modointerfaccia = 0;
+  setInterfaceMode(InterfaceMode::undecided);
   setWindowTitle(QString::fromUtf8("Zefiran_3D 0.92 ") + QString::fromUtf8(VERSIONSUFFIX));
   showClocks();
   showSidePage("Default");
-  editing_ = false;
 
   // What went wrong while starting, one line each, in the order it happened.
   for (const std::string& p : problemiavvio()) addStatus(QString::fromStdString(p));
@@ -150,8 +141,9 @@ void TZefiran_3D::drawlog(int) {
 }
 
 void TZefiran_3D::showFenStrip() {
-  if (!partita.startfen.empty()) {
-    const QString t = QString::fromUtf8("Fen: ") + QString::fromStdString(partita.startfen.str());
+  const std::string fen = controllore().startFen();
+  if (!fen.empty()) {
+    const QString t = QString::fromUtf8("Fen: ") + QString::fromStdString(fen);
     Panel8->setText(t);
     Panel8->setToolTip(t);
     Panel8->show();
@@ -184,10 +176,8 @@ void TZefiran_3D::closeEvent(QCloseEvent* e) {
   // FormCloseQuery: a running search ends at its next time check; its move
   // is not played and nothing new starts once the window has closed.
   controllore().shutDown();
-  searchDeadline = 1;
   // A test run would go on with its next position: it stops too.
   if (testRunning_) stopWanted_ = true;
-  perftStopRequested = true;
   closed_ = true;
   Timer1->stop();
   e->accept();

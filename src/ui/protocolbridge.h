@@ -1,17 +1,14 @@
-// The protocol half of the window's tick, behind one replaceable call so
-// that the window can run without a front end (and tests without stdin).
+// The protocol half of the window's tick, behind one replaceable call: the
+// program gives the window its protocol at start-up, tests their own or
+// none.
 #pragma once
 
 #include <functional>
 
 // Runs the protocol half: reads standard input, dispatches the commands and
-// lets the engine move in WinBoard mode. False when the tick must end there
-// because it runs nested inside a search.
+// lets the engine move for a front end. False when the tick must end there
+// because it runs nested inside a search. Without a protocol: true.
 bool passoprotocollo();
 
-// Replaces the protocol half (nullptr restores the WinBoard one).
+// Sets the protocol half (nullptr: none).
 void impostaprotocollo(std::function<bool()> passo);
-
-// What the protocol may ask of the window: hide it when a front end
-// announces itself, close it on "quit".
-void collegaprotocollo(std::function<void()> nascondi, std::function<void()> chiudi);

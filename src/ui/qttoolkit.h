@@ -1,11 +1,11 @@
-// The engine's doors to the toolkit, opened by the window: the search lets
-// Qt process pending events, and beeps are the system's.
+// The window's event pump: a long computation lets Qt process pending
+// events through it, and beeps are the system's.
 #pragma once
 
-#include "engine/toolkit.h"
+#include "game/eventpump.h"
 
-class QtToolkit : public Toolkit {
+class QtToolkit : public EventPump {
  public:
-  void pumpMessages() override;
+  void pumpEvents() override;
   void beep() override;
 };

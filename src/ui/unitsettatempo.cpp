@@ -10,9 +10,8 @@
 #include <QVBoxLayout>
 #include <vector>
 
-#include "engine/position/position.h"
-#include "engine/search/clock.h"
-#include "engine/toolkit.h"
+#include "game/eventpump.h"
+#include "game/gamecontroller.h"
 #include "settings/language.h"
 
 namespace {
@@ -247,37 +246,36 @@ void Tsettatempo::BitBtn1Click() {
       mostramotivo(t(c.motivo));
       c.campo->setFocus();
       c.campo->selectAll();
-      systemBeep();
+      soundBeep();
       return;
     }
     valori.push_back(v);
   }
   auto durata = [&](size_t k) { return valori[k] * 3600000 + valori[k + 1] * 60000 + valori[k + 2] * 1000; };
-  tpartita& g = partita;
+  TimeControl g = controllore().timeControl();
   switch (indice) {
     case PAGINA_XMINXMOV:
-      g.tempoBase = durata(0);
-      g.mossePerControllo = valori[3];
-      g.modoTempo = TC_MOVES;
+      g.base = durata(0);
+      g.moves = valori[3];
+      g.kind = TimeControl::movesPerControl;
       break;
     case PAGINA_XMIN:
-      g.tempoBase = durata(0);
-      g.modoTempo = TC_GAME;
+      g.base = durata(0);
+      g.kind = TimeControl::wholeGame;
       break;
     case PAGINA_XMINFISCH:
-      g.tempoBase = durata(0);
-      g.incremento = durata(3);
-      g.mossePerControllo = 0;
-      g.modoTempo = TC_INCREMENT;
+      g.base = durata(0);
+      g.increment = durata(3);
+      g.moves = 0;
+      g.kind = TimeControl::withIncrement;
       break;
     default:
-      g.tempoBase = durata(0);
-      g.mossePerControllo = valori[3];
-      g.tempoFinale = durata(4);
-      g.modoTempo = TC_QUICKPLAY;
+      g.base = durata(0);
+      g.moves = valori[3];
+      g.finalTime = durata(4);
+      g.kind = TimeControl::quickPlayFinish;
       break;
   }
-  g.tempoBianco = g.tempoBase;
-  g.tempoNero = g.tempoBase;
+  controllore().setTimeControl(g);
   accept();
 }

@@ -16,9 +16,13 @@
 #include "engine/search/driver.h"
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
+#include "game/gamefiles.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
 #include "support/engine_fixture.h"
+#include "support/game_fixture.h"
+#include "support/tempfolder.h"
+#include "text/namevalue.h"
 
 namespace {
 
@@ -26,8 +30,19 @@ namespace {
 struct ViewLog : GameView {
   std::vector<std::string> overKeys, statuses;
   int engineMoves = 0, playerChanges = 0;
-  void gameOver(const GameOverMessage& m) override { overKeys.push_back(m.key ? m.key : ""); }
-  void engineMoved(bool) override { ++engineMoves; }
+  int reopened = 0, replacedPositions = 0, clockNotices = 0;
+  const GameController* session = nullptr;
+  void gameStateChanged() override {
+    if (!session->over()) {
+      ++reopened;
+      return;
+    }
+    const GameOverMessage m = session->gameOverMessage();
+    overKeys.push_back(m.key ? m.key : "");
+  }
+  void moveMade(const MadeMove& m) override { engineMoves += m.byEngine; }
+  void positionReplaced() override { ++replacedPositions; }
+  void clocksChanged() override { ++clockNotices; }
   void playersChanged() override { ++playerChanges; }
   void status(const std::string& line) override { statuses.push_back(line); }
 };
@@ -57,6 +72,7 @@ class Session : public ::testing::Test {
     partita.tempoBase = 2000;
     partita.modoTempo = TC_GAME;
     nuovapartita();
+    view.session = &c;
     c.setView(&view);
   }
   void TearDown() override {
@@ -66,7 +82,7 @@ class Session : public ::testing::Test {
     partita.inricerca = 0;
     nuovapartita();
   }
-  bool play(const char* coord) { return c.humanMove(zeftest::findMove(coord)); }
+  bool play(const std::string& coord) { return zeftest::playCoord(c, coord) == MoveAttempt::played; }
 
   GameController& c = controllore();
   ViewLog view;
@@ -212,6 +228,75 @@ TEST_F(Session, AHumanMateIsAnnouncedAndRefusedPositionsChangeNothing) {
   EXPECT_EQ(view.overKeys[0], "LMATTOB");
   EXPECT_TRUE(c.enginePlays(false));
   EXPECT_FALSE(c.engineTurnDue()) << "nothing to play after mate";
+}
+
+// A take back reopens a mated game: its end, its result and its message go,
+// and what is played after it is a game that goes on.
+TEST_F(Session, TakingBackAMateAndPlayingOnReopensTheGame) {
+  c.setPlayer(false, false);
+  for (const char* m : {"f2f3", "e7e5", "g2g4", "d8h4"}) ASSERT_TRUE(play(m)) << m;
+  ASSERT_TRUE(c.over());
+  EXPECT_EQ(c.resultText(), "0-1");
+  ASSERT_EQ(view.overKeys.size(), 1u);
+
+  c.takeBack();
+  EXPECT_FALSE(c.over());
+  EXPECT_EQ(view.reopened, 1);
+  EXPECT_EQ(c.gameOverMessage().key, nullptr);
+  ASSERT_TRUE(play("g8f6"));
+  EXPECT_EQ(c.resultText(), "*");
+  const std::vector<std::string> pgn = righepgn();
+  ASSERT_FALSE(pgn.empty());
+  EXPECT_EQ(pgn.back().substr(pgn.back().size() - 1), "*") << pgn.back();
+}
+
+// Whatever starts a game while the engine plays both sides, its clock runs
+// with its first move.
+TEST_F(Session, ANewGameBetweenEnginesRunsTheClocks) {
+  c.setPlayer(true, true);
+  c.setPlayer(false, true);
+  c.newGame();
+  ASSERT_FALSE(c.clocksRunning()) << "nobody has moved yet";
+  toolkit.command = [this] { c.moveNow(); };
+  c.engineTurn();
+  ASSERT_EQ(partita.count, 1);
+  EXPECT_TRUE(c.clocksRunning()) << "Black's clock runs while Black's engine thinks";
+}
+
+// A position set up from FEN text is a new game: the clocks, the game's
+// information and its readings start again.
+TEST_F(Session, AFenSetUpStartsTheClocksAndTheInformationAgain) {
+  c.setPlayer(false, false);
+  ASSERT_TRUE(play("e2e4"));
+  ASSERT_TRUE(play("e7e5"));
+  partita.tempoBianco = 1234;
+  partita.tempoNero = 567;
+  partita.event = "an old event";
+  const int replacedBefore = view.replacedPositions;
+  std::string why;
+  ASSERT_TRUE(c.setUpFen("4k3/8/8/8/8/8/4P3/4K3 w - - 0 1", why)) << why;
+  EXPECT_EQ(view.replacedPositions, replacedBefore + 1);
+  EXPECT_EQ(c.clocks().white, partita.tempoBase);
+  EXPECT_EQ(c.clocks().black, partita.tempoBase);
+  EXPECT_EQ(c.reading(0).white, partita.tempoBase);
+  EXPECT_NE(c.info().event, "an old event");
+  EXPECT_FALSE(c.enginePlays(false)) << "the players stay";
+}
+
+// A FEN file gives a position, not players: both keep who plays them and a name.
+TEST_F(Session, AFenFileKeepsThePlayersAndTheirNames) {
+  zeftest::TempFolder folder;
+  const std::string path = folder.file("position.fen");
+  std::string why;
+  ASSERT_TRUE(scrivirighe(path, {"4k3/8/8/8/8/8/4P3/4K3 b - - 0 1"}, why)) << why;
+  ASSERT_TRUE(c.loadFenFile(path, why)) << why;
+  EXPECT_EQ(c.playerName(true), humanName());
+  EXPECT_EQ(c.playerName(false), ENGINENAME);
+  EXPECT_FALSE(c.playerName(true).empty());
+  EXPECT_TRUE(c.enginePlays(false));
+  EXPECT_FALSE(c.whiteToMove());
+  EXPECT_FALSE(c.loadFenFile(folder.file("missing.fen"), why));
+  EXPECT_FALSE(why.empty());
 }
 
 // With 1 ms to think, iterations are cut short at once; the move they

@@ -11,12 +11,12 @@
 #include "engine/search/clock.h"
 #include "engine/search/searchstate.h"
 #include "protocol/enginescore.h"
+#include "protocol/hashsize.h"
 #include "protocol/iowinboard.h"
 #include "protocol/numbers.h"
 #include "protocol/winboard.h"
-#include "protocol/xboard.h"
-#include "settings/language.h"
 #include "protocol_fixture.h"
+#include "settings/language.h"
 #include "support/engine_fixture.h"
 #include "text/output.h"
 
@@ -63,6 +63,23 @@ TEST_F(Protocol2, MateScoresInMovesAndUndoRemove) {
   EXPECT_EQ(posizionefen(posizioni[0]), "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w ");
   processatick({"remove"});
   EXPECT_TRUE(has("Error (no move to take back): remove"));
+}
+
+TEST_F(Protocol2, SetUpsLeaveTheEngineNoSideAndTakeBacksKeepItsSide) {
+  // "new" gives the engine Black; a position set up after it is the front
+  // end's to play until it says "go", even with Black to move.
+  processatick({"xboard", "protover 2", "new"});
+  processatick({"setboard rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1"});
+  EXPECT_FALSE(has("move "));
+  EXPECT_EQ(partita.motorebianco + partita.motorenero, 0);
+  processatick({"new", "force", "edit", "#", "Ke1", "c", "Ke8", ".", "ping 1"});  // edit's set-up likewise
+  EXPECT_EQ(out.back(), "pong 1");
+  EXPECT_EQ(partita.motorebianco + partita.motorenero, 0);
+  // Taking a move back leaves the engine on the side it had.
+  processatick({"new", "force", "e2e4", "e7e5", "undo"});
+  EXPECT_EQ(partita.count, 1);
+  EXPECT_EQ(partita.motorebianco, 0);
+  EXPECT_EQ(partita.motorenero, 1);
 }
 
 TEST_F(Protocol2, BadInputIsRefusedAndChangesNothing) {

@@ -12,6 +12,7 @@
 #include "engine/position/game.h"
 #include "engine/search/clock.h"
 #include "engine/search/searchstate.h"
+#include "game/game.h"
 #include "protocol/iowinboard.h"
 #include "protocol/winboard.h"
 #include "settings/language.h"
@@ -29,7 +30,7 @@ class ProtocolFixture : public ::testing::Test {
     engineTimeLeft = 0;
     searchDeadline = 0;
     setLineSink([this](const std::string& l) { out.push_back(l); });
-    nuovapartita();
+    game::newGame();
   }
   void TearDown() override {
     setLineSink(nullptr);

@@ -15,27 +15,29 @@
 
 namespace {
 
-using zeftest::ChiudiModali;
-using zeftest::Finestra;
-using zeftest::puntocasella;
+using zeftest::component;
+using zeftest::ModalCloser;
 using zeftest::sq;
-using zeftest::trova;
+using zeftest::squarePoint;
 using zeftest::t;
+using zeftest::WindowTest;
 
-class Scacchiera : public Finestra {
+class Scacchiera : public WindowTest {
  protected:
   // The window with both sides human and no tick of its own.
   TZefiran_3D& apriferma() {
-    TZefiran_3D& f = apri();
-    trova<QTimer>(f, "Timer1")->stop();
+    TZefiran_3D& f = openWindow();
+    component<QTimer>(f, "Timer1")->stop();
     partita.motorebianco = 0;
     partita.motorenero = 0;
     return f;
   }
-  QPoint punto(int s) const { return puntocasella(s, trova<BoardView>(*w, "Panel1")->width(), trova<BoardView>(*w, "Panel1")->height()); }
+  QPoint punto(int s) const {
+    return squarePoint(s, component<BoardView>(*w, "Panel1")->width(), component<BoardView>(*w, "Panel1")->height());
+  }
   // A click on a square, as the mouse makes it.
   void clicca(const char* casella) {
-    QTest::mouseClick(trova<BoardView>(*w, "Panel1"), Qt::LeftButton, {}, punto(sq(casella)));
+    QTest::mouseClick(component<BoardView>(*w, "Panel1"), Qt::LeftButton, {}, punto(sq(casella)));
   }
   void mossa(const char* da, const char* a) {
     clicca(da);
@@ -52,13 +54,13 @@ TEST_F(Scacchiera, HoverNamesTheSquareHidesTheCursorAndFocusesTheSink) {
   TZefiran_3D& f = apriferma();
   f.Panel1MouseMove(punto(sq("e5")).x(), punto(sq("e5")).y());
   EXPECT_EQ(casellasotto, sq("e5"));
-  EXPECT_EQ(trova<BoardView>(f, "Panel1")->cursor().shape(), Qt::BlankCursor);
-  EXPECT_EQ(f.focusWidget(), trova<QLineEdit>(f, "Edit1")) << "the sink takes the focus";
+  EXPECT_EQ(component<BoardView>(f, "Panel1")->cursor().shape(), Qt::BlankCursor);
+  EXPECT_EQ(f.focusWidget(), component<QLineEdit>(f, "Edit1")) << "the sink takes the focus";
   f.Panel1MouseMove(punto(sq("c3")).x(), punto(sq("c3")).y());
   EXPECT_EQ(casellasotto, sq("c3"));
   // The real pointer over the panel gives the same square.
-  QTest::mouseMove(trova<BoardView>(f, "Panel1"), punto(sq("g7")));
-  EXPECT_TRUE(attendi([] { return casellasotto == sq("g7"); }, 3000)) << casellasotto;
+  QTest::mouseMove(component<BoardView>(f, "Panel1"), punto(sq("g7")));
+  EXPECT_TRUE(waitFor([] { return casellasotto == sq("g7"); }, 3000)) << casellasotto;
   // Searching: the pointer is not followed.
   partita.inricerca = 1;
   f.Panel1MouseMove(punto(sq("a1")).x(), punto(sq("a1")).y());
@@ -149,28 +151,28 @@ TEST_F(Scacchiera, CastlingOnBothWingsAndEnPassant) {
 
 TEST_F(Scacchiera, AMoveIntoCheckIsRefusedAndAPinnedPawnAsksNothing) {
   TZefiran_3D& f = apriferma();
-  ChiudiModali chiudi;
+  ModalCloser chiudi;
   imposta("8/K3P2r/8/2k5/8/8/8/8 w - - 0 1");
   mossa("e7", "e8");
   QTest::qWait(100);
   EXPECT_EQ(partita.count, 0);
   EXPECT_EQ(casellascelta, sq("e7")) << "the piece stays picked up";
-  EXPECT_TRUE(chiudi.visti.empty()) << "no promotion question for an illegal move";
+  EXPECT_TRUE(chiudi.seen.empty()) << "no promotion question for an illegal move";
   clicca("a7");
   EXPECT_EQ(casellascelta, sq("a7"));
   clicca("b6");
   EXPECT_EQ(partita.count, 0) << "the king may not step next to the other";
   EXPECT_EQ(casellascelta, sq("a7"));
-  EXPECT_FALSE(trova<Tpromozione>(f, "promozione")->isVisible());
+  EXPECT_FALSE(component<Tpromozione>(f, "promozione")->isVisible());
 }
 
 TEST_F(Scacchiera, PromotingTwiceWithoutTouchingTheButtonsGivesQueens) {
   TZefiran_3D& f = apriferma();
-  ChiudiModali chiudi;
+  ModalCloser chiudi;
   QString titolo;
-  chiudi.primadichiudere = [&](QDialog* d) { titolo = d->windowTitle(); };
+  chiudi.beforeClosing = [&](QDialog* d) { titolo = d->windowTitle(); };
   imposta("7k/PP6/8/8/8/8/8/K7 w - - 0 1");
-  sceltapromozione = MV_PROMO_N;  // what an earlier use left behind
+  sceltapromozione = Promotion::knight;  // what an earlier use left behind
   mossa("a7", "a8");
   ASSERT_EQ(partita.count, 1);
   EXPECT_EQ(posizioni[0].board[sq("a8")], QUEEN);
@@ -179,25 +181,25 @@ TEST_F(Scacchiera, PromotingTwiceWithoutTouchingTheButtonsGivesQueens) {
   mossa("b7", "b8");
   ASSERT_EQ(partita.count, 3);
   EXPECT_EQ(posizioni[0].board[sq("b8")], QUEEN);
-  ASSERT_EQ(chiudi.visti.size(), 2u);
-  EXPECT_EQ(chiudi.visti[0], trova<Tpromozione>(f, "promozione")->objectName());
+  ASSERT_EQ(chiudi.seen.size(), 2u);
+  EXPECT_EQ(chiudi.seen[0], component<Tpromozione>(f, "promozione")->objectName());
   EXPECT_EQ(partita.movetext[2].str().substr(0, 3), "b8Q");
 }
 
 TEST_F(Scacchiera, EachButtonGivesItsPieceAndACaptureKeepsItsFlag) {
   TZefiran_3D& f = apriferma();
-  ChiudiModali chiudi;
+  ModalCloser chiudi;
   struct Caso {
     QToolButton* bottone;
     int pezzo;
     uint32_t bit;
-  } casi[] = {{trova<Tpromozione>(f, "promozione")->SpeedButton1, QUEEN, MV_PROMO_Q},
-              {trova<Tpromozione>(f, "promozione")->SpeedButton2, ROOK, MV_PROMO_R},
-              {trova<Tpromozione>(f, "promozione")->SpeedButton3, KNIGHT, MV_PROMO_N},
-              {trova<Tpromozione>(f, "promozione")->SpeedButton4, BISHOP, MV_PROMO_B}};
+  } casi[] = {{component<Tpromozione>(f, "promozione")->SpeedButton1, QUEEN, MV_PROMO_Q},
+              {component<Tpromozione>(f, "promozione")->SpeedButton2, ROOK, MV_PROMO_R},
+              {component<Tpromozione>(f, "promozione")->SpeedButton3, KNIGHT, MV_PROMO_N},
+              {component<Tpromozione>(f, "promozione")->SpeedButton4, BISHOP, MV_PROMO_B}};
   for (const Caso& c : casi) {
     SCOPED_TRACE(c.pezzo);
-    chiudi.primadichiudere = [&](QDialog*) { QTest::mouseClick(c.bottone, Qt::LeftButton); };
+    chiudi.beforeClosing = [&](QDialog*) { QTest::mouseClick(c.bottone, Qt::LeftButton); };
     imposta("r6k/1P6/8/8/8/8/8/K7 w - - 0 1");
     mossa("b7", "a8");
     ASSERT_EQ(partita.count, 1);
@@ -207,8 +209,8 @@ TEST_F(Scacchiera, EachButtonGivesItsPieceAndACaptureKeepsItsFlag) {
     EXPECT_TRUE(c.bottone->isChecked());
   }
   // Black promotes the same way, and a closed dialog keeps the choice shown.
-  chiudi.primadichiudere = [&](QDialog* d) {
-    QTest::mouseClick(trova<Tpromozione>(f, "promozione")->SpeedButton2, Qt::LeftButton);
+  chiudi.beforeClosing = [&](QDialog* d) {
+    QTest::mouseClick(component<Tpromozione>(f, "promozione")->SpeedButton2, Qt::LeftButton);
     d->reject();
   };
   imposta("k7/8/8/8/8/8/6p1/K7 b - - 0 1");
@@ -218,14 +220,14 @@ TEST_F(Scacchiera, EachButtonGivesItsPieceAndACaptureKeepsItsFlag) {
 
 TEST_F(Scacchiera, AMateByClicksShowsTheNoticeAndKeepsThePlayers) {
   TZefiran_3D& f = apriferma();
-  ChiudiModali chiudi;
+  ModalCloser chiudi;
   imposta("6k1/5ppp/8/8/8/8/5PPP/R5K1 w - - 0 1");
   partita.motorenero = 1;
   mossa("a1", "a8");
   ASSERT_EQ(partita.count, 1);
-  EXPECT_EQ(trova<Tresultform>(f, "resultform")->aperture(), 1);
-  EXPECT_EQ(trova<Tresultform>(f, "resultform")->Label1->text(), t("LMATTOB"));
-  EXPECT_TRUE(trova<QPlainTextEdit>(f, "Memo1")->toPlainText().contains(t("LMATTOB")));
+  EXPECT_EQ(component<Tresultform>(f, "resultform")->aperture(), 1);
+  EXPECT_EQ(component<Tresultform>(f, "resultform")->Label1->text(), t("LMATTOB"));
+  EXPECT_TRUE(component<QPlainTextEdit>(f, "Memo1")->toPlainText().contains(t("LMATTOB")));
   EXPECT_EQ(partita.motorenero, 1);
   partita.motorenero = 0;
 }

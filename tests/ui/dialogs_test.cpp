@@ -23,12 +23,12 @@
 
 namespace {
 
-using zeftest::ChiudiModali;
-using zeftest::Finestra;
-using zeftest::trova;
+using zeftest::component;
+using zeftest::ModalCloser;
 using zeftest::t;
+using zeftest::WindowTest;
 
-class Dialoghi : public Finestra {
+class Dialoghi : public WindowTest {
  protected:
   // The dialog opened as the menu opens it, but without its own event loop.
   template <class D>
@@ -69,7 +69,7 @@ TEST_F(Dialoghi, TimeControlRefusesAnOutOfRangeFieldWithABeep) {
   EXPECT_FALSE(d.motivo->isVisible()) << "nothing to say before OK";
   d.xmin.minuti->setText("60");
   d.BitBtn1Click();
-  EXPECT_EQ(toolkit.beep_, 1);
+  EXPECT_EQ(toolkit.beeps, 1);
   EXPECT_EQ(d.focusWidget(), d.xmin.minuti);
   EXPECT_TRUE(d.motivo->isVisible());
   EXPECT_EQ(d.motivo->text(), t("P_BADMINUTES"));
@@ -80,24 +80,24 @@ TEST_F(Dialoghi, TimeControlRefusesAnOutOfRangeFieldWithABeep) {
   // The first failing field wins: hours before minutes.
   d.xmin.ore->setText("24");
   d.BitBtn1Click();
-  EXPECT_EQ(toolkit.beep_, 2);
+  EXPECT_EQ(toolkit.beeps, 2);
   EXPECT_EQ(d.focusWidget(), d.xmin.ore);
   EXPECT_EQ(d.motivo->text(), t("P_BADHOURS"));
   d.xmin.ore->setText("0");
   d.xmin.minuti->setText("59");
   d.xmin.secondi->setText("60");
   d.BitBtn1Click();
-  EXPECT_EQ(toolkit.beep_, 3);
+  EXPECT_EQ(toolkit.beeps, 3);
   EXPECT_EQ(d.focusWidget(), d.xmin.secondi);
   d.xmin.secondi->setText("x");
   d.BitBtn1Click();
-  EXPECT_EQ(toolkit.beep_, 4) << "a field that is no number";
+  EXPECT_EQ(toolkit.beeps, 4) << "a field that is no number";
   EXPECT_TRUE(d.isVisible());
   EXPECT_EQ(d.motivo->text(), t("P_BADSECONDS"));
 
   d.xmin.secondi->setText("30");
   d.BitBtn1Click();
-  EXPECT_EQ(toolkit.beep_, 4);
+  EXPECT_EQ(toolkit.beeps, 4);
   EXPECT_FALSE(d.isVisible());
   EXPECT_EQ(d.result(), QDialog::Accepted);
   EXPECT_EQ(partita.tempoBase, 59 * 60000 + 30000);
@@ -163,23 +163,23 @@ TEST_F(Dialoghi, TimeControlGivesItsReasonInTheUsersLanguage) {
   d.xmin.ore->setText("-1");
   d.BitBtn1Click();
   EXPECT_EQ(d.motivo->text(), QString::fromUtf8("Le ore devono essere un numero intero da 0 a 23"));
-  EXPECT_EQ(toolkit.beep_, 1) << "the beep stays";
+  EXPECT_EQ(toolkit.beeps, 1) << "the beep stays";
 }
 
 TEST_F(Dialoghi, TheMenuResetsTheClockLabelsAfterTheTimeControl) {
-  TZefiran_3D& f = apri();
-  ChiudiModali chiudi;
-  chiudi.primadichiudere = [&](QDialog* d) {
-    if (d != trova<Tsettatempo>(f, "settatempo")) return;
-    trova<Tsettatempo>(f, "settatempo")->SpeedButton2Click();
-    trova<Tsettatempo>(f, "settatempo")->xmin.minuti->setText("7");
-    trova<Tsettatempo>(f, "settatempo")->xmin.secondi->setText("5");
-    trova<Tsettatempo>(f, "settatempo")->BitBtn1Click();
+  TZefiran_3D& f = openWindow();
+  ModalCloser chiudi;
+  chiudi.beforeClosing = [&](QDialog* d) {
+    if (d != component<Tsettatempo>(f, "settatempo")) return;
+    component<Tsettatempo>(f, "settatempo")->SpeedButton2Click();
+    component<Tsettatempo>(f, "settatempo")->xmin.minuti->setText("7");
+    component<Tsettatempo>(f, "settatempo")->xmin.secondi->setText("5");
+    component<Tsettatempo>(f, "settatempo")->BitBtn1Click();
   };
-  trova<QAction>(f, "Controllotempo1")->trigger();
-  EXPECT_EQ(trova<QLabel>(f, "Label4")->text(), QString("07.05"));
-  EXPECT_EQ(trova<QLabel>(f, "Label3")->text(), QString("07.05"));
-  ASSERT_EQ(chiudi.visti.size(), 1u);
+  component<QAction>(f, "Controllotempo1")->trigger();
+  EXPECT_EQ(component<QLabel>(f, "Label4")->text(), QString("07.05"));
+  EXPECT_EQ(component<QLabel>(f, "Label3")->text(), QString("07.05"));
+  ASSERT_EQ(chiudi.seen.size(), 1u);
 }
 
 TEST_F(Dialoghi, ConfigurationShowsTheSettingsFileAndItsEstimate) {
@@ -288,20 +288,20 @@ TEST_F(Dialoghi, ChangingTheLanguageRelabelsTheDialogAtOnce) {
 }
 
 TEST_F(Dialoghi, SavingTheConfigurationFromTheMenuRelabelsTheWindow) {
-  TZefiran_3D& f = apri();
-  ChiudiModali chiudi;
-  chiudi.primadichiudere = [&](QDialog* d) {
-    if (d != trova<Tconfigurazione>(f, "configurazione")) return;
-    Tconfigurazione* c = trova<Tconfigurazione>(f, "configurazione");
+  TZefiran_3D& f = openWindow();
+  ModalCloser chiudi;
+  chiudi.beforeClosing = [&](QDialog* d) {
+    if (d != component<Tconfigurazione>(f, "configurazione")) return;
+    Tconfigurazione* c = component<Tconfigurazione>(f, "configurazione");
     c->FileListBox2->setCurrentItem(c->FileListBox2->findItems("italiano.dat", Qt::MatchExactly)[0]);
     c->cambialingua();
     c->BitBtn1Click();
   };
-  const QString prima = trova<QAction>(f, "Nuovapartita1")->text();
-  trova<QAction>(f, "configurazione1")->trigger();
-  ASSERT_EQ(chiudi.visti.size(), 1u);
-  EXPECT_NE(trova<QAction>(f, "Nuovapartita1")->text(), prima);
-  EXPECT_EQ(trova<QAction>(f, "Nuovapartita1")->text(), t("M_NEWGAME"));
+  const QString prima = component<QAction>(f, "Nuovapartita1")->text();
+  component<QAction>(f, "configurazione1")->trigger();
+  ASSERT_EQ(chiudi.seen.size(), 1u);
+  EXPECT_NE(component<QAction>(f, "Nuovapartita1")->text(), prima);
+  EXPECT_EQ(component<QAction>(f, "Nuovapartita1")->text(), t("M_NEWGAME"));
   EXPECT_NE(folder.read("Zefiran3D.ini").find("linguaggio=italiano.dat"), std::string::npos);
   nomelingua = "english.dat";
 }
@@ -341,7 +341,7 @@ TEST_F(Dialoghi, GameOverNoticeGuardsAndRepaintsWhenMoved) {
   ASSERT_EQ(d.x() * d.y(), 10000) << "the display placed the notice elsewhere";
   EXPECT_EQ(ridisegni, 0);
   d.move(150, 100);
-  ASSERT_TRUE(attendi([&] { return ridisegni > 0; }, 2000));
+  ASSERT_TRUE(waitFor([&] { return ridisegni > 0; }, 2000));
   QTest::qWait(150);
   EXPECT_EQ(ridisegni, 1) << "one redraw per move of the notice";
   d.accept();
@@ -351,8 +351,8 @@ TEST_F(Dialoghi, GameOverNoticeGuardsAndRepaintsWhenMoved) {
 }
 
 TEST_F(Dialoghi, GameOverNoticeHasATitleAndACloseButtonOnly) {
-  TZefiran_3D& f = apri();
-  Tresultform* d = trova<Tresultform>(f, "resultform");
+  TZefiran_3D& f = openWindow();
+  Tresultform* d = component<Tresultform>(f, "resultform");
   mostra(*d);
   ASSERT_NE(d->windowHandle(), nullptr);
   // What the widget asks for and what its window hands the window system.

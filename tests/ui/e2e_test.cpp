@@ -11,14 +11,14 @@
 
 namespace {
 
-using zeftest::ChiudiModali;
+using zeftest::component;
 using zeftest::findMove;
-using zeftest::Finestra;
 using zeftest::makeRoot;
-using zeftest::puntocasella;
+using zeftest::ModalCloser;
 using zeftest::rootMoves;
 using zeftest::sq;
-using zeftest::trova;
+using zeftest::squarePoint;
+using zeftest::WindowTest;
 
 std::string coordinate(uint32_t m) {
   std::string s;
@@ -29,16 +29,18 @@ std::string coordinate(uint32_t m) {
   return s;
 }
 
-class Partita : public Finestra {
+class Partita : public WindowTest {
  protected:
-  QPoint punto(int s) const { return puntocasella(s, trova<BoardView>(*w, "Panel1")->width(), trova<BoardView>(*w, "Panel1")->height()); }
+  QPoint punto(int s) const {
+    return squarePoint(s, component<BoardView>(*w, "Panel1")->width(), component<BoardView>(*w, "Panel1")->height());
+  }
 
   // A click as the mouse makes it: the pointer moves over the square (the
   // real pointer, so the hover follows it), then the button goes down and up.
   void clicca(int s) {
-    QTest::mouseMove(trova<BoardView>(*w, "Panel1"), punto(s));
-    attendi([s] { return casellasotto == s; }, 2000);
-    QTest::mouseClick(trova<BoardView>(*w, "Panel1"), Qt::LeftButton, {}, punto(s));
+    QTest::mouseMove(component<BoardView>(*w, "Panel1"), punto(s));
+    waitFor([s] { return casellasotto == s; }, 2000);
+    QTest::mouseClick(component<BoardView>(*w, "Panel1"), Qt::LeftButton, {}, punto(s));
   }
 
   // Plays a move of the side to move with two clicks; false when it was not played.
@@ -65,24 +67,24 @@ class Partita : public Finestra {
 };
 
 TEST_F(Partita, AgainstTheEngineWithTheMouseInBothViewsThenBackSaveAndReload) {
-  TZefiran_3D& f = apri(1024, 768);
-  ChiudiModali chiudi;
+  TZefiran_3D& f = openWindow(1024, 768);
+  ModalCloser chiudi;
   partita.tempoBianco = partita.tempoNero = 15000;
-  trova<QAction>(f, "scacchiera2D1")->trigger();
+  component<QAction>(f, "scacchiera2D1")->trigger();
   ASSERT_EQ(vista, VISTA_PIATTA);
   std::vector<std::string> mie;
   const std::initializer_list<const char*> desiderate[4] = {
       {"e2e4"}, {"g1f3", "d2d3"}, {"f1c4", "f1e2", "f1d3"}, {"e1g1", "d2d3", "b1c3"}};
   for (int k = 0; k < 4; ++k) {
     SCOPED_TRACE(k);
-    if (k == 2) trova<QAction>(f, "scacchiera3D1")->trigger();
-    ASSERT_TRUE(attendi([] { return partita.inricerca == 0; }, 30000));
+    if (k == 2) component<QAction>(f, "scacchiera3D1")->trigger();
+    ASSERT_TRUE(waitFor([] { return partita.inricerca == 0; }, 30000));
     const std::string m = scegli(desiderate[k]);
     ASSERT_FALSE(m.empty());
     ASSERT_TRUE(muovi(m)) << m;
     mie.push_back(m);
     EXPECT_EQ(modointerfaccia, 1);
-    ASSERT_TRUE(attendi([k] { return partita.count == 2 * k + 2 && partita.inricerca == 0; }, 30000))
+    ASSERT_TRUE(waitFor([k] { return partita.count == 2 * k + 2 && partita.inricerca == 0; }, 30000))
         << "the engine replies";
   }
   EXPECT_EQ(vista, VISTA_3D);
@@ -90,12 +92,12 @@ TEST_F(Partita, AgainstTheEngineWithTheMouseInBothViewsThenBackSaveAndReload) {
 
   // Back to the position after Black's first move, and on from there.
   f.sistemagriglia(1);
-  const int rh = f.rowHeight(), u = trova<QWidget>(f, "PaintBox1")->width() / 7;
-  QTest::mouseClick(trova<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, QPoint(5 * u, rh / 2));
+  const int rh = f.rowHeight(), u = component<QWidget>(f, "PaintBox1")->width() / 7;
+  QTest::mouseClick(component<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, QPoint(5 * u, rh / 2));
   ASSERT_EQ(partita.current, 2);
   EXPECT_EQ(partita.count, 8) << "browsing keeps the game";
   EXPECT_EQ(partita.motorenero, 1) << "going to a move keeps who plays";
-  EXPECT_TRUE(trova<QAction>(f, "Dralen2")->isChecked());
+  EXPECT_TRUE(component<QAction>(f, "Dralen2")->isChecked());
   std::string altra;
   for (uint32_t m : rootMoves()) {
     const std::string c = coordinate(m);
@@ -106,7 +108,7 @@ TEST_F(Partita, AgainstTheEngineWithTheMouseInBothViewsThenBackSaveAndReload) {
   }
   ASSERT_TRUE(muovi(altra)) << altra;
   EXPECT_EQ(partita.count, 3) << "the later moves are gone";
-  ASSERT_TRUE(attendi([] { return partita.count == 4 && partita.inricerca == 0; }, 30000));
+  ASSERT_TRUE(waitFor([] { return partita.count == 4 && partita.inricerca == 0; }, 30000));
   EXPECT_EQ(coordinate(partita.moves[0]), mie[0]);
   EXPECT_EQ(coordinate(partita.moves[2]), altra);
 
@@ -116,7 +118,7 @@ TEST_F(Partita, AgainstTheEngineWithTheMouseInBothViewsThenBackSaveAndReload) {
   const uint32_t chiave = posizioni[0].hashcheck;
   const QString nome = QString::fromStdString(folder.file("mouse.pgn"));
   ASSERT_TRUE(f.savePgnTo(nome));
-  trova<QAction>(f, "Nuovapartita1")->trigger();
+  component<QAction>(f, "Nuovapartita1")->trigger();
   partita.motorenero = 0;
   ASSERT_TRUE(f.openPgn(nome));
   ASSERT_EQ(partita.count, 4);
@@ -130,27 +132,27 @@ TEST_F(Partita, AgainstTheEngineWithTheMouseInBothViewsThenBackSaveAndReload) {
 TEST_F(Partita, TwoPeopleClickAGameWithCastlingThroughTheXServer) {
   const QString xdotool = QStandardPaths::findExecutable("xdotool");
   if (xdotool.isEmpty()) GTEST_SKIP() << "xdotool is not installed";
-  TZefiran_3D& f = apri(1024, 768);
-  trova<QAction>(f, "Umano2")->trigger();
+  TZefiran_3D& f = openWindow(1024, 768);
+  component<QAction>(f, "Umano2")->trigger();
   ASSERT_EQ(partita.motorenero, 0);
   // A click where the X server puts it: pointer to the screen point, button 1.
   auto clickx = [&](int s) {
-    const QPoint g = trova<BoardView>(f, "Panel1")->mapToGlobal(punto(s));
+    const QPoint g = component<BoardView>(f, "Panel1")->mapToGlobal(punto(s));
     QProcess::execute(xdotool, {"mousemove", "--sync", QString::number(g.x()), QString::number(g.y()), "click", "1"});
   };
   const char* mosse[] = {"e2e4", "e7e5", "g1f3", "b8c6", "f1c4", "f8c5", "e1g1", "g8f6"};
   for (int i = 0; i < 8; ++i) {
     SCOPED_TRACE(mosse[i]);
     if (i == 4) {
-      trova<QAction>(f, "Ruota1801")->trigger();  // the rest from Black's side of the board
-      trova<QAction>(f, "scacchiera2D1")->trigger();
-      trova<QAction>(f, "Ruota1801")->trigger();
+      component<QAction>(f, "Ruota1801")->trigger();  // the rest from Black's side of the board
+      component<QAction>(f, "scacchiera2D1")->trigger();
+      component<QAction>(f, "Ruota1801")->trigger();
     }
     const int da = sq(mosse[i]), a = sq(mosse[i] + 2);
     clickx(da);
-    ASSERT_TRUE(attendi([da] { return casellascelta == da; }, 3000)) << casellascelta;
+    ASSERT_TRUE(waitFor([da] { return casellascelta == da; }, 3000)) << casellascelta;
     clickx(a);
-    ASSERT_TRUE(attendi([i] { return partita.count == i + 1; }, 3000));
+    ASSERT_TRUE(waitFor([i] { return partita.count == i + 1; }, 3000));
   }
   EXPECT_EQ(vista, VISTA_PIATTA);
   EXPECT_FLOAT_EQ(rotazione, 90.0f);
@@ -161,9 +163,9 @@ TEST_F(Partita, TwoPeopleClickAGameWithCastlingThroughTheXServer) {
 }
 
 TEST_F(Partita, TwoPeoplePlayToMateInThe3DViewPromotingOnTheEighthRank) {
-  TZefiran_3D& f = apri(1024, 768);
-  ChiudiModali chiudi;
-  trova<QAction>(f, "Umano2")->trigger();
+  TZefiran_3D& f = openWindow(1024, 768);
+  ModalCloser chiudi;
+  component<QAction>(f, "Umano2")->trigger();
   ASSERT_EQ(vista, VISTA_3D);
   ASSERT_EQ(partita.motorenero, 0);
   // Every move to or from Black's back ranks clicked where the squares are
@@ -182,7 +184,7 @@ TEST_F(Partita, TwoPeoplePlayToMateInThe3DViewPromotingOnTheEighthRank) {
   EXPECT_EQ(partita.movetext[10].str(), "Qh5#");
   EXPECT_EQ(finepartita(), -2);
   const std::vector<QString> attesi = {"promozione", "resultform"};
-  EXPECT_EQ(chiudi.visti, attesi) << "the promotion dialog, then the game-over notice";
+  EXPECT_EQ(chiudi.seen, attesi) << "the promotion dialog, then the game-over notice";
 }
 
 }  // namespace

@@ -9,11 +9,11 @@
 
 namespace {
 
+using zeftest::component;
 using zeftest::findMove;
-using zeftest::Finestra;
-using zeftest::puntocasella;
 using zeftest::sq;
-using zeftest::trova;
+using zeftest::squarePoint;
+using zeftest::WindowTest;
 
 TEST(TestoCella, PlacementOfTheFourAlignments) {
   // Cell 10..100 x 20..40, text 30 x 12, a blank 4 wide.
@@ -48,11 +48,11 @@ TEST(TestoCella, TextsThatDoNotFitAreStretchedIntoTheCell) {
   EXPECT_EQ(tutti.destinazione.width(), 82);
 }
 
-class Griglia : public Finestra {
+class Griglia : public WindowTest {
  protected:
   TZefiran_3D& apriferma() {
-    TZefiran_3D& f = apri();
-    trova<QTimer>(f, "Timer1")->stop();
+    TZefiran_3D& f = openWindow();
+    component<QTimer>(f, "Timer1")->stop();
     partita.motorebianco = 0;
     partita.motorenero = 0;
     return f;
@@ -60,7 +60,7 @@ class Griglia : public Finestra {
   static void gioca(std::initializer_list<const char*> mosse) {
     for (const char* m : mosse) ASSERT_TRUE(giocamossa(findMove(m))) << m;
   }
-  int u() const { return trova<QWidget>(*w, "PaintBox1")->width() / 7; }
+  int u() const { return component<QWidget>(*w, "PaintBox1")->width() / 7; }
   int rh() const { return w->rowHeight(); }
   // The centre of a cell: column 0 numbers, 1 White, 2 Black.
   QPoint cella(int riga, int colonna) const {
@@ -80,32 +80,32 @@ class Griglia : public Finestra {
 
 TEST_F(Griglia, ScrollBarIsDisabledUntilTheMovesOutgrowTheRows) {
   TZefiran_3D& f = apriferma();
-  trova<QAction>(f, "Nuovapartita1")->trigger();
+  component<QAction>(f, "Nuovapartita1")->trigger();
   partita.motorenero = 0;
-  EXPECT_FALSE(trova<QScrollBar>(f, "ScrollBar1")->isEnabled());
-  EXPECT_EQ(trova<QScrollBar>(f, "ScrollBar1")->value(), 1);
+  EXPECT_FALSE(component<QScrollBar>(f, "ScrollBar1")->isEnabled());
+  EXPECT_EQ(component<QScrollBar>(f, "ScrollBar1")->value(), 1);
   EXPECT_GT(pixel(0, 0, qRgb(255, 255, 0)), 0) << "the move numbers are shown";
   EXPECT_EQ(pixel(0, 1, qRgb(255, 255, 255)), 0) << "no move yet";
 
-  const int righe = trova<QWidget>(f, "PaintBox1")->height() / rh();
+  const int righe = component<QWidget>(f, "PaintBox1")->height() / rh();
   ASSERT_GT(righe, 2);
   for (int i = 0; i < righe; ++i) gioca({"g1f3", "g8f6", "f3g1", "f6g8"});
   f.sistemagriglia(1);
   // Four half-moves per row: twice as many moves as rows.
   const int a = partita.count / 2 - righe;
   ASSERT_GE(a, 0);
-  EXPECT_TRUE(trova<QScrollBar>(f, "ScrollBar1")->isEnabled());
-  EXPECT_EQ(trova<QScrollBar>(f, "ScrollBar1")->minimum(), 1);
-  EXPECT_EQ(trova<QScrollBar>(f, "ScrollBar1")->maximum(), a + 2);
-  EXPECT_EQ(trova<QScrollBar>(f, "ScrollBar1")->value(), 1) << "new moves do not scroll the grid";
+  EXPECT_TRUE(component<QScrollBar>(f, "ScrollBar1")->isEnabled());
+  EXPECT_EQ(component<QScrollBar>(f, "ScrollBar1")->minimum(), 1);
+  EXPECT_EQ(component<QScrollBar>(f, "ScrollBar1")->maximum(), a + 2);
+  EXPECT_EQ(component<QScrollBar>(f, "ScrollBar1")->value(), 1) << "new moves do not scroll the grid";
   gioca({"g1f3", "g8f6"});
   f.sistemagriglia(1);
-  EXPECT_EQ(trova<QScrollBar>(f, "ScrollBar1")->maximum(), a + 3);
-  EXPECT_EQ(trova<QScrollBar>(f, "ScrollBar1")->value(), 1);
+  EXPECT_EQ(component<QScrollBar>(f, "ScrollBar1")->maximum(), a + 3);
+  EXPECT_EQ(component<QScrollBar>(f, "ScrollBar1")->value(), 1);
 
   // Scrolled, the first row is move 3: hovering its number column names
   // White's half-move 5.
-  trova<QScrollBar>(f, "ScrollBar1")->setValue(3);
+  component<QScrollBar>(f, "ScrollBar1")->setValue(3);
   f.PaintBox1MouseMove(cella(0, 0).x(), cella(0, 0).y());
   EXPECT_EQ(f.mossasotto, 5);
   f.PaintBox1MouseMove(cella(1, 2).x(), cella(1, 2).y());
@@ -120,28 +120,28 @@ TEST_F(Griglia, ClickingACellShowsThePositionAfterThatMove) {
     chiavi.push_back(posizioni[0].hashcheck);
   }
   f.sistemagriglia(1);
-  QTest::mouseClick(trova<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, cella(1, 0));
+  QTest::mouseClick(component<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, cella(1, 0));
   EXPECT_EQ(f.mossasotto, 3) << "the number column of row 2 is White's half-move 3";
   EXPECT_EQ(partita.current, 3);
   EXPECT_EQ(posizioni[0].hashcheck, chiavi[3]);
   EXPECT_EQ(posizioni[0].board[sq("f3")], KNIGHT);
   EXPECT_EQ(posizioni[0].board[sq("c6")], 0);
   EXPECT_EQ(partita.count, 6) << "the record stays whole";
-  QTest::mouseClick(trova<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, cella(0, 2));
+  QTest::mouseClick(component<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, cella(0, 2));
   EXPECT_EQ(partita.current, 2);
   EXPECT_EQ(posizioni[0].hashcheck, chiavi[2]);
-  QTest::mouseClick(trova<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, cella(2, 2));
+  QTest::mouseClick(component<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, cella(2, 2));
   EXPECT_EQ(partita.current, 6);
   EXPECT_EQ(posizioni[0].hashcheck, chiavi[6]);
   EXPECT_EQ(posizioni[0].side, WHITE);
   // An empty cell past the game shows its last position.
-  QTest::mouseClick(trova<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, cella(5, 1));
+  QTest::mouseClick(component<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, cella(5, 1));
   EXPECT_EQ(partita.current, 6);
   // Searching: the click is refused.
-  QTest::mouseClick(trova<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, cella(0, 1));
+  QTest::mouseClick(component<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, cella(0, 1));
   ASSERT_EQ(partita.current, 1);
   partita.inricerca = 1;
-  QTest::mouseClick(trova<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, cella(2, 1));
+  QTest::mouseClick(component<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, cella(2, 1));
   EXPECT_EQ(partita.current, 1);
   partita.inricerca = 0;
 }
@@ -151,8 +151,8 @@ TEST_F(Griglia, CurrentMoveIsYellowAndTheHoveredOneBold) {
   // Moves made with the mouse redraw the grid at once.
   auto clicca = [&](const char* c) {
     QTest::mouseClick(
-        trova<BoardView>(f, "Panel1"), Qt::LeftButton, {},
-        puntocasella(sq(c), trova<BoardView>(f, "Panel1")->width(), trova<BoardView>(f, "Panel1")->height()));
+        component<BoardView>(f, "Panel1"), Qt::LeftButton, {},
+        squarePoint(sq(c), component<BoardView>(f, "Panel1")->width(), component<BoardView>(f, "Panel1")->height()));
   };
   clicca("e2");
   clicca("e4");
@@ -174,7 +174,7 @@ TEST_F(Griglia, CurrentMoveIsYellowAndTheHoveredOneBold) {
   EXPECT_EQ(f.mossasotto, 1);
   EXPECT_GT(pixel(0, 1, bianco), sottile) << "the hovered move is bold";
   // Going back marks the earlier move.
-  QTest::mouseClick(trova<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, cella(0, 2));
+  QTest::mouseClick(component<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, cella(0, 2));
   EXPECT_GT(pixel(0, 2, giallo), 0);
   EXPECT_EQ(pixel(1, 1, giallo), 0);
 }
@@ -183,12 +183,12 @@ TEST_F(Griglia, AMoveFromAnEarlierPositionCutsTheRecord) {
   TZefiran_3D& f = apriferma();
   gioca({"e2e4", "e7e5", "g1f3", "b8c6", "f1b5"});
   f.sistemagriglia(1);
-  QTest::mouseClick(trova<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, cella(0, 2));  // after 1... e5
+  QTest::mouseClick(component<QWidget>(f, "PaintBox1"), Qt::LeftButton, {}, cella(0, 2));  // after 1... e5
   ASSERT_EQ(partita.current, 2);
   auto clicca = [&](const char* c) {
     QTest::mouseClick(
-        trova<BoardView>(f, "Panel1"), Qt::LeftButton, {},
-        puntocasella(sq(c), trova<BoardView>(f, "Panel1")->width(), trova<BoardView>(f, "Panel1")->height()));
+        component<BoardView>(f, "Panel1"), Qt::LeftButton, {},
+        squarePoint(sq(c), component<BoardView>(f, "Panel1")->width(), component<BoardView>(f, "Panel1")->height()));
   };
   clicca("f1");
   clicca("c4");

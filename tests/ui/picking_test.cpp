@@ -21,15 +21,15 @@
 
 namespace {
 
-using zeftest::Finestra;
+using zeftest::component;
 using zeftest::sq;
-using zeftest::trova;
+using zeftest::WindowTest;
 
-class Picking : public Finestra {
+class Picking : public WindowTest {
  protected:
   TZefiran_3D& aprifermo() {
-    TZefiran_3D& f = apri();
-    trova<QTimer>(f, "Timer1")->stop();
+    TZefiran_3D& f = openWindow();
+    component<QTimer>(f, "Timer1")->stop();
     partita.motorebianco = 0;
     partita.motorenero = 0;
     // Two kings: a cheap frame, and every square but two clicks as empty.
@@ -40,12 +40,12 @@ class Picking : public Finestra {
 
   // Draws a frame and keeps the matrices and viewport the panel drew it with.
   void leggimatrici() {
-    trova<BoardView>(*w, "Panel1")->disegnascena(true);
-    trova<BoardView>(*w, "Panel1")->makeCurrent();
+    component<BoardView>(*w, "Panel1")->disegnascena(true);
+    component<BoardView>(*w, "Panel1")->makeCurrent();
     glGetFloatv(GL_PROJECTION_MATRIX, proiezione_);
     glGetFloatv(GL_MODELVIEW_MATRIX, camera_);
     glGetIntegerv(GL_VIEWPORT, viewport_);
-    trova<BoardView>(*w, "Panel1")->doneCurrent();
+    component<BoardView>(*w, "Panel1")->doneCurrent();
   }
 
   // The panel pixel (logical) where board point (x, y, z) is drawn, as GL maps it.
@@ -55,7 +55,7 @@ class Picking : public Finestra {
       e[l] = camera_[l] * c[0] + camera_[4 + l] * c[1] + camera_[8 + l] * c[2] + camera_[12 + l];
     for (int l = 0; l < 4; ++l)
       p[l] = proiezione_[l] * e[0] + proiezione_[4 + l] * e[1] + proiezione_[8 + l] * e[2] + proiezione_[12 + l] * e[3];
-    const double dpr = trova<BoardView>(*w, "Panel1")->devicePixelRatioF();
+    const double dpr = component<BoardView>(*w, "Panel1")->devicePixelRatioF();
     const double wx = viewport_[0] + viewport_[2] * (p[0] / p[3] + 1.0) / 2.0;
     const double wy = viewport_[1] + viewport_[3] * (p[1] / p[3] + 1.0) / 2.0;
     return QPoint(static_cast<int>(std::floor(wx / dpr)), static_cast<int>(std::floor((viewport_[3] - wy) / dpr)));
@@ -71,11 +71,11 @@ class Picking : public Finestra {
     int provate = 0;
     for (int s = 0; s < 64; ++s) {
       const QPoint p = centro(s);
-      if (!trova<BoardView>(*w, "Panel1")->rect().contains(p)) continue;
+      if (!component<BoardView>(*w, "Panel1")->rect().contains(p)) continue;
       ++provate;
       w->Panel1MouseMove(p.x(), p.y());
       EXPECT_EQ(casellasotto, s) << "hover at " << p.x() << "," << p.y();
-      QTest::mouseClick(trova<BoardView>(*w, "Panel1"), Qt::LeftButton, {}, p);
+      QTest::mouseClick(component<BoardView>(*w, "Panel1"), Qt::LeftButton, {}, p);
       EXPECT_EQ(casellasotto, s) << "click at " << p.x() << "," << p.y();
       casellascelta = -1;
     }
@@ -90,7 +90,7 @@ TEST_F(Picking, EverySquareUnderThePointerAtSeveralCameras) {
   TZefiran_3D& f = aprifermo();
   ASSERT_EQ(vista, VISTA_3D);
   ognicasella("3D preset");
-  trova<QAction>(f, "Ruota1801")->trigger();
+  component<QAction>(f, "Ruota1801")->trigger();
   ognicasella("3D turned half round");
   rotazione = 35;
   elevazione = 25;
@@ -100,10 +100,10 @@ TEST_F(Picking, EverySquareUnderThePointerAtSeveralCameras) {
   elevazione = ELEVAZIONE_MASSIMA;
   distanza = DISTANZA_MINIMA + 4;
   ognicasella("3D from above, close");
-  trova<QAction>(f, "scacchiera2D1")->trigger();
+  component<QAction>(f, "scacchiera2D1")->trigger();
   ASSERT_EQ(vista, VISTA_PIATTA);
   ognicasella("flat");
-  trova<QAction>(f, "Ruota1801")->trigger();
+  component<QAction>(f, "Ruota1801")->trigger();
   ognicasella("flat turned");
 }
 
@@ -111,51 +111,51 @@ TEST_F(Picking, OffTheSquaresNothingIsHoveredOrPlayed) {
   TZefiran_3D& f = aprifermo();
   leggimatrici();
   const QPoint a1 = centro(sq("a1"));
-  QTest::mouseClick(trova<BoardView>(f, "Panel1"), Qt::LeftButton, {}, a1);
+  QTest::mouseClick(component<BoardView>(f, "Panel1"), Qt::LeftButton, {}, a1);
   ASSERT_EQ(casellascelta, sq("a1"));
   // The frame beside a1 and a8, the name plate, and the background.
   for (const QPoint p : {pixel(-4.3f, -1, 3.5f), pixel(-4.3f, -1, -3.5f), pixel(0, -1, 4.6f), QPoint(2, 2)}) {
     f.Panel1MouseMove(p.x(), p.y());
     EXPECT_EQ(casellasotto, -1) << p.x() << "," << p.y();
-    QTest::mouseClick(trova<BoardView>(f, "Panel1"), Qt::LeftButton, {}, p);
+    QTest::mouseClick(component<BoardView>(f, "Panel1"), Qt::LeftButton, {}, p);
     EXPECT_EQ(casellascelta, sq("a1")) << "the piece stays picked up";
     EXPECT_EQ(partita.count, 0);
   }
   // Back on the board, the move is made.
-  QTest::mouseClick(trova<BoardView>(f, "Panel1"), Qt::LeftButton, {}, centro(sq("b2")));
+  QTest::mouseClick(component<BoardView>(f, "Panel1"), Qt::LeftButton, {}, centro(sq("b2")));
   EXPECT_EQ(partita.count, 1);
   EXPECT_EQ(posizioni[0].board[sq("b2")], KING);
   // Leaving the panel takes the highlight with it.
   f.Panel1MouseMove(centro(sq("e4")).x(), centro(sq("e4")).y());
   ASSERT_EQ(casellasotto, sq("e4"));
   QEvent via(QEvent::Leave);
-  QApplication::sendEvent(trova<BoardView>(f, "Panel1"), &via);
+  QApplication::sendEvent(component<BoardView>(f, "Panel1"), &via);
   EXPECT_EQ(casellasotto, -1);
 }
 
 TEST_F(Picking, RightDragOrbitsAndTheWheelZoomsWithinTheLimits) {
   TZefiran_3D& f = aprifermo();
-  const QPoint m(trova<BoardView>(f, "Panel1")->width() / 2, trova<BoardView>(f, "Panel1")->height() / 2);
-  QTest::mousePress(trova<BoardView>(f, "Panel1"), Qt::RightButton, {}, m);
+  const QPoint m(component<BoardView>(f, "Panel1")->width() / 2, component<BoardView>(f, "Panel1")->height() / 2);
+  QTest::mousePress(component<BoardView>(f, "Panel1"), Qt::RightButton, {}, m);
   QMouseEvent sposta(QEvent::MouseMove, QPointF(m + QPoint(40, 20)),
-                     trova<BoardView>(f, "Panel1")->mapToGlobal(QPointF(m + QPoint(40, 20))), Qt::NoButton,
+                     component<BoardView>(f, "Panel1")->mapToGlobal(QPointF(m + QPoint(40, 20))), Qt::NoButton,
                      Qt::RightButton, {});
-  QApplication::sendEvent(trova<BoardView>(f, "Panel1"), &sposta);
-  QTest::mouseRelease(trova<BoardView>(f, "Panel1"), Qt::RightButton, {}, m + QPoint(40, 20));
+  QApplication::sendEvent(component<BoardView>(f, "Panel1"), &sposta);
+  QTest::mouseRelease(component<BoardView>(f, "Panel1"), Qt::RightButton, {}, m + QPoint(40, 20));
   EXPECT_NEAR(rotazione, 270 + 40 * GRADI_PER_PIXEL, 1e-3);
   EXPECT_NEAR(elevazione, 60 + 20 * GRADI_PER_PIXEL, 1e-3);
-  EXPECT_TRUE(trova<BoardView>(f, "Panel1")->orbitato());
+  EXPECT_TRUE(component<BoardView>(f, "Panel1")->orbitato());
   // The picker follows the new camera at once.
   ognicasella("after a drag");
   for (int i = 0; i < 80; ++i) {
-    QWheelEvent ruota(QPointF(m), trova<BoardView>(f, "Panel1")->mapToGlobal(QPointF(m)), QPoint(),
+    QWheelEvent ruota(QPointF(m), component<BoardView>(f, "Panel1")->mapToGlobal(QPointF(m)), QPoint(),
                       QPoint(0, OTTAVI_PER_SCATTO), Qt::NoButton, {}, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(trova<BoardView>(f, "Panel1"), &ruota);
+    QApplication::sendEvent(component<BoardView>(f, "Panel1"), &ruota);
   }
   EXPECT_EQ(distanza, DISTANZA_MINIMA);
   // A right click without a drag is still a click (the edit board's menu).
-  QTest::mouseClick(trova<BoardView>(f, "Panel1"), Qt::RightButton, {}, m);
-  EXPECT_FALSE(trova<BoardView>(f, "Panel1")->orbitato());
+  QTest::mouseClick(component<BoardView>(f, "Panel1"), Qt::RightButton, {}, m);
+  EXPECT_FALSE(component<BoardView>(f, "Panel1")->orbitato());
 }
 
 // The camera moving under a pointer that stays put: the hovered square is
@@ -171,21 +171,21 @@ TEST_F(Picking, TheHoveredSquareFollowsTheCameraUnderAStillPointer) {
   // From elsewhere each time: a pointer already standing there would not
   // move, and on a loaded machine the window may still be settling.
   for (int volta = 0; volta < 5 && casellasotto != sq("h8"); ++volta) {
-    g = trova<BoardView>(f, "Panel1")->mapToGlobal(p);
+    g = component<BoardView>(f, "Panel1")->mapToGlobal(p);
     QProcess::execute(xdotool, {"mousemove", "--sync", "0", "0"});
     QProcess::execute(xdotool, {"mousemove", "--sync", QString::number(g.x()), QString::number(g.y())});
-    attendi([] { return casellasotto == sq("h8"); }, 1000);
+    waitFor([] { return casellasotto == sq("h8"); }, 1000);
   }
   ASSERT_EQ(casellasotto, sq("h8"));
-  const QPoint qui = trova<BoardView>(f, "Panel1")->mapFromGlobal(QCursor::pos());
+  const QPoint qui = component<BoardView>(f, "Panel1")->mapFromGlobal(QCursor::pos());
   for (int i = 0; i < 20; ++i) {
     QWheelEvent ruota(QPointF(qui), QPointF(g), QPoint(), QPoint(0, -OTTAVI_PER_SCATTO), Qt::NoButton, {},
                       Qt::NoScrollPhase, false);
-    QApplication::sendEvent(trova<BoardView>(f, "Panel1"), &ruota);
+    QApplication::sendEvent(component<BoardView>(f, "Panel1"), &ruota);
   }
   EXPECT_NE(casellasotto, sq("h8")) << "the board shrank away from the pointer";
-  EXPECT_EQ(casellasotto, casellapunto(qui.x(), qui.y(), trova<BoardView>(f, "Panel1")->width(),
-                                       trova<BoardView>(f, "Panel1")->height()));
+  EXPECT_EQ(casellasotto, casellapunto(qui.x(), qui.y(), component<BoardView>(f, "Panel1")->width(),
+                                       component<BoardView>(f, "Panel1")->height()));
   // Held keys turn the board under it: the tick reads the square again.
   double momento = 0.5;
   setClockSource([&momento] { return momento; });
@@ -201,8 +201,8 @@ TEST_F(Picking, TheHoveredSquareFollowsTheCameraUnderAStillPointer) {
   setClockSource(nullptr);
   EXPECT_NEAR(rotazione, 270 + 45, 0.01f);
   EXPECT_NE(casellasotto, prima);
-  EXPECT_EQ(casellasotto, casellapunto(qui.x(), qui.y(), trova<BoardView>(f, "Panel1")->width(),
-                                       trova<BoardView>(f, "Panel1")->height()));
+  EXPECT_EQ(casellasotto, casellapunto(qui.x(), qui.y(), component<BoardView>(f, "Panel1")->width(),
+                                       component<BoardView>(f, "Panel1")->height()));
 }
 
 }  // namespace

@@ -24,9 +24,9 @@
 
 namespace {
 
-using zeftest::ChiudiModali;
-using zeftest::Finestra;
-using zeftest::trova;
+using zeftest::component;
+using zeftest::ModalCloser;
+using zeftest::WindowTest;
 
 QString cartellafoto() {
   const char* d = std::getenv("ZEF_SCREENSHOTS");
@@ -36,54 +36,54 @@ QString cartellafoto() {
 }
 
 int colori(const QImage& img) {
-  QSet<QRgb> visti;
+  QSet<QRgb> seen;
   for (int y = 0; y < img.height(); y += 4)
-    for (int x = 0; x < img.width(); x += 4) visti.insert(img.pixel(x, y));
-  return static_cast<int>(visti.size());
+    for (int x = 0; x < img.width(); x += 4) seen.insert(img.pixel(x, y));
+  return static_cast<int>(seen.size());
 }
 
-TEST_F(Finestra, PicturesAtStartDuringAGameAndWithTheConfiguration) {
-  TZefiran_3D& f = apri(1200, 800);
+TEST_F(WindowTest, PicturesAtStartDuringAGameAndWithTheConfiguration) {
+  TZefiran_3D& f = openWindow(1200, 800);
   QTest::qWait(200);
   const QImage inizio = f.grab().toImage();
   ASSERT_TRUE(inizio.save(cartellafoto() + "/start.png"));
-  EXPECT_GT(colori(trova<BoardView>(f, "Panel1")->grabFramebuffer()), 20) << "the board is drawn";
+  EXPECT_GT(colori(component<BoardView>(f, "Panel1")->grabFramebuffer()), 20) << "the board is drawn";
 
   // An engine game, pictured while the engine thinks a few moves in.
-  ChiudiModali chiudi;
+  ModalCloser chiudi;
   partita.tempoBase = partita.tempoBianco = partita.tempoNero = 60000;
   QImage partitaincorso;
   QTimer scatto;
   scatto.setInterval(50);
   QObject::connect(&scatto, &QTimer::timeout, [&] {
     if (partitaincorso.isNull() && partita.count >= 6 && partita.inricerca != 0 &&
-        !trova<QPlainTextEdit>(f, "Memo2")->toPlainText().isEmpty() &&
-        (trova<Cornice>(f, "PaintBox2")->fase() >= 0 || trova<Cornice>(f, "PaintBox3")->fase() >= 0))
+        !component<QPlainTextEdit>(f, "Memo2")->toPlainText().isEmpty() &&
+        (component<Cornice>(f, "PaintBox2")->fase() >= 0 || component<Cornice>(f, "PaintBox3")->fase() >= 0))
       partitaincorso = f.grab().toImage();
   });
   scatto.start();
-  trova<QAction>(f, "Dralen1")->trigger();
-  trova<QAction>(f, "Dralen2")->trigger();
-  ASSERT_TRUE(attendi([&] { return !partitaincorso.isNull() || partita.motorebianco == 0; }, 120000));
-  trova<QAction>(f, "muovisubito1")->trigger();
+  component<QAction>(f, "Dralen1")->trigger();
+  component<QAction>(f, "Dralen2")->trigger();
+  ASSERT_TRUE(waitFor([&] { return !partitaincorso.isNull() || partita.motorebianco == 0; }, 120000));
+  component<QAction>(f, "muovisubito1")->trigger();
   partita.motorebianco = partita.motorenero = 0;
-  ASSERT_TRUE(attendi([] { return partita.inricerca == 0; }, 20000));
+  ASSERT_TRUE(waitFor([] { return partita.inricerca == 0; }, 20000));
   ASSERT_FALSE(partitaincorso.isNull()) << "the game ended before the picture";
   ASSERT_TRUE(partitaincorso.save(cartellafoto() + "/game.png"));
   EXPECT_NE(partitaincorso, inizio);
 
   // The configuration dialog over the window.
   QImage configurazione;
-  chiudi.primadichiudere = [&](QDialog* d) {
-    if (d != trova<Tconfigurazione>(f, "configurazione")) return;
-    trova<Tconfigurazione>(f, "configurazione")->PageControl1->setCurrentIndex(3);
+  chiudi.beforeClosing = [&](QDialog* d) {
+    if (d != component<Tconfigurazione>(f, "configurazione")) return;
+    component<Tconfigurazione>(f, "configurazione")->PageControl1->setCurrentIndex(3);
     QTest::qWait(100);
     configurazione = d->screen()->grabWindow(0).toImage();
   };
-  trova<QAction>(f, "configurazione1")->trigger();
+  component<QAction>(f, "configurazione1")->trigger();
   ASSERT_FALSE(configurazione.isNull());
   ASSERT_TRUE(configurazione.save(cartellafoto() + "/config.png"));
-  EXPECT_GT(colori(trova<Tconfigurazione>(f, "configurazione")->Image1->grab().toImage()), 4)
+  EXPECT_GT(colori(component<Tconfigurazione>(f, "configurazione")->Image1->grab().toImage()), 4)
       << "the current skin is pictured";
 }
 
@@ -91,66 +91,66 @@ TEST_F(Finestra, PicturesAtStartDuringAGameAndWithTheConfiguration) {
 
 namespace {
 
-using zeftest::ChiudiModali;
-using zeftest::Finestra;
-using zeftest::puntocasella;
+using zeftest::ModalCloser;
+using zeftest::squarePoint;
+using zeftest::WindowTest;
 
 // A game well under way, in both views, with the grid filled; the promotion
 // question; the information box; the EPD page after a run.
-TEST_F(Finestra, PicturesOfTheGridTheDialogsAndTheEpdPage) {
-  TZefiran_3D& f = apri(1200, 800);
-  trova<QTimer>(f, "Timer1")->stop();
+TEST_F(WindowTest, PicturesOfTheGridTheDialogsAndTheEpdPage) {
+  TZefiran_3D& f = openWindow(1200, 800);
+  component<QTimer>(f, "Timer1")->stop();
   partita.motorebianco = partita.motorenero = 0;
   const char* mosse[] = {"e2e4", "e7e5", "g1f3", "b8c6", "f1b5", "a7a6", "b5a4", "g8f6", "e1g1", "f8e7",
                          "f1e1", "b7b5", "a4b3", "d7d6", "c2c3", "e8g8", "h2h3", "c6a5", "b3c2", "c7c5"};
   for (const char* m : mosse) ASSERT_TRUE(giocamossa(zeftest::findMove(m))) << m;
   f.sistemagriglia(1);
-  const QPoint cavallo =
-      puntocasella(zeftest::sq("f3"), trova<BoardView>(f, "Panel1")->width(), trova<BoardView>(f, "Panel1")->height());
-  QTest::mouseClick(trova<BoardView>(f, "Panel1"), Qt::LeftButton, {}, cavallo);  // the knight picked up
-  f.PaintBox1MouseMove(trova<QWidget>(f, "PaintBox1")->width() / 2, f.rowHeight() * 2 + 3);
+  const QPoint cavallo = squarePoint(zeftest::sq("f3"), component<BoardView>(f, "Panel1")->width(),
+                                     component<BoardView>(f, "Panel1")->height());
+  QTest::mouseClick(component<BoardView>(f, "Panel1"), Qt::LeftButton, {}, cavallo);  // the knight picked up
+  f.PaintBox1MouseMove(component<QWidget>(f, "PaintBox1")->width() / 2, f.rowHeight() * 2 + 3);
   QTest::qWait(100);
   const QImage tre = f.grab().toImage();
   ASSERT_TRUE(tre.save(cartellafoto() + "/grid3d.png"));
-  trova<QAction>(f, "scacchiera2D1")->trigger();
+  component<QAction>(f, "scacchiera2D1")->trigger();
   QTest::qWait(100);
   const QImage due = f.grab().toImage();
   ASSERT_TRUE(due.save(cartellafoto() + "/grid2d.png"));
   EXPECT_NE(tre, due);
   EXPECT_GT(colori(f.gridBitmap().toImage()), 3) << "numbers, white and black moves on grey";
 
-  ChiudiModali chiudi;
+  ModalCloser chiudi;
   QImage promozione, info;
-  chiudi.primadichiudere = [&](QDialog* d) {
+  chiudi.beforeClosing = [&](QDialog* d) {
     QTest::qWait(100);
     const QImage schermo = d->screen()->grabWindow(0).toImage();
-    (d == static_cast<QDialog*>(trova<TInfo>(f, "info")) ? info : promozione) = schermo;
+    (d == static_cast<QDialog*>(component<TInfo>(f, "info")) ? info : promozione) = schermo;
   };
   ASSERT_TRUE(f.applyFen("7k/P7/8/8/8/8/8/K7 w - - 0 1"));
   for (const char* c : {"a7", "a8"})
-    QTest::mouseClick(
-        trova<BoardView>(f, "Panel1"), Qt::LeftButton, {},
-        puntocasella(zeftest::sq(c), trova<BoardView>(f, "Panel1")->width(), trova<BoardView>(f, "Panel1")->height()));
+    QTest::mouseClick(component<BoardView>(f, "Panel1"), Qt::LeftButton, {},
+                      squarePoint(zeftest::sq(c), component<BoardView>(f, "Panel1")->width(),
+                                  component<BoardView>(f, "Panel1")->height()));
   ASSERT_FALSE(promozione.isNull());
   ASSERT_TRUE(promozione.save(cartellafoto() + "/promotion.png"));
-  trova<QAction>(f, "Info1")->trigger();
+  component<QAction>(f, "Info1")->trigger();
   ASSERT_FALSE(info.isNull());
   ASSERT_TRUE(info.save(cartellafoto() + "/info.png"));
 
   // The FEN entry refusing a board without kings.
   QImage rifiuto;
-  chiudi.primadichiudere = [&](QDialog* d) {
-    if (d != static_cast<QDialog*>(trova<Teditfen>(f, "editfen"))) return;
-    QTest::keyClicks(trova<Teditfen>(f, "editfen")->Edit1, "8/8/8/8/8/8/8/8 w - - 0 1");
-    QTest::mouseClick(trova<Teditfen>(f, "editfen")->BitBtn1, Qt::LeftButton);
+  chiudi.beforeClosing = [&](QDialog* d) {
+    if (d != static_cast<QDialog*>(component<Teditfen>(f, "editfen"))) return;
+    QTest::keyClicks(component<Teditfen>(f, "editfen")->Edit1, "8/8/8/8/8/8/8/8 w - - 0 1");
+    QTest::mouseClick(component<Teditfen>(f, "editfen")->BitBtn1, Qt::LeftButton);
     QTest::qWait(100);
     rifiuto = d->screen()->grabWindow(0).toImage();
     d->reject();
   };
-  trova<QAction>(f, "editaposizioneFEN1")->trigger();
+  component<QAction>(f, "editaposizioneFEN1")->trigger();
   ASSERT_FALSE(rifiuto.isNull());
   ASSERT_TRUE(rifiuto.save(cartellafoto() + "/fenrefused.png"));
-  chiudi.primadichiudere = nullptr;
+  chiudi.beforeClosing = nullptr;
 
   folder.write("matti.epd",
                "6k1/5ppp/8/8/8/8/5PPP/R5K1 w - - bm Ra8+; id \"bianco\";\r\n"
@@ -166,26 +166,26 @@ TEST_F(Finestra, PicturesOfTheGridTheDialogsAndTheEpdPage) {
 // The board turned half round with its coordinates, and a king in check,
 // in both views. The mark sits under Black's king on e8, the only square
 // so marked.
-TEST_F(Finestra, PicturesOfTheTurnedBoardWithCoordinatesAndACheck) {
-  TZefiran_3D& f = apri(1200, 800);
-  trova<QTimer>(f, "Timer1")->stop();
+TEST_F(WindowTest, PicturesOfTheTurnedBoardWithCoordinatesAndACheck) {
+  TZefiran_3D& f = openWindow(1200, 800);
+  component<QTimer>(f, "Timer1")->stop();
   partita.motorebianco = partita.motorenero = 0;
   for (const char* m : {"e2e4", "f7f5", "d1h5"}) ASSERT_TRUE(giocamossa(zeftest::findMove(m))) << m;
   ASSERT_NE(posizioni[0].checker, NOSQ);
   f.sistemagriglia(1);
-  trova<QAction>(f, "Ruota1801")->trigger();
+  component<QAction>(f, "Ruota1801")->trigger();
   for (const char* nome : {"turned_check_3d", "turned_check_flat"}) {
     if (std::string(nome) == "turned_check_flat") {
-      trova<QAction>(f, "scacchiera2D1")->trigger();
-      trova<QAction>(f, "Ruota1801")->trigger();
+      component<QAction>(f, "scacchiera2D1")->trigger();
+      component<QAction>(f, "Ruota1801")->trigger();
     }
-    trova<BoardView>(f, "Panel1")->disegnascena(true);
+    component<BoardView>(f, "Panel1")->disegnascena(true);
     QTest::qWait(100);
     // The window as it is composed on the screen, with the board in it.
     const QImage finestra = f.grab().toImage();
     ASSERT_TRUE(finestra.save(cartellafoto() + "/" + nome + ".png"));
-    const QPoint origine = trova<BoardView>(f, "Panel1")->mapTo(&f, QPoint(0, 0));
-    const QImage board = finestra.copy(QRect(origine, trova<BoardView>(f, "Panel1")->size()));
+    const QPoint origine = component<BoardView>(f, "Panel1")->mapTo(&f, QPoint(0, 0));
+    const QImage board = finestra.copy(QRect(origine, component<BoardView>(f, "Panel1")->size()));
     // Beside the king, toward the viewer (rank 1 is now far away), the mark's red.
     float px = 0, py = 0;
     ASSERT_TRUE(projectPoint(0.5f + 0.4f, -1, -3.5f - 0.4f, board.width(), board.height(), px, py));

@@ -12,13 +12,13 @@
 
 namespace {
 
-using zeftest::ChiudiModali;
+using zeftest::component;
 using zeftest::findMove;
-using zeftest::Finestra;
-using zeftest::trova;
+using zeftest::ModalCloser;
 using zeftest::t;
+using zeftest::WindowTest;
 
-class Informazioni : public Finestra {
+class Informazioni : public WindowTest {
  protected:
   // A language of the test's own: the texts the box shows and a helpers line.
   void lingua(const std::string& aiuto) {
@@ -32,29 +32,29 @@ class Informazioni : public Finestra {
   }
   void TearDown() override {
     nomelingua = "english.dat";
-    Finestra::TearDown();
+    WindowTest::TearDown();
   }
   // The box's lines as the menu shows them.
   std::vector<QString> apriinfo(TZefiran_3D& f) {
-    ChiudiModali chiudi;
+    ModalCloser chiudi;
     std::vector<QString> righe;
-    chiudi.primadichiudere = [&](QDialog* d) {
-      if (d != trova<TInfo>(f, "info")) return;
-      for (QLabel* l :
-           {trova<TInfo>(f, "info")->Label1, trova<TInfo>(f, "info")->Label4, trova<TInfo>(f, "info")->Label5,
-            trova<TInfo>(f, "info")->Label3, trova<TInfo>(f, "info")->Label6})
+    chiudi.beforeClosing = [&](QDialog* d) {
+      if (d != component<TInfo>(f, "info")) return;
+      for (QLabel* l : {component<TInfo>(f, "info")->Label1, component<TInfo>(f, "info")->Label4,
+                        component<TInfo>(f, "info")->Label5, component<TInfo>(f, "info")->Label3,
+                        component<TInfo>(f, "info")->Label6})
         righe.push_back(l->text());
     };
-    trova<QAction>(f, "Info1")->trigger();
+    component<QAction>(f, "Info1")->trigger();
     return righe;
   }
 };
 
 TEST_F(Informazioni, LinesOfTheBoxWithABlankHelpersText) {
-  TZefiran_3D& f = apri();
-  trova<QTimer>(f, "Timer1")->stop();
+  TZefiran_3D& f = openWindow();
+  component<QTimer>(f, "Timer1")->stop();
   lingua("   ");
-  trova<BoardView>(f, "Panel1")->disegnascena(true);
+  component<BoardView>(f, "Panel1")->disegnascena(true);
   ASSERT_GT(facce, 101) << "a frame with pieces was drawn";
   const std::vector<QString> righe = apriinfo(f);
   ASSERT_EQ(righe.size(), 5u);
@@ -67,8 +67,8 @@ TEST_F(Informazioni, LinesOfTheBoxWithABlankHelpersText) {
 }
 
 TEST_F(Informazioni, TheHelpersLineAndTheNewSizesAtEachOpening) {
-  TZefiran_3D& f = apri();
-  trova<QTimer>(f, "Timer1")->stop();
+  TZefiran_3D& f = openWindow();
+  component<QTimer>(f, "Timer1")->stop();
   lingua("");
   EXPECT_EQ(apriinfo(f).at(4), QString(" ")) << "an empty helpers text";
   lingua("Anna and Bruno");
@@ -77,10 +77,10 @@ TEST_F(Informazioni, TheHelpersLineAndTheNewSizesAtEachOpening) {
   EXPECT_EQ(righe.at(4), QString("Thanks: Anna and Bruno"));
   EXPECT_EQ(righe.at(2), QString("Faces :  = 4321"));
   EXPECT_EQ(f.findChildren<TInfo*>().size(), 1) << "one box for the whole run";
-  EXPECT_EQ(trova<TInfo>(f, "info")->size(), QSize(476, 293));
+  EXPECT_EQ(component<TInfo>(f, "info")->size(), QSize(476, 293));
 }
 
-class EntrataFen : public Finestra {
+class EntrataFen : public WindowTest {
  protected:
   // Opens the FEN entry from the menu; passo runs inside it, once it shows.
   void apridialogo(TZefiran_3D& f, const std::function<void(Teditfen&)>& passo) {
@@ -88,19 +88,19 @@ class EntrataFen : public Finestra {
     QTimer timer;
     timer.setInterval(30);
     QObject::connect(&timer, &QTimer::timeout, [&] {
-      if (fatto || QApplication::activeModalWidget() != trova<Teditfen>(f, "editfen")) return;
+      if (fatto || QApplication::activeModalWidget() != component<Teditfen>(f, "editfen")) return;
       fatto = true;
-      passo(*trova<Teditfen>(f, "editfen"));
+      passo(*component<Teditfen>(f, "editfen"));
     });
     timer.start();
-    trova<QAction>(f, "editaposizioneFEN1")->trigger();
+    component<QAction>(f, "editaposizioneFEN1")->trigger();
     EXPECT_TRUE(fatto);
   }
 };
 
 TEST_F(EntrataFen, AnUnplayablePositionIsRefusedAndNothingChanges) {
-  TZefiran_3D& f = apri();
-  trova<QTimer>(f, "Timer1")->stop();
+  TZefiran_3D& f = openWindow();
+  component<QTimer>(f, "Timer1")->stop();
   ASSERT_TRUE(giocamossa(findMove("e2e4")));
   partita.motorenero = 1;
   const uint32_t chiave = posizioni[0].hashcheck;
@@ -119,29 +119,29 @@ TEST_F(EntrataFen, AnUnplayablePositionIsRefusedAndNothingChanges) {
   EXPECT_EQ(posizioni[0].hashcheck, chiave);
   EXPECT_EQ(partita.count, 1);
   EXPECT_TRUE(partita.startfen.empty());
-  EXPECT_TRUE(trova<QLabel>(f, "Panel8")->isHidden());
+  EXPECT_TRUE(component<QLabel>(f, "Panel8")->isHidden());
   EXPECT_EQ(partita.motorenero, 1) << "the players are as they were";
 }
 
 TEST_F(EntrataFen, RefusedTextsReachNeitherTheBoardNorTheEngine) {
-  TZefiran_3D& f = apri();
-  trova<QTimer>(f, "Timer1")->stop();
+  TZefiran_3D& f = openWindow();
+  component<QTimer>(f, "Timer1")->stop();
   const uint32_t chiave = posizioni[0].hashcheck;
   for (const char* fen : {"", "   ", "nonsense", "4k3/8/8/8/8/8/8/8 w - - 0 1", "4k3/4R3/8/8/8/8/8/4K3 w - - 0 1",
                           "4k3/8/8/8/8/8/8/4K3 x - - 0 1", "P3k3/8/8/8/8/8/8/4K3 w - - 0 1"}) {
     SCOPED_TRACE(fen);
-    trova<QLabel>(f, "Panel11")->clear();
+    component<QLabel>(f, "Panel11")->clear();
     EXPECT_FALSE(f.applyFen(QString::fromUtf8(fen)));
-    EXPECT_TRUE(trova<QLabel>(f, "Panel11")->text().startsWith(t("E_FENREFUSED") + " "))
-        << trova<QLabel>(f, "Panel11")->text().toStdString();
+    EXPECT_TRUE(component<QLabel>(f, "Panel11")->text().startsWith(t("E_FENREFUSED") + " "))
+        << component<QLabel>(f, "Panel11")->text().toStdString();
     EXPECT_EQ(posizioni[0].hashcheck, chiave);
     EXPECT_TRUE(partita.startfen.empty());
   }
 }
 
 TEST_F(EntrataFen, APositionTypedAndConfirmedBecomesANewGame) {
-  TZefiran_3D& f = apri();
-  trova<QTimer>(f, "Timer1")->stop();
+  TZefiran_3D& f = openWindow();
+  component<QTimer>(f, "Timer1")->stop();
   ASSERT_TRUE(giocamossa(findMove("e2e4")));
   partita.motorenero = 1;
   apridialogo(f, [&](Teditfen& d) {
@@ -152,9 +152,9 @@ TEST_F(EntrataFen, APositionTypedAndConfirmedBecomesANewGame) {
   EXPECT_EQ(partita.count, 0);
   EXPECT_EQ(partita.startfen.str(), "4k3/8/8/8/8/8/8/4K2R w K - 0 1");
   EXPECT_EQ(partita.motorenero, 1) << "the players stay as they were";
-  EXPECT_TRUE(trova<QAction>(f, "Dralen2")->isChecked());
+  EXPECT_TRUE(component<QAction>(f, "Dralen2")->isChecked());
   EXPECT_EQ(partita.orologiofermo, 1);
-  EXPECT_FALSE(trova<QLabel>(f, "Panel8")->isHidden()) << "the FEN strip shows the set-up";
+  EXPECT_FALSE(component<QLabel>(f, "Panel8")->isHidden()) << "the FEN strip shows the set-up";
   // The next opening starts empty again, and Cancel changes nothing.
   apridialogo(f, [&](Teditfen& d) {
     EXPECT_TRUE(d.Edit1->text().isEmpty());

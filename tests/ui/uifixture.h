@@ -32,6 +32,7 @@
 #include "records/verifylog.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
+#include "support/game_fixture.h"
 #include "support/tempfolder.h"
 #include "text/namevalue.h"
 #include "text/output.h"
@@ -43,42 +44,42 @@
 namespace zeftest {
 
 // A text of the loaded language, and a standard string, as the window shows them.
-inline QString t(const char* chiave) { return QString::fromUtf8(testo(chiave)); }
+inline QString t(const char* key) { return QString::fromUtf8(testo(key)); }
 inline QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // A component of the window by its object name: the panels' widgets first
 // (the dialogs have components of the same names), then menus and timer.
 template <class T>
-T* trova(QMainWindow& w, const char* nome) {
-  const QString n = QString::fromUtf8(nome);
+T* component(QMainWindow& w, const char* name) {
+  const QString n = QString::fromUtf8(name);
   T* o = w.centralWidget() ? w.centralWidget()->findChild<T*>(n) : nullptr;
   if (!o) o = w.findChild<T*>(n);
-  if (!o) ADD_FAILURE() << "the window has no component " << nome;
+  if (!o) ADD_FAILURE() << "the window has no component " << name;
   return o;
 }
 
-class ToolkitContato : public QtToolkit {
+class CountingPump : public QtToolkit {
  public:
-  void beep() override { ++beep_; }
-  int beep_ = 0;
+  void beep() override { ++beeps; }
+  int beeps = 0;
 };
 
 // Accepts every modal dialog that opens, remembering which ones it saw.
-class ChiudiModali : public QObject {
+class ModalCloser : public QObject {
  public:
-  ChiudiModali() {
+  ModalCloser() {
     timer_.setInterval(30);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
       if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        visti.push_back(d->objectName());
-        if (primadichiudere) primadichiudere(d);
+        seen.push_back(d->objectName());
+        if (beforeClosing) beforeClosing(d);
         d->accept();
       }
     });
     timer_.start();
   }
-  std::vector<QString> visti;
-  std::function<void(QDialog*)> primadichiudere;
+  std::vector<QString> seen;
+  std::function<void(QDialog*)> beforeClosing;
 
  private:
   QTimer timer_;
@@ -86,65 +87,65 @@ class ChiudiModali : public QObject {
 
 // Answers the file dialogs the window opens, in order: a name selects that
 // file, an empty name cancels. Remembers each dialog's filters and folder.
-class RispondiFile : public QObject {
+class FileAnswers : public QObject {
  public:
-  explicit RispondiFile(std::deque<QString> risposte) : risposte_(std::move(risposte)) {
+  explicit FileAnswers(std::deque<QString> answers) : answers_(std::move(answers)) {
     timer_.setInterval(30);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
       auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
 
       // A dialog is answered once (the next one may live at the same address).
-      if (!d || d->property("risposto").toBool()) return;
-      d->setProperty("risposto", true);
-      filtri.push_back(d->nameFilters().join(";;"));
-      cartelle.push_back(d->directory().absolutePath());
-      if (risposte_.empty() || risposte_.front().isEmpty()) {
-        if (!risposte_.empty()) risposte_.pop_front();
+      if (!d || d->property("answered").toBool()) return;
+      d->setProperty("answered", true);
+      filters.push_back(d->nameFilters().join(";;"));
+      folders.push_back(d->directory().absolutePath());
+      if (answers_.empty() || answers_.front().isEmpty()) {
+        if (!answers_.empty()) answers_.pop_front();
         d->reject();
         return;
       }
       // The name typed into the dialog's name box, then Open, as a person does.
-      if (auto* nome = d->findChild<QLineEdit*>("fileNameEdit"))
-        nome->setText(risposte_.front());
+      if (auto* name = d->findChild<QLineEdit*>("fileNameEdit"))
+        name->setText(answers_.front());
       else
-        d->selectFile(risposte_.front());
-      risposte_.pop_front();
+        d->selectFile(answers_.front());
+      answers_.pop_front();
       static_cast<QDialog*>(d)->accept();
     });
     timer_.start();
   }
-  std::vector<QString> filtri;
-  std::vector<QString> cartelle;
+  std::vector<QString> filters;
+  std::vector<QString> folders;
 
  private:
-  std::deque<QString> risposte_;
+  std::deque<QString> answers_;
   QTimer timer_;
 };
 
 // The pixel of a w x h board panel where the centre of square s is drawn
 // under the current camera.
-inline QPoint puntocasella(int s, int w, int h) {
+inline QPoint squarePoint(int s, int w, int h) {
   float px = 0.0f, py = 0.0f;
   projectPoint(static_cast<float>(s & 7) - 3.5f, -1.0f, 3.5f - static_cast<float>(s >> 3), w, h, px, py);
   return QPoint(static_cast<int>(std::floor(px)), static_cast<int>(std::floor(py)));
 }
 
-class Finestra : public ::testing::Test {
+class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    cartellasalvata_ = cartella;
-    for (const char* sotto : {"languages", "skins"}) {
-      std::filesystem::create_directories(folder.file(sotto));
-      for (const auto& e : std::filesystem::directory_iterator(std::string(ZEF_SOURCE_DIR) + "/data/" + sotto))
-        std::filesystem::copy_file(e.path(), folder.file(std::string(sotto) + "/" + e.path().filename().string()));
+    savedFolder_ = cartella;
+    for (const char* sub : {"languages", "skins"}) {
+      std::filesystem::create_directories(folder.file(sub));
+      for (const auto& e : std::filesystem::directory_iterator(std::string(ZEF_SOURCE_DIR) + "/data/" + sub))
+        std::filesystem::copy_file(e.path(), folder.file(std::string(sub) + "/" + e.path().filename().string()));
     }
     cartella = folder.dir();
     listaini.clear();
     inidefault();
     clearProblems();
-    std::string errore;
-    ASSERT_TRUE(caricalingua("english.dat", errore)) << errore;
-    setToolkit(&toolkit);
+    std::string error;
+    ASSERT_TRUE(caricalingua("english.dat", error)) << error;
+    setEventPump(&toolkit);
     setLineSink([](const std::string&) {});
     impostaprotocollo([] { return partita.inricerca == 0; });
     setClockSource(nullptr);
@@ -161,19 +162,19 @@ class Finestra : public ::testing::Test {
     impostaprotocollo(nullptr);
     setLineSink(nullptr);
     setClockSource(nullptr);
-    setToolkit(nullptr);
+    setEventPump(nullptr);
     partita.inricerca = 0;
-    cartella = cartellasalvata_;
+    cartella = savedFolder_;
     listaini.clear();
     inidefault();
     nuovapartita();
   }
 
   // The window as the program opens it, at a fixed size, in window mode.
-  TZefiran_3D& apri(int larghezza = 1024, int altezza = 768) {
+  TZefiran_3D& openWindow(int width = 1024, int height = 768) {
     w = std::make_unique<TZefiran_3D>();
     w->fileverifica = QString::fromStdString(folder.file("verifica.txt"));
-    w->resize(larghezza, altezza);
+    w->resize(width, height);
     w->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     QTest::qWait(30);
@@ -182,10 +183,10 @@ class Finestra : public ::testing::Test {
   }
 
   // Runs the event loop until the condition holds or the time is up.
-  static bool attendi(const std::function<bool()>& condizione, int ms) {
+  static bool waitFor(const std::function<bool()>& condition, int ms) {
     QElapsedTimer t;
     t.start();
-    while (!condizione()) {
+    while (!condition()) {
       if (t.elapsed() > ms) return false;
       QTest::qWait(10);
     }
@@ -193,11 +194,11 @@ class Finestra : public ::testing::Test {
   }
 
   TempFolder folder;
-  ToolkitContato toolkit;
+  CountingPump toolkit;
   std::unique_ptr<TZefiran_3D> w;
 
  private:
-  std::string cartellasalvata_;
+  std::string savedFolder_;
 };
 
 }  // namespace zeftest

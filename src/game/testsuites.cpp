@@ -1,4 +1,4 @@
-#include "records/testsuites.h"
+#include "game/testsuites.h"
 
 #include <cstdio>
 #include <fstream>
@@ -14,6 +14,7 @@
 #include "engine/search/quiescenza.h"
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
+#include "game/game.h"
 #include "records/coordinates.h"
 #include "records/pgnfen.h"
 #include "records/searchline.h"
@@ -184,7 +185,7 @@ EpdOutcome eseguiepd(const std::string& filename, int allowanceMs, const TestHoo
       if (hooks.memo) hooks.memo(side, line);
       scrividebug(line);
     });
-    giocamossa(m);
+    game::play(m);
     ++out.examined;
     bool right = false;
     for (uint32_t b : t.best) right |= b != 0 && (m & MV_MOVE) == b;
@@ -235,9 +236,8 @@ void testaposizione(const std::string& fen, int depth, const TestHooks& hooks) {
     scrividebug("  valuta = " + std::to_string(evalCalls) + " hash = " + std::to_string(hashHits));
     if (hooks.memo) hooks.memo(side, line);
   });
-  giocamossa(m);
+  game::play(m);
   if (hooks.memo) hooks.memo(side, "+-+-+-+-+-+-+-+-+-+-+-+-");
-  partita.inricerca = 0;
 }
 
 int eseguispeed(const std::string& filename, const TestHooks& hooks, std::string* errore) {
@@ -266,13 +266,13 @@ int eseguispeed(const std::string& filename, const TestHooks& hooks, std::string
     scrividebug(stars(69));
     scrividebug(label);
     scrividebug(stars(69));
-    partita.orologiofermo = 0;
+    game::setClocksRunning(true);
     clearHashTable();
     listaverifica.push_back(std::string(58, '-'));
     testaposizione(fen, depth, hooks);
     ++searched;
     if (hooks.stopRequested && hooks.stopRequested()) break;
   }
-  partita.orologiofermo = 1;
+  game::setClocksRunning(false);
   return searched;
 }

@@ -12,6 +12,8 @@
 #include "engine/position/game.h"
 #include "engine/position/position.h"
 #include "engine/toolkit.h"
+#include "game/bookbuild.h"
+#include "game/gamefiles.h"
 #include "records/pgnfen.h"
 #include "settings/language.h"
 #include "settings/manageini.h"

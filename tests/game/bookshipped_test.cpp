@@ -12,6 +12,8 @@
 #include "engine/position/position.h"
 #include "engine/toolkit.h"
 #include "records/book.h"
+#include "game/bookbuild.h"
+#include "game/gamefiles.h"
 #include "records/pgnfen.h"
 #include "settings/manageini.h"
 #include "support/engine_fixture.h"

@@ -1,4 +1,4 @@
-#include "records/testsuites.h"
+#include "game/testsuites.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -5,6 +5,8 @@
 
 #include "engine/position/position.h"
 #include "records/notation.h"
+#include "game/bookbuild.h"
+#include "game/gamefiles.h"
 #include "records/pgnfen.h"
 #include "records/verifylog.h"
 #include "settings/language.h"

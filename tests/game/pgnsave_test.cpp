@@ -10,6 +10,8 @@
 
 #include "engine/position/game.h"
 #include "engine/position/position.h"
+#include "game/bookbuild.h"
+#include "game/gamefiles.h"
 #include "records/pgnfen.h"
 #include "support/engine_fixture.h"
 #include "support/tempfolder.h"
