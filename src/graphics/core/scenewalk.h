@@ -7,6 +7,8 @@
 //   normal(x, y, z)            current normal
 //   texcoord(s, t)             current texture coordinate
 //   vertex(x, y, z)            a corner with the current normal and coordinate
+//   piece(square)              (optional) the quads that follow are the piece
+//                              standing on that square
 //
 // The walk allocates nothing; it reads the camera rotation, the view kind,
 // the highlighted squares, the piece meshes and the swatch coordinates.
@@ -83,17 +85,25 @@ inline void targa(S& out, bool turned = false) {
 }
 
 // One piece: a single swatch coordinate, then every quad of its mesh moved
-// to the square (and mirrored along z when m is -1).
+// to the square (and mirrored along z when m is -1). A dragged piece is
+// moved to the pointer's board point instead, and lifted.
 template <class S>
 inline int32_t pezzo(S& out, const Mesh& mesh, int s, int coppia, float m) {
-  const float x0 = static_cast<float>(s & 7) - 3.5f;
-  const float z0 = 3.5f - static_cast<float>(s >> 3);
+  float x0 = static_cast<float>(s & 7) - 3.5f;
+  float z0 = 3.5f - static_cast<float>(s >> 3);
+  float y0 = 0.0f;
+  if (s == draggedPiece.square) {
+    x0 = draggedPiece.x;
+    z0 = draggedPiece.z;
+    y0 = vista == VISTA_PIATTA ? DRAG_LIFT_FLAT : DRAG_LIFT_3D;
+  }
+  if constexpr (requires { out.piece(s); }) out.piece(s);
   out.texcoord(coloripezzi[coppia].s, coloripezzi[coppia].t);
   out.begin();
   for (const Quad& q : mesh)
     for (int c = 0; c < 4; ++c) {
       out.normal(q.n[c].x, q.n[c].y, q.n[c].z);
-      out.vertex(q.p[c].x + x0, q.p[c].y, q.p[c].z * m + z0);
+      out.vertex(q.p[c].x + x0, q.p[c].y + y0, q.p[c].z * m + z0);
     }
   out.end();
   return static_cast<int32_t>(mesh.size());
