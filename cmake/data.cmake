@@ -25,5 +25,11 @@ foreach(f ${ZEF_SOUND_FILES})
     DEPENDS ${f})
   list(APPEND ZEF_DATA_OUTPUTS ${CMAKE_BINARY_DIR}/sounds/${n})
 endforeach()
-add_custom_target(zefdata ALL DEPENDS ${ZEF_DATA_OUTPUTS})
+# A build folder is a portable program folder: with a settings file beside the
+# executable, the program keeps its settings and logs there and not in the
+# user's folders (src/settings/folders.h). The file is written once, with the
+# default settings; the one the configuration dialog saves stays.
+add_custom_target(zefdata ALL
+  COMMAND ${CMAKE_COMMAND} -DOUT=${CMAKE_BINARY_DIR}/Zefiran3D.ini -P ${CMAKE_SOURCE_DIR}/cmake/portable.cmake
+  DEPENDS ${ZEF_DATA_OUTPUTS})
 add_dependencies(Zefiran3D zefdata)

@@ -19,7 +19,7 @@ add_custom_target(sounds
 
 # Frame benchmark of the board view (needs the GUI build and Google Benchmark):
 #   DISPLAY=... LIBGL_ALWAYS_SOFTWARE=1 <build>/bench_frame
-if(ZEF_HAVE_GUI)
+if(ZEF_HAVE_GUI AND ZEF_TESTS)
   find_package(benchmark QUIET)
   if(benchmark_FOUND)
     add_executable(bench_frame src/graphics/bench/frame_bench.cpp)

@@ -11,6 +11,7 @@
 
 #include "game/gamecontroller.h"
 #include "game/testsuites.h"
+#include "records/verifylog.h"
 #include "ui/windowstate.h"
 
 class BoardView;
@@ -56,8 +57,9 @@ class TZefiran_3D : public QMainWindow, private GameView {
   // Time each EPD position is searched for, in milliseconds.
   int epdTime = 5000;
 
-  // Where FormDestroy writes the verification log (the working folder).
-  QString fileverifica = QStringLiteral("verifica.txt");
+  // Where FormDestroy writes the verification log; empty when it was not
+  // asked for.
+  QString fileverifica = QString::fromStdString(verificationLogFile());
 
   // ---- behaviour ----
   void Timer1Timer();

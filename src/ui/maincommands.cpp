@@ -19,6 +19,7 @@
 #include "graphics/core/scene.h"
 #include "graphics/gl/boardview.h"
 #include "records/book.h"
+#include "settings/folders.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
 #include "text/Textrout.h"

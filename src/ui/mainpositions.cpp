@@ -10,6 +10,7 @@
 
 #include "game/gamecontroller.h"
 #include "game/gamefiles.h"
+#include "settings/folders.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
 #include "ui/main.h"

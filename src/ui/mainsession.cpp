@@ -13,6 +13,7 @@
 #include "graphics/core/scene.h"
 #include "graphics/core/steering.h"
 #include "graphics/gl/boardview.h"
+#include "settings/folders.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
 #include "ui/discardquestion.h"
@@ -99,7 +100,7 @@ void TZefiran_3D::soundOf(const MadeMove& move) {
 QString TZefiran_3D::startFolder(const char* kind) const {
   const QString kept = Preferences::instance().value(QStringLiteral("folders/") + QString::fromUtf8(kind)).toString();
   if (!kept.isEmpty() && QFileInfo(kept).isDir()) return kept;
-  return QString::fromStdString(cartella);
+  return QString::fromStdString(documentsFolder());
 }
 
 void TZefiran_3D::rememberFolder(const char* kind, const QString& file) {

@@ -9,6 +9,7 @@
 #include "game/gamecontroller.h"
 #include "game/testsuites.h"
 #include "graphics/gl/boardview.h"
+#include "settings/folders.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
 #include "ui/main.h"

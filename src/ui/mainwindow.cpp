@@ -101,8 +101,8 @@ TZefiran_3D::TZefiran_3D(QWidget* parent) : QMainWindow(parent) {
 
 TZefiran_3D::~TZefiran_3D() {
   controllore().setView(nullptr);
-  // FormDestroy: the run's verification log goes to the working folder.
-  scriviverifica(fileverifica.toStdString());
+  // FormDestroy: the run's verification log, when it was asked for.
+  if (!fileverifica.isEmpty()) scriviverifica(fileverifica.toStdString());
 }
 
 void TZefiran_3D::createPanels() {
