@@ -1,5 +1,7 @@
 #include "game/gamefiles.h"
 
+#include <optional>
+
 #include <algorithm>
 
 #include "engine/position/makemove.h"
@@ -53,8 +55,20 @@ esitocaricamento caricapartita(int number, std::string* fallita) {
     return outcome;
   };
   const std::string fen = trimspazi(tagValue(text, "FEN"));
+  // Text without tags whose first word is no move is no game at all: the
+  // game on the board stays.
+  const bool untagged = text.tags.empty();
+  std::optional<game::Snapshot> before;
+  if (untagged) before = game::save();
   if (!game::setUp(fen, &lastLoad.detail))
     return stop(esitocaricamento::rifiutata, StopReason::badFen, std::string(), 0);
+  auto stopped = [&](StopReason reason, const std::string& token, int next) {
+    if (untagged && next == 1) {
+      game::restore(*before);
+      return stop(esitocaricamento::rifiutata, reason, token, next);
+    }
+    return stop(esitocaricamento::interrotta, reason, token, next);
+  };
 
   // The file's result stands for the whole game; the moves are played first,
   // as playing keeps the result in step with the position.
@@ -75,15 +89,15 @@ esitocaricamento caricapartita(int number, std::string* fallita) {
     const uint32_t move = readMoveToken(token, shape);
     if (shape == SanShape::unknownPiece) {
       takeTags();
-      return stop(esitocaricamento::interrotta, StopReason::unknownPiece, token, next);
+      return stopped(StopReason::unknownPiece, token, next);
     }
     if (shape == SanShape::unreadable) {
       takeTags();
-      return stop(esitocaricamento::interrotta, StopReason::unreadable, token, next);
+      return stopped(StopReason::unreadable, token, next);
     }
     if (!game::playFromFile(move)) {
       takeTags();
-      return stop(esitocaricamento::interrotta, StopReason::illegal, token, next);
+      return stopped(StopReason::illegal, token, next);
     }
   }
   takeTags();
