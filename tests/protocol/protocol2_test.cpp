@@ -15,8 +15,8 @@
 #include "protocol/numbers.h"
 #include "protocol/winboard.h"
 #include "protocol/xboard.h"
-#include "settings/language.h"
 #include "protocol_fixture.h"
+#include "settings/language.h"
 #include "support/engine_fixture.h"
 #include "text/output.h"
 

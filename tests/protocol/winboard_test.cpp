@@ -12,8 +12,8 @@
 #include "engine/search/clock.h"
 #include "engine/search/searchstate.h"
 #include "protocol/iowinboard.h"
-#include "settings/language.h"
 #include "protocol_fixture.h"
+#include "settings/language.h"
 #include "support/engine_fixture.h"
 #include "text/output.h"
 

@@ -19,8 +19,8 @@ using zeftest::ChiudiModali;
 using zeftest::Finestra;
 using zeftest::puntocasella;
 using zeftest::sq;
-using zeftest::trova;
 using zeftest::t;
+using zeftest::trova;
 
 class Scacchiera : public Finestra {
  protected:
@@ -32,7 +32,9 @@ class Scacchiera : public Finestra {
     partita.motorenero = 0;
     return f;
   }
-  QPoint punto(int s) const { return puntocasella(s, trova<BoardView>(*w, "Panel1")->width(), trova<BoardView>(*w, "Panel1")->height()); }
+  QPoint punto(int s) const {
+    return puntocasella(s, trova<BoardView>(*w, "Panel1")->width(), trova<BoardView>(*w, "Panel1")->height());
+  }
   // A click on a square, as the mouse makes it.
   void clicca(const char* casella) {
     QTest::mouseClick(trova<BoardView>(*w, "Panel1"), Qt::LeftButton, {}, punto(sq(casella)));

@@ -25,8 +25,8 @@ namespace {
 
 using zeftest::ChiudiModali;
 using zeftest::Finestra;
-using zeftest::trova;
 using zeftest::t;
+using zeftest::trova;
 
 class Dialoghi : public Finestra {
  protected:

@@ -31,7 +31,9 @@ std::string coordinate(uint32_t m) {
 
 class Partita : public Finestra {
  protected:
-  QPoint punto(int s) const { return puntocasella(s, trova<BoardView>(*w, "Panel1")->width(), trova<BoardView>(*w, "Panel1")->height()); }
+  QPoint punto(int s) const {
+    return puntocasella(s, trova<BoardView>(*w, "Panel1")->width(), trova<BoardView>(*w, "Panel1")->height());
+  }
 
   // A click as the mouse makes it: the pointer moves over the square (the
   // real pointer, so the hover follows it), then the button goes down and up.

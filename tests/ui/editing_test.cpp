@@ -23,8 +23,8 @@ using zeftest::findMove;
 using zeftest::Finestra;
 using zeftest::RispondiFile;
 using zeftest::sq;
-using zeftest::trova;
 using zeftest::t;
+using zeftest::trova;
 
 class Modifica : public Finestra {
  protected:
@@ -36,8 +36,7 @@ class Modifica : public Finestra {
   // A right click on a square in edit mode, then one of the popup's items.
   void metti(TZefiran_3D& f, const char* casella, const char* voce) {
     auto* board = trova<BoardView>(f, "Panel1");
-    QTest::mouseClick(board, Qt::RightButton, {},
-                      zeftest::puntocasella(sq(casella), board->width(), board->height()));
+    QTest::mouseClick(board, Qt::RightButton, {}, zeftest::puntocasella(sq(casella), board->width(), board->height()));
     QMenu* popup = trova<QMenu>(f, "PopupMenu1");
     ASSERT_TRUE(popup->isVisible()) << casella;
     popup->hide();

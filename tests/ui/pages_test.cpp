@@ -17,11 +17,11 @@ namespace {
 
 using zeftest::findMove;
 using zeftest::Finestra;
+using zeftest::q;
 using zeftest::RispondiFile;
 using zeftest::sq;
-using zeftest::trova;
 using zeftest::t;
-using zeftest::q;
+using zeftest::trova;
 
 const char* const TREPARTITE =
     "[Event \"T\"]\r\n[White \"Anna\"]\r\n[Black \"Bruno\"]\r\n[Result \"1-0\"]\r\n\r\n1. e4 e5 2. Nf3 Nc6 1-0\r\n\r\n"

@@ -15,8 +15,8 @@ namespace {
 using zeftest::ChiudiModali;
 using zeftest::findMove;
 using zeftest::Finestra;
-using zeftest::trova;
 using zeftest::t;
+using zeftest::trova;
 
 class Informazioni : public Finestra {
  protected:

@@ -13,10 +13,10 @@
 namespace {
 
 using zeftest::Finestra;
-using zeftest::RispondiFile;
-using zeftest::trova;
-using zeftest::t;
 using zeftest::q;
+using zeftest::RispondiFile;
+using zeftest::t;
+using zeftest::trova;
 
 class Prove : public Finestra {
  protected:

@@ -14,8 +14,8 @@ namespace {
 
 using zeftest::ChiudiModali;
 using zeftest::Finestra;
-using zeftest::trova;
 using zeftest::t;
+using zeftest::trova;
 
 // A clock the test moves by hand, in milliseconds of the day.
 struct OrologioFinto {

@@ -15,8 +15,8 @@
 namespace {
 
 using zeftest::Finestra;
-using zeftest::trova;
 using zeftest::t;
+using zeftest::trova;
 
 // Every menu item with its language key.
 std::vector<std::pair<QAction*, const char*>> vocimenu(TZefiran_3D& f) {
