@@ -232,7 +232,7 @@ Skin toSkin(const Image& im) {
 }
 
 bool write(const std::string& path, const Image& im) {
-  const std::vector<uint8_t> bytes = codificabmp(toSkin(im));
+  const std::vector<uint8_t> bytes = encodeBmp(toSkin(im));
   std::ofstream f(path, std::ios::binary);
   f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   if (!f) {

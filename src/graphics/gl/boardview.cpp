@@ -61,7 +61,7 @@ constexpr int SOGLIA_TRASCINAMENTO = 3;
 
 }  // namespace
 
-BoardView::BoardView(QWidget* parent) : QOpenGLWidget(parent), skin_(skinpredefinita()) {
+BoardView::BoardView(QWidget* parent) : QOpenGLWidget(parent), skin_(defaultSkin()) {
   setFormat(formatoscena());
   // Frames drawn outside paintGL must survive until Qt presents them.
   setUpdateBehavior(QOpenGLWidget::PartialUpdate);
@@ -137,7 +137,7 @@ void BoardView::iniziagl() {
     // The loaded skin passed the file checks but this context refused it
     // (too large for the driver, say): fall back to the plain one.
     segnala(QString(), errore);
-    skin_ = skinpredefinita();
+    skin_ = defaultSkin();
     createxture(skin_, nome, errore);
   }
   texture_ = nome;

@@ -120,7 +120,7 @@ TEST_F(Segni, TheKingInCheckOfTheSideToMove) {
 }
 
 TEST_F(Segni, LabelColourContrastsWithTheFrame) {
-  Skin s = skinpredefinita();
+  Skin s = defaultSkin();
   float c[3];
   for (const uint8_t v : {uint8_t{230}, uint8_t{40}}) {
     for (size_t i = 0; i < s.rgb.size(); ++i) s.rgb[i] = v;

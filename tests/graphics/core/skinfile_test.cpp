@@ -30,11 +30,11 @@ void put32(std::vector<uint8_t>& d, size_t at, uint32_t v) {
   for (int i = 0; i < 4; ++i) d.at(at + i) = static_cast<uint8_t>(v >> (8 * i));
 }
 
-bool decodifica(const std::vector<uint8_t>& d, Skin& s, std::string& e) { return decodificabmp(d, s, e); }
+bool decode(const std::vector<uint8_t>& d, Skin& s, std::string& e) { return decodeBmp(d, s, e); }
 
 TEST(SkinFile, RoundTripWithPaddedRows) {
   const Skin s = campione();
-  const std::vector<uint8_t> bmp = codificabmp(s);
+  const std::vector<uint8_t> bmp = encodeBmp(s);
   ASSERT_EQ(bmp.size(), 54u + 3 * 16);  // 15 bytes of pixels padded to 16 per row
   EXPECT_EQ(bmp[0], 'B');
   EXPECT_EQ(bmp[1], 'M');
@@ -44,38 +44,38 @@ TEST(SkinFile, RoundTripWithPaddedRows) {
   EXPECT_EQ(bmp[56], 0);
   Skin t;
   std::string e;
-  ASSERT_TRUE(decodifica(bmp, t, e)) << e;
+  ASSERT_TRUE(decode(bmp, t, e)) << e;
   EXPECT_EQ(t.larghezza, 5);
   EXPECT_EQ(t.altezza, 3);
   EXPECT_EQ(t.rgb, s.rgb);
 }
 
 TEST(SkinFile, FirstStoredRowIsTextureRowZero) {
-  std::vector<uint8_t> bmp = codificabmp(campione());
+  std::vector<uint8_t> bmp = encodeBmp(campione());
   // Paint the first stored row's first pixel pure red (stored B, G, R).
   bmp[54] = 0, bmp[55] = 0, bmp[56] = 255;
   Skin t;
   std::string e;
-  ASSERT_TRUE(decodifica(bmp, t, e));
+  ASSERT_TRUE(decode(bmp, t, e));
   EXPECT_EQ(t.rgb[0], 255);
   EXPECT_EQ(t.rgb[1], 0);
   EXPECT_EQ(t.rgb[2], 0);
   // A top-down file (negative height) holds the same picture.
-  std::vector<uint8_t> giu = codificabmp(campione());
+  std::vector<uint8_t> giu = encodeBmp(campione());
   put32(giu, 22, static_cast<uint32_t>(-3));
   for (int r = 0; r < 3; ++r)  // reverse the stored rows
-    for (int b = 0; b < 16; ++b) giu[54 + 16 * r + b] = codificabmp(campione())[54 + 16 * (2 - r) + b];
-  ASSERT_TRUE(decodifica(giu, t, e)) << e;
+    for (int b = 0; b < 16; ++b) giu[54 + 16 * r + b] = encodeBmp(campione())[54 + 16 * (2 - r) + b];
+  ASSERT_TRUE(decode(giu, t, e)) << e;
   EXPECT_EQ(t.rgb, campione().rgb);
 }
 
 TEST(SkinFile, PixelDataOffsetIsHonoured) {
-  std::vector<uint8_t> bmp = codificabmp(campione());
+  std::vector<uint8_t> bmp = encodeBmp(campione());
   bmp.insert(bmp.begin() + 54, 10, 0xee);  // a gap before the pixels
   put32(bmp, 10, 64);
   Skin t;
   std::string e;
-  ASSERT_TRUE(decodifica(bmp, t, e)) << e;
+  ASSERT_TRUE(decode(bmp, t, e)) << e;
   EXPECT_EQ(t.rgb, campione().rgb);
 }
 
@@ -86,7 +86,7 @@ struct Caso {
 };
 
 std::vector<Caso> guasti() {
-  const std::vector<uint8_t> buono = codificabmp(campione());
+  const std::vector<uint8_t> buono = encodeBmp(campione());
   std::vector<Caso> c;
   c.push_back({"empty", {}, "short"});
   {
@@ -157,7 +157,7 @@ TEST(SkinFile, RejectsWhatTheHeaderGetsWrong) {
   for (const Caso& c : guasti()) {
     Skin t = campione();
     std::string e;
-    EXPECT_FALSE(decodifica(c.dati, t, e)) << c.nome;
+    EXPECT_FALSE(decode(c.dati, t, e)) << c.nome;
     EXPECT_NE(e.find(c.parola), std::string::npos) << c.nome << ": " << e;
     EXPECT_EQ(e.find('\n'), std::string::npos) << c.nome;
     EXPECT_EQ(t.rgb, campione().rgb) << c.nome << " must leave the target alone";
@@ -166,7 +166,7 @@ TEST(SkinFile, RejectsWhatTheHeaderGetsWrong) {
 
 TEST(SkinFile, ReadsFilesAndBackslashPaths) {
   const std::string nome = zeftest::tempPath("skin_test.usk");
-  const std::vector<uint8_t> bmp = codificabmp(campione());
+  const std::vector<uint8_t> bmp = encodeBmp(campione());
   {
     std::ofstream f(nome, std::ios::binary);
     f.write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
@@ -184,7 +184,7 @@ TEST(SkinFile, ReadsFilesAndBackslashPaths) {
 }
 
 TEST(SkinFile, BuiltInSkinHasTheStandardLayout) {
-  const Skin s = skinpredefinita();
+  const Skin s = defaultSkin();
   ASSERT_EQ(s.larghezza % 7, 0);
   ASSERT_EQ(s.rgb.size(), static_cast<size_t>(s.larghezza) * s.altezza * 3);
   const auto texel = [&](float sc, float t) {

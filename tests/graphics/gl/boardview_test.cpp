@@ -66,7 +66,7 @@ std::string scriviskin(const std::string& nome) {
       p[2] = static_cast<uint8_t>(qBlue(c));
     }
   const std::string percorso = zeftest::tempPath(nome);
-  const std::vector<uint8_t> bmp = codificabmp(s);
+  const std::vector<uint8_t> bmp = encodeBmp(s);
   std::ofstream f(percorso, std::ios::binary);
   f.write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
   return percorso;
@@ -377,7 +377,7 @@ TEST_F(Vista, BuiltInTextureBeforeAnySkin) {
   const QRgb e4 = i.pixel(static_cast<int>(160 + 0.5 * s), static_cast<int>(120 + 0.5 * s));
   EXPECT_GT(qRed(d4), qBlue(d4) + 40);
   EXPECT_GT(qGray(e4), qGray(d4) + 50);
-  EXPECT_EQ(nuova.larghezzaskin(), skinpredefinita().larghezza);
+  EXPECT_EQ(nuova.larghezzaskin(), defaultSkin().larghezza);
 }
 
 // Renders the shipped skins in both views and keeps the pictures
