@@ -4,7 +4,9 @@
 
 #include "graphics/core/angles.h"
 #include "graphics/core/mesh.h"
+#include "graphics/core/pieceset.h"
 #include "graphics/core/scene.h"
+#include "graphics/core/stauntonset.h"
 
 namespace {
 
@@ -216,6 +218,9 @@ void costruiscipiatti() {
 void svuotapezzi() {
   lavoro.clear();
   for (Mesh& m : pezzi) m.clear();
+  for (Mesh& m : pieceOutlines) m.clear();
+  for (Mesh& m : pieceDetails) m.clear();
+  ++pieceGeneration;
 }
 
 void costruiscipezzi() {
@@ -223,9 +228,10 @@ void costruiscipezzi() {
   // collapse to points.
   preparaangoli();
   svuotapezzi();
-  if (vista == VISTA_PIATTA)
-    costruiscipiatti();
+  const bool piatti = vista == VISTA_PIATTA;
+  if (pieceSet == PieceSet::Staunton)
+    piatti ? buildStauntonFlat() : buildStauntonSolid();
   else
-    costruisci3d();
+    piatti ? costruiscipiatti() : costruisci3d();
   lavoro.clear();
 }

@@ -20,6 +20,7 @@
 #include "engine/position/position.h"
 #include "graphics/core/angles.h"
 #include "graphics/core/boardmarks.h"
+#include "graphics/core/pieceset.h"
 #include "graphics/core/scene.h"
 #include "graphics/core/scenewalk.h"
 #include "graphics/core/steering.h"
@@ -206,6 +207,7 @@ bool BoardView::createxture(const Skin& s, unsigned int& nome, std::string& erro
 }
 
 void BoardView::liberatexture() {
+  staunton_.release();
   for (unsigned int* nome : {&texture_, &glifi_})
     if (*nome != 0) {
       GLuint t = *nome;
@@ -320,7 +322,7 @@ void BoardView::disegna() {
   glEnable(GL_TEXTURE_2D);
   glBindTexture(GL_TEXTURE_2D, texture_);
   UscitaGL uscita;
-  facce = percorriscena(posizioni[0], uscita);
+  facce = pieceSet == PieceSet::Staunton ? staunton_.draw(posizioni[0]) : percorriscena(posizioni[0], uscita);
   disegnasegni();
   ridisegna = 0;
 }

@@ -17,6 +17,7 @@
 #include <QSurfaceFormat>
 
 #include "graphics/core/skinfile.h"
+#include "graphics/gl/stauntonscene.h"
 
 class BoardView : public QOpenGLWidget {
   Q_OBJECT
@@ -87,6 +88,7 @@ class BoardView : public QOpenGLWidget {
   void segnala(const QString& percorso, const std::string& motivo);
 
   Skin skin_;
+  StauntonScene staunton_;  // the scene when the Staunton set is chosen
   unsigned int texture_ = 0;
   unsigned int glifi_ = 0;  // the labels' letters and digits
   float labelColour_[3] = {0.95f, 0.95f, 0.95f};

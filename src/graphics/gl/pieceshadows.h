@@ -1,0 +1,21 @@
+// Soft shadows under the pieces: for each piece a dark pool where it stands
+// and a fainter one stretched away from the key light by its height, both
+// drawn from one blurred disc, a hair above the squares and blended in.
+#pragma once
+
+#include "engine/position/position.h"
+#include "graphics/gl/meshlists.h"
+
+// Height of the shadows: above the squares, below the check mark.
+constexpr float SHADOW_HEIGHT = -0.998f;
+
+class PieceShadows {
+ public:
+  // Draws the shadows of the position's pieces; the context must be current
+  // and the camera loaded. Returns the quads drawn.
+  int32_t draw(const tposizione& pos, const MeshLists& lists);
+  void release();
+
+ private:
+  unsigned int texture_ = 0;
+};
