@@ -155,6 +155,7 @@ void TZefiran_3D::createMenus() {
   connect(Info1, &QAction::triggered, this, &TZefiran_3D::Info1Click);
   connect(Epd1, &QAction::triggered, this, &TZefiran_3D::Epd1Click);
   connect(speed1, &QAction::triggered, this, &TZefiran_3D::speed1Click);
+  createLookMenu();
 }
 
 void TZefiran_3D::createPopup() {

@@ -1,10 +1,17 @@
 // One player's panel: the thinking frame around the name and the clock,
 // and the memo of the engine's lines beside it. The window holds two, and
 // puts the one of the side at the bottom of the board below it.
+//
+// The panel wears the window's style: the classic grey with the side's own
+// text colour, or the calm style, where the names and clocks keep the
+// style's ink whatever colour the window gives them (a clock run out stays
+// red) and an amber bar marks the side to move.
 #pragma once
 
 #include <QColor>
 #include <QWidget>
+
+#include "ui/look.h"
 
 class Cornice;
 class QLabel;
@@ -26,9 +33,26 @@ class PlayerPanel : public QWidget {
   QLabel* clock() const { return clock_; }
   QPlainTextEdit* memo() const { return memo_; }
 
+  void setStyle(WindowStyle style);
+  WindowStyle style() const { return style_; }
+  // Whether this side is to move: marked in the calm style only (the
+  // classic panels show no such mark).
+  void setToMove(bool toMove);
+  bool toMove() const { return toMove_; }
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override;
+
  private:
+  void showAccent();
+  void keepInk(QLabel* l);
+
   Cornice* frame_;
   QLabel* name_;
   QLabel* clock_;
   QPlainTextEdit* memo_;
+  QWidget* accent_;
+  QColor textColour_;
+  WindowStyle style_ = WindowStyle::Classic;
+  bool toMove_ = false;
 };

@@ -220,7 +220,7 @@ void svuotapezzi() {
   for (Mesh& m : pezzi) m.clear();
   for (Mesh& m : pieceOutlines) m.clear();
   for (Mesh& m : pieceDetails) m.clear();
-  ++pieceGeneration;
+  pieceGeneration = nextPieceGeneration();
 }
 
 void costruiscipezzi() {

@@ -7,3 +7,8 @@ Mesh pieceOutlines[NUMPEZZI];
 Mesh pieceDetails[NUMPEZZI];
 uint32_t pieceGeneration = 0;
 LookEffects lookEffects;
+
+uint32_t nextPieceGeneration() {
+  static uint32_t made = 0;
+  return ++made;
+}

@@ -21,9 +21,11 @@ extern PieceSet pieceSet;
 extern Mesh pieceOutlines[NUMPEZZI];
 extern Mesh pieceDetails[NUMPEZZI];
 
-// Changes with every rebuild of the meshes, never repeating, so that a
-// renderer keeping compiled copies knows when they are stale.
+// Changes with every rebuild of the meshes, never repeating (even when a
+// caller puts an earlier value back), so that a renderer keeping compiled
+// copies knows when they are stale.
 extern uint32_t pieceGeneration;
+uint32_t nextPieceGeneration();
 
 // The mesh of a piece code (either colour; a king for anything unknown).
 inline int meshForPiece(int8_t piece) {

@@ -14,6 +14,19 @@ namespace {
 constexpr float BOARD = -1.0f;  // the board's surface: the pieces' feet
 constexpr Vec3 ON_BOARD{0.0f, BOARD, 0.0f};
 
+// The shapes are drawn small; a tournament set's king stands about one and a
+// half squares high on a foot three quarters of a square across.
+constexpr float BROADER = 1.3f;
+constexpr float TALLER = 1.5f;
+
+void proportion(Mesh& m) {
+  for (Quad& q : m)
+    for (int c = 0; c < 4; ++c) {
+      q.p[c] = {q.p[c].x * BROADER, BOARD + (q.p[c].y - BOARD) * TALLER, q.p[c].z * BROADER};
+      q.n[c] = {q.n[c].x / BROADER, q.n[c].y / TALLER, q.n[c].z / BROADER};
+    }
+}
+
 // Interpolated radius of a profile run that climbs steadily, 0 outside it.
 float radiusOn(const std::vector<Vec2>& run, float y) {
   for (size_t i = 0; i + 1 < run.size(); ++i) {
@@ -110,4 +123,8 @@ void buildStauntonSolid() {
   queen();
   king();
   knight();
+  for (int k = 0; k < NUMPEZZI; ++k) {
+    proportion(pezzi[k]);
+    proportion(pieceDetails[k]);
+  }
 }

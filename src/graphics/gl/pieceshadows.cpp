@@ -14,7 +14,7 @@ constexpr int DISC = 64;                 // the blurred disc's texture side
 constexpr float SOFT_FROM = 0.45f;       // of the disc's radius
 constexpr float CONTACT_DARKNESS = 0.7f;
 constexpr float CAST_DARKNESS = 0.45f;
-constexpr float CAST_REACH = 0.45f;      // how far the cast shadow leans out, per unit of height
+constexpr float CAST_REACH = 0.3f;       // how far the cast shadow leans out, per unit of height
 
 unsigned int makeDisc() {
   // Black, its alpha falling off from the middle.

@@ -92,6 +92,7 @@ TEST_F(StauntonView, Pictures) {
   show(PieceSet::Staunton, VISTA_3D);
   zeftest::setUp("r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R w KQkq - 2 3");
   lookEffects.reflection = false;
+  view_->grabFramebuffer().save(f + "/overview_big.png");
   distanza = 5.5f; elevazione = 25; rotazione = 270;
   view_->grabFramebuffer().save(f + "/close.png");
   rotazione = 300; elevazione=20; distanza = 4;
