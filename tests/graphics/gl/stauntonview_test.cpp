@@ -77,30 +77,138 @@ class StauntonView : public ::testing::Test {
 };
 BoardView* StauntonView::view_ = nullptr;
 
-TEST_F(StauntonView, Pictures) {
-  const QString f = shotFolder();
+// The reference pictures live beside this file; ZEF_UPDATE_REFERENCES=1
+// writes them anew from this build (look at them before committing).
+QString referencePath(const char* name) { return QStringLiteral(ZEF_SOURCE_DIR "/tests/graphics/gl/references/") + name + ".png"; }
+
+// Pixels whose colour differs by more than the renderer's own rounding.
+double differingShare(const QImage& a, const QImage& b) {
+  if (a.size() != b.size()) return 1.0;
+  long differing = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      if (std::abs(qRed(p) - qRed(q)) > 40 || std::abs(qGreen(p) - qGreen(q)) > 40 || std::abs(qBlue(p) - qBlue(q)) > 40)
+        ++differing;
+    }
+  return static_cast<double>(differing) / (a.width() * a.height());
+}
+
+TEST_F(StauntonView, BothSetsInBothViewsMatchTheirReferences) {
+  const bool update = std::getenv("ZEF_UPDATE_REFERENCES") != nullptr;
+  struct Case {
+    const char* name;
+    PieceSet set;
+    int view;
+  };
+  for (const Case c : {Case{"classic_solid", PieceSet::Classic, VISTA_3D}, Case{"classic_flat", PieceSet::Classic, VISTA_PIATTA},
+                       Case{"staunton_solid", PieceSet::Staunton, VISTA_3D},
+                       Case{"staunton_flat", PieceSet::Staunton, VISTA_PIATTA}}) {
+    SCOPED_TRACE(c.name);
+    show(c.set, c.view);
+    zeftest::setUp("r1bqkb1r/1ppp1ppp/p1n2n2/4p3/B3P3/5N2/PPPP1PPP/RNBQK2R w KQkq - 2 5");
+    posizioni[0].lastmove = mvMake(zeftest::sq("g8"), zeftest::sq("f6"));
+    const QImage now = picture().convertToFormat(QImage::Format_RGB32);
+    now.save(shotFolder() + "/" + c.name + ".png");
+    if (update) {
+      ASSERT_TRUE(now.save(referencePath(c.name)));
+      continue;
+    }
+    const QImage reference(referencePath(c.name));
+    ASSERT_FALSE(reference.isNull()) << referencePath(c.name).toStdString();
+    EXPECT_LT(differingShare(now, reference.convertToFormat(QImage::Format_RGB32)), 0.01);
+  }
+}
+
+// A lone piece in the 3D view, each effect off and on.
+TEST_F(StauntonView, EachEffectTurnsOffAlone) {
+  zeftest::setUp("8/8/8/8/4K3/8/8/k7 w - - 0 1");
   show(PieceSet::Staunton, VISTA_3D);
-  picture().save(f + "/staunton_3d.png");
-  lookEffects.reflection = true;
-  picture().save(f + "/staunton_3d_reflection.png");
-  show(PieceSet::Staunton, VISTA_PIATTA);
-  picture().save(f + "/staunton_flat.png");
-  show(PieceSet::Classic, VISTA_3D);
-  picture().save(f + "/classic_3d.png");
-  view_->resize(1000, 750);
-  QTest::qWait(50);
+  lookEffects = {false, false, false};
+  const QImage plain = picture();
+  // The shadow falls away from the key light: right and back of e4.
+  lookEffects.shadows = true;
+  const QImage shaded = picture();
+  const QPoint behind = onSquare("e4", -1.0f, 0.42f, -0.42f);
+  EXPECT_LT(qGray(shaded.pixel(behind)), qGray(plain.pixel(behind)) - 12);
+  // Highlights: the king's brightest point is brighter with them.
+  lookEffects = {true, false, false};
+  const QImage shiny = picture();
+  const auto brightest = [&](const QImage& i) {
+    int best = 0;
+    const QPoint a = onSquare("e4", 0.6f, -0.3f), b = onSquare("e4", -0.8f, 0.3f);
+    for (int y = std::min(a.y(), b.y()); y <= std::max(a.y(), b.y()); ++y)
+      for (int x = std::min(a.x(), b.x()); x <= std::max(a.x(), b.x()); ++x) best = std::max(best, qGray(i.pixel(x, y)));
+    return best;
+  };
+  EXPECT_GT(brightest(shiny), brightest(plain) + 10);
+  // The reflection shows in front of the king, where the plain board does not change.
+  lookEffects = {false, false, true};
+  const QImage mirrored = picture();
+  int changed = 0;
+  for (float dz = 0.45f; dz < 0.9f; dz += 0.05f) {
+    const QPoint p = onSquare("e4", -1.0f, 0.0f, dz);
+    if (std::abs(qGray(mirrored.pixel(p)) - qGray(plain.pixel(p))) > 6) ++changed;
+  }
+  EXPECT_GT(changed, 3);
+  EXPECT_EQ(mirrored.pixel(10, 10), plain.pixel(10, 10)) << "nothing of it past the board";
+}
+
+// Seen from the side, low, Black's knight is White's turned round: the two
+// heads lean over their feet opposite ways.
+TEST_F(StauntonView, TheKnightsLookAtEachOther) {
   show(PieceSet::Staunton, VISTA_3D);
-  zeftest::setUp("r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R w KQkq - 2 3");
-  lookEffects.reflection = false;
-  view_->grabFramebuffer().save(f + "/overview_big.png");
-  distanza = 5.5f; elevazione = 25; rotazione = 270;
-  view_->grabFramebuffer().save(f + "/close.png");
-  rotazione = 300; elevazione=20; distanza = 4;
-  view_->grabFramebuffer().save(f + "/close2.png");
+  lookEffects = {false, false, false};
+  rotazione = 0;
+  elevazione = 12;
+  distanza = 6;
+  zeftest::setUp("8/8/8/8/8/8/8/8 w - - 0 1");
+  const QImage empty = picture();
+  const QPoint foot = onSquare("d4", -1.0f), head = onSquare("d4", -1.0f + 0.6f * 1.5f);
+  // How far right of the foot the head's pixels lie, on average.
+  const auto lean = [&](const char* fen) {
+    zeftest::setUp(fen);
+    const QImage i = picture();
+    long sum = 0, n = 0;
+    for (int y = head.y() - 15; y <= head.y() + 15; ++y)
+      for (int x = foot.x() - 60; x <= foot.x() + 60; ++x)
+        if (i.pixel(x, y) != empty.pixel(x, y)) {
+          sum += x - foot.x();
+          ++n;
+        }
+    EXPECT_GT(n, 50) << fen;
+    return n ? static_cast<double>(sum) / n : 0.0;
+  };
+  const double white = lean("8/8/8/8/3N4/8/8/8 w - - 0 1"), black = lean("8/8/8/8/3n4/8/8/8 w - - 0 1");
+  // (Which way White's looks is the mesh's own test.)
+  EXPECT_LT(white * black, 0.0) << white << " " << black;
+  EXPECT_GT(std::fabs(white - black), 4.0);
+}
+
+// The flat symbols keep an ink outline on light and dark squares, and the
+// black ones show their inner lines in the light colour.
+TEST_F(StauntonView, FlatSymbolsAreOutlinedOnBothSquareColours) {
+  zeftest::setUp("8/8/8/3pp3/3PP3/8/8/8 w - - 0 1");
   show(PieceSet::Staunton, VISTA_PIATTA);
-  view_->grabFramebuffer().save(f + "/flat_big.png");
-  view_->resize(W, H);
-  QTest::qWait(50);
+  const QImage i = picture();
+  const auto across = [&](const char* square, float dz, auto test) {
+    int n = 0;
+    const QPoint a = onSquare(square, -1.0f, -0.5f, dz), b = onSquare(square, -1.0f, 0.5f, dz);
+    for (int x = a.x(); x <= b.x(); ++x) n += test(i.pixel(x, a.y()));
+    return n;
+  };
+  const auto ink = [](QRgb p) { return qGray(p) < 40; };
+  const auto light = [](QRgb p) { return qGray(p) > 200; };
+  for (const char* s : {"d4", "e4"}) {
+    SCOPED_TRACE(s);
+    EXPECT_GE(across(s, 0.1f, ink), 2) << "the outline on either side of the body";
+    EXPECT_GE(across(s, 0.1f, light), 3) << "the white fill";
+  }
+  for (const char* s : {"d5", "e5"}) {
+    SCOPED_TRACE(s);
+    // The line across the foot: 0.1 up a pawn 0.5 high drawn 0.6 high, from the baseline 0.43.
+    EXPECT_GE(across(s, 0.43f - 0.1f * 1.2f, light), 3) << "the inner line of a black symbol";
+  }
 }
 
 }  // namespace
