@@ -43,8 +43,8 @@ void drawCalmGrid(QPixmap& bitmap, const QFont& font, const GridRows& g) {
       if (half[k] == g.shown) {
         p.setPen(Qt::NoPen);
         p.setBrush(calm::CURRENT);
-        p.drawRoundedRect(QRect(cell[k].left(), cell[k].top(), std::min(cell[k].width(), fm.horizontalAdvance(t) + 2 * PAD),
-                                cell[k].height()),
+        p.drawRoundedRect(QRect(cell[k].left(), cell[k].top(),
+                                std::min(cell[k].width(), fm.horizontalAdvance(t) + 2 * PAD), cell[k].height()),
                           RADIUS, RADIUS);
       }
       p.setFont(half[k] == g.hovered || half[k] == g.shown ? bold : font);

@@ -11,13 +11,13 @@
 
 struct GridRows {
   int rowHeight = 0;
-  int firstRow = 1;     // the move number's row at the top (1-based, before the offset)
-  int rows = 0;         // rows that fit
-  int shift = 0;        // 1 when the game begins with Black to move
-  int firstNumber = 0;  // added to a row to give its move number
-  int recorded = 0;     // half-moves in the game
-  int shown = 0;        // the half-move whose position is on the board
-  int hovered = 0;      // the half-move under the pointer
+  int firstRow = 1;                  // the move number's row at the top (1-based, before the offset)
+  int rows = 0;                      // rows that fit
+  int shift = 0;                     // 1 when the game begins with Black to move
+  int firstNumber = 0;               // added to a row to give its move number
+  int recorded = 0;                  // half-moves in the game
+  int shown = 0;                     // the half-move whose position is on the board
+  int hovered = 0;                   // the half-move under the pointer
   std::function<QString(int)> text;  // a half-move's text (1-based)
 };
 

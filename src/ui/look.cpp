@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "settings/language.h"
 #include "ui/preferences.h"
 
 namespace {
@@ -57,3 +58,5 @@ LookNotice& LookNotice::instance() {
   static LookNotice notice;
   return notice;
 }
+
+QString lookCaption(const char* key) { return QString::fromStdString(testo(key)); }

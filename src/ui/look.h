@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include "graphics/core/lookeffects.h"
 #include "graphics/core/pieceset.h"
@@ -27,6 +28,9 @@ WindowStyle windowStyle();
 // Makes a look the one in force (the scene's globals and the style) and
 // tells whoever listens; the meshes are not rebuilt here.
 void useLook(const Look& look);
+
+// A caption of the look's choices: the language table's text for the key.
+QString lookCaption(const char* key);
 
 // Tells that the look in force has changed (the window restyles itself and
 // rebuilds the pieces).

@@ -6,9 +6,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "settings/language.h"
 #include "ui/lookpreview.h"
 
 namespace {
@@ -16,28 +16,23 @@ namespace {
 constexpr int PREVIEW_WIDTH = 240;
 constexpr int PREVIEW_HEIGHT = 180;
 
-QString caption(const char* key, const char* english) {
-  const std::string t = testo(key);
-  return QString::fromUtf8(t.empty() ? english : t.c_str());
-}
-
 }  // namespace
 
 LookPage::LookPage(QWidget* parent) : QWidget(parent) {
   setObjectName("lookPage");
   auto* v = new QVBoxLayout(this);
 
-  auto* pieces = new QGroupBox(caption("M_PIECESET", "Pieces"), this);
+  auto* pieces = pieces_ = new QGroupBox(this);
   auto* pv = new QGridLayout(pieces);
-  classicSet = new QRadioButton(caption("M_PIECESCLASSIC", "Classic"), pieces);
+  classicSet = new QRadioButton(pieces);
   classicSet->setObjectName("lookClassicSet");
-  stauntonSet = new QRadioButton(caption("M_PIECESSTAUNTON", "Staunton"), pieces);
+  stauntonSet = new QRadioButton(pieces);
   stauntonSet->setObjectName("lookStauntonSet");
-  shadows = new QCheckBox(caption("M_SHADOWS", "Shadows"), pieces);
+  shadows = new QCheckBox(pieces);
   shadows->setObjectName("lookShadows");
-  reflection = new QCheckBox(caption("M_REFLECTION", "Reflection in the board"), pieces);
+  reflection = new QCheckBox(pieces);
   reflection->setObjectName("lookReflection");
-  specular = new QCheckBox(caption("M_HIGHLIGHTS", "Highlights"), pieces);
+  specular = new QCheckBox(pieces);
   specular->setObjectName("lookSpecular");
   auto* sets = new QButtonGroup(this);
   sets->addButton(classicSet);
@@ -49,11 +44,11 @@ LookPage::LookPage(QWidget* parent) : QWidget(parent) {
   pv->addWidget(specular, 1, 2);
   v->addWidget(pieces);
 
-  auto* style = new QGroupBox(caption("M_WINDOWSTYLE", "Window style"), this);
+  auto* style = style_ = new QGroupBox(this);
   auto* sv = new QHBoxLayout(style);
-  classicStyle = new QRadioButton(caption("M_STYLECLASSIC", "Classic"), style);
+  classicStyle = new QRadioButton(style);
   classicStyle->setObjectName("lookClassicStyle");
-  calmStyle = new QRadioButton(caption("M_STYLECALM", "Calm"), style);
+  calmStyle = new QRadioButton(style);
   calmStyle->setObjectName("lookCalmStyle");
   auto* styles = new QButtonGroup(this);
   styles->addButton(classicStyle);
@@ -77,9 +72,28 @@ LookPage::LookPage(QWidget* parent) : QWidget(parent) {
   v->addStretch(1);
 
   for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{classicSet, stauntonSet, shadows, reflection,
-                                                                     specular, classicStyle, calmStyle})
+                                                                    specular, classicStyle, calmStyle})
     connect(b, &QAbstractButton::toggled, this, &LookPage::follow);
+  setLanguage();
   load(Look{});
+}
+
+void LookPage::setLanguage() {
+  pieces_->setTitle(lookCaption("M_PIECESET"));
+  classicSet->setText(lookCaption("M_PIECESCLASSIC"));
+  stauntonSet->setText(lookCaption("M_PIECESSTAUNTON"));
+  shadows->setText(lookCaption("M_SHADOWS"));
+  reflection->setText(lookCaption("M_REFLECTION"));
+  specular->setText(lookCaption("M_HIGHLIGHTS"));
+  style_->setTitle(lookCaption("M_WINDOWSTYLE"));
+  classicStyle->setText(lookCaption("M_STYLECLASSIC"));
+  calmStyle->setText(lookCaption("M_STYLECALM"));
+  // The page names its own tab.
+  for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+    if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+      tabs->setTabText(tabs->indexOf(this), lookCaption("P_LOOK"));
+      break;
+    }
 }
 
 void LookPage::load(const Look& l) {

@@ -8,6 +8,7 @@
 #include "ui/look.h"
 
 class QCheckBox;
+class QGroupBox;
 class QRadioButton;
 class LookPreview;
 
@@ -15,15 +16,17 @@ class LookPage : public QWidget {
   Q_OBJECT
 
  public:
-  explicit LookPage(QWidget* parent = nullptr);
+  explicit LookPage(QWidget *parent = nullptr);
 
   // Shows a look's choices (the one in force when the dialog opens).
-  void load(const Look& look);
+  void load(const Look &look);
   Look chosen() const;
   // Stores the choice in the preferences and puts it in force.
   void apply();
+  // The captions (and the tab's) in the language in force.
+  void setLanguage();
   // Loads the skin the previews draw the board with.
-  void useSkin(const QString& path);
+  void useSkin(const QString &path);
 
   QRadioButton *classicSet, *stauntonSet, *classicStyle, *calmStyle;
   QCheckBox *shadows, *reflection, *specular;
@@ -31,4 +34,5 @@ class LookPage : public QWidget {
 
  private:
   void follow();
+  QGroupBox *pieces_, *style_;
 };

@@ -9,9 +9,9 @@ namespace {
 
 // The 3D preview's camera: closer and lower than the window's, turned a
 // little, so that the pieces fill it.
-constexpr float PREVIEW_TURN = 300.0f;
-constexpr float PREVIEW_TILT = 32.0f;
-constexpr float PREVIEW_DISTANCE = 7.5f;
+constexpr float PREVIEW_TURN = 285.0f;
+constexpr float PREVIEW_TILT = 38.0f;
+constexpr float PREVIEW_DISTANCE = 9.0f;
 
 // Everything of the scene a preview frame changes.
 struct SceneState {
@@ -25,19 +25,17 @@ struct SceneState {
   uint32_t generation = pieceGeneration;
   Mesh bodies[NUMPEZZI], outlines[NUMPEZZI], details[NUMPEZZI];
 
-  SceneState() {
+  void swapMeshes() {
     for (int k = 0; k < NUMPEZZI; ++k) {
       std::swap(bodies[k], pezzi[k]);
       std::swap(outlines[k], pieceOutlines[k]);
       std::swap(details[k], pieceDetails[k]);
     }
   }
+
+  SceneState() { swapMeshes(); }
   ~SceneState() {
-    for (int k = 0; k < NUMPEZZI; ++k) {
-      std::swap(bodies[k], pezzi[k]);
-      std::swap(outlines[k], pieceOutlines[k]);
-      std::swap(details[k], pieceDetails[k]);
-    }
+    swapMeshes();
     pieceSet = set;
     lookEffects = effects;
     vista = view;

@@ -17,6 +17,12 @@ class LookPreview : public BoardView {
 
  protected:
   void paintGL() override;
+  // The preview is a picture: the pointer and the wheel steer nothing (the
+  // camera they would move is the window's).
+  void mousePressEvent(QMouseEvent*) override {}
+  void mouseMoveEvent(QMouseEvent*) override {}
+  void mouseReleaseEvent(QMouseEvent*) override {}
+  void wheelEvent(QWheelEvent*) override {}
 
  private:
   Look look_;

@@ -6,11 +6,11 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
+#include <utility>
 
 #include "graphics/core/pieces.h"
 #include "graphics/core/scene.h"
 #include "graphics/gl/boardview.h"
-#include "settings/language.h"
 #include "ui/calmstyle.h"
 #include "ui/look.h"
 #include "ui/main.h"
@@ -19,15 +19,8 @@
 
 namespace {
 
-// A caption from the language file, or the English one when the file has
-// no such key.
-QString caption(const char* key, const char* english) {
-  const std::string t = testo(key);
-  return QString::fromUtf8(t.empty() ? english : t.c_str());
-}
-
-QAction* choice(QMenu* menu, QActionGroup* group, const char* name, const QString& text) {
-  QAction* a = menu->addAction(text);
+QAction* choice(QMenu* menu, QActionGroup* group, const char* name) {
+  QAction* a = menu->addAction(QString());
   a->setObjectName(name);
   a->setCheckable(true);
   if (group) group->addAction(a);
@@ -38,20 +31,21 @@ QAction* choice(QMenu* menu, QActionGroup* group, const char* name, const QStrin
 
 void TZefiran_3D::createLookMenu() {
   Visualizza1->addSeparator();
-  QMenu* pieces = Visualizza1->addMenu(caption("M_PIECESET", "Pieces"));
+  QMenu* pieces = Visualizza1->addMenu(QString());  // captioned by relabelLookMenu
   pieces->setObjectName("lookPieces");
   auto* sets = new QActionGroup(this);
-  choice(pieces, sets, "pieceSetClassic", caption("M_PIECESCLASSIC", "Classic"));
-  choice(pieces, sets, "pieceSetStaunton", caption("M_PIECESSTAUNTON", "Staunton"));
+  choice(pieces, sets, "pieceSetClassic");
+  choice(pieces, sets, "pieceSetStaunton");
   pieces->addSeparator();
-  choice(pieces, nullptr, "effectShadows", caption("M_SHADOWS", "Shadows"));
-  choice(pieces, nullptr, "effectReflection", caption("M_REFLECTION", "Reflection in the board"));
-  choice(pieces, nullptr, "effectSpecular", caption("M_HIGHLIGHTS", "Highlights"));
-  QMenu* styles = Visualizza1->addMenu(caption("M_WINDOWSTYLE", "Window style"));
+  choice(pieces, nullptr, "effectShadows");
+  choice(pieces, nullptr, "effectReflection");
+  choice(pieces, nullptr, "effectSpecular");
+  QMenu* styles = Visualizza1->addMenu(QString());  // captioned by relabelLookMenu
   styles->setObjectName("lookStyle");
   auto* group = new QActionGroup(this);
-  choice(styles, group, "styleClassic", caption("M_STYLECLASSIC", "Classic"));
-  choice(styles, group, "styleCalm", caption("M_STYLECALM", "Calm"));
+  choice(styles, group, "styleClassic");
+  choice(styles, group, "styleCalm");
+  relabelLookMenu();
 
   const auto chosen = [this] {
     Look l;
@@ -68,6 +62,20 @@ void TZefiran_3D::createLookMenu() {
   // The settings dialog chooses too; either way the window follows.
   connect(&LookNotice::instance(), &LookNotice::changed, this, &TZefiran_3D::applyLook);
   useLook(savedLook());
+}
+
+void TZefiran_3D::relabelLookMenu() {
+  const std::pair<const char*, const char*> captions[] = {{"pieceSetClassic", "M_PIECESCLASSIC"},
+                                                          {"pieceSetStaunton", "M_PIECESSTAUNTON"},
+                                                          {"effectShadows", "M_SHADOWS"},
+                                                          {"effectReflection", "M_REFLECTION"},
+                                                          {"effectSpecular", "M_HIGHLIGHTS"},
+                                                          {"styleClassic", "M_STYLECLASSIC"},
+                                                          {"styleCalm", "M_STYLECALM"}};
+  for (const auto& [name, key] : captions)
+    if (QAction* a = findChild<QAction*>(name)) a->setText(lookCaption(key));
+  if (QMenu* m = findChild<QMenu*>("lookPieces")) m->setTitle(lookCaption("M_PIECESET"));
+  if (QMenu* m = findChild<QMenu*>("lookStyle")) m->setTitle(lookCaption("M_WINDOWSTYLE"));
 }
 
 void TZefiran_3D::applyLook() {

@@ -263,6 +263,7 @@ void TZefiran_3D::settalingua() {
   blackToMove_->setText(t("P_BLACKTOMOVE"));
   const char* arrocchi[4] = {"P_CASTLEWK", "P_CASTLEWQ", "P_CASTLEBK", "P_CASTLEBQ"};
   for (int i = 0; i < 4; ++i) castling_[i]->setText(t(arrocchi[i]));
+  relabelLookMenu();
   // The dialogs take the new language too, shown or not.
   resultform->settalingua();
   settatempo->settalingua();

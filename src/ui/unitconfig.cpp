@@ -199,7 +199,7 @@ Tconfigurazione::Tconfigurazione(QWidget* parent) : QDialog(parent) {
   gl->addWidget(BitBtn4, 3, 1);
   PageControl1->addTab(lingue, QString::fromUtf8("linguggi"));
   lookPage = new LookPage(PageControl1);
-  PageControl1->addTab(lookPage, QStringLiteral("Look"));
+  PageControl1->addTab(lookPage, QString());
   connect(FileListBox2, &QListWidget::itemDoubleClicked, this, &Tconfigurazione::cambialingua);
   connect(BitBtn4, &QPushButton::clicked, this, &Tconfigurazione::cambialingua);
 
@@ -248,6 +248,7 @@ void Tconfigurazione::setlanguage() {
   etichettalingue->setText(t("P_LANGUAGEAVAILABLE"));
   etichettalinguaattuale->setText(t("P_LANGUAGEUSED"));
   BitBtn4->setText(t("P_LANGUAGECHANGE"));
+  lookPage->setLanguage();
 }
 
 void Tconfigurazione::showEvent(QShowEvent* e) {

@@ -3,6 +3,8 @@
 // grid's rows and the side-to-move mark; and the pictures of both looks for
 // the README (written to the build folder's look-pictures, and to the
 // folder named by ZEF_README_IMAGES when it is set).
+#include "ui/look.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
@@ -18,7 +20,6 @@
 #include "graphics/gl/boardview.h"
 #include "support/engine_fixture.h"
 #include "ui/calmstyle.h"
-#include "ui/look.h"
 #include "ui/lookpage.h"
 #include "ui/lookpreview.h"
 #include "ui/playerpanel.h"
@@ -141,6 +142,8 @@ TEST_F(LookTest, TheSettingsPageChoosesWithPreviewsThatLeaveTheBoardAlone) {
     QTest::qWait(100);
     solid = page->solidPreview->grabFramebuffer();
     flat = page->flatPreview->grabFramebuffer();
+    QDir().mkpath(ZEF_BINARY_DIR "/look-pictures");
+    d->grab().save(ZEF_BINARY_DIR "/look-pictures/settings_look.png");
     pawnQuads = pezzi[MESH_PEDONE].size();
     QTest::mouseClick(component<Tconfigurazione>(f, "configurazione")->BitBtn1, Qt::LeftButton);
   };

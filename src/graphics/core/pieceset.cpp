@@ -1,12 +1,9 @@
 #include "graphics/core/pieceset.h"
 
-#include "graphics/core/lookeffects.h"
-
 PieceSet pieceSet = PieceSet::Classic;
 Mesh pieceOutlines[NUMPEZZI];
 Mesh pieceDetails[NUMPEZZI];
 uint32_t pieceGeneration = 0;
-LookEffects lookEffects;
 
 uint32_t nextPieceGeneration() {
   static uint32_t made = 0;

@@ -108,7 +108,8 @@ std::vector<std::array<int, 3>> triangulate(std::span<const Vec2> corners) {
       left.erase(left.begin());
     }
   }
-  if (left.size() == 3 && cross(q[left[0]], q[left[1]], q[left[2]]) > 0.0f) local.push_back({left[0], left[1], left[2]});
+  if (left.size() == 3 && cross(q[left[0]], q[left[1]], q[left[2]]) > 0.0f)
+    local.push_back({left[0], left[1], left[2]});
   improve(q, local);
   for (const auto& t : local) {
     if (ccw)

@@ -6,7 +6,7 @@
 namespace {
 constexpr float RADIANS = 3.14159265358979f / 180.0f;
 constexpr float AXIS = 1e-5f;
-}
+}  // namespace
 
 Profile::Profile(float y) { points_.push_back({0.0f, y}); }
 

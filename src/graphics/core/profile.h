@@ -25,8 +25,8 @@ class Profile {
   Profile& close(float y);
 
   const std::vector<Vec2>& points() const { return points_; }  // (radius, height)
-  float height() const;  // the highest point
-  float width() const;   // the largest radius
+  float height() const;                                        // the highest point
+  float width() const;                                         // the largest radius
 
  private:
   std::vector<Vec2> points_;

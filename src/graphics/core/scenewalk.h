@@ -121,8 +121,10 @@ inline int32_t re(S& out, const tposizione& pos, uint8_t s, bool bianco, float m
 
 }  // namespace scena
 
+// The board alone: the squares, the frame and the name plate; returns the
+// quads that count towards facce (all but the squares).
 template <class S>
-int32_t percorriscena(const tposizione& pos, S& out) {
+int32_t percorritavola(S& out) {
   out.cullfront(false);
   out.normal(0.0f, 1.0f, 0.0f);
   out.begin();
@@ -130,7 +132,12 @@ int32_t percorriscena(const tposizione& pos, S& out) {
   for (int n = 0; n < 100; ++n) scena::cornice(out, n);
   scena::targa(out, rotazione > 0.0f && rotazione < 180.0f);
   out.end();
-  int32_t quadri = 101;
+  return 101;
+}
+
+template <class S>
+int32_t percorriscena(const tposizione& pos, S& out) {
+  int32_t quadri = percorritavola(out);
 
   // With the flat board turned, the symbols are mirrored along z so that
   // they still read upright; the mirror reverses their winding.

@@ -41,7 +41,8 @@ Side flipped(const Side& s) { return {{-s.a.x, -s.a.y, -s.a.z}, -s.b}; }
 
 void emit(const std::vector<Corner>& poly, Mesh& out) {
   for (size_t k = 1; k + 1 < poly.size(); ++k)
-    out.push_back({{poly[0].p, poly[k].p, poly[k + 1].p, poly[k + 1].p}, {poly[0].n, poly[k].n, poly[k + 1].n, poly[k + 1].n}});
+    out.push_back(
+        {{poly[0].p, poly[k].p, poly[k + 1].p, poly[k + 1].p}, {poly[0].n, poly[k].n, poly[k + 1].n, poly[k + 1].n}});
 }
 
 // A face of the slot, wound so that its normal points along `facing`.
@@ -62,11 +63,11 @@ void cutSlot(Mesh& m, size_t from, const Slot& s, const std::function<float(floa
   const float cn = s.centre.u * n.x + s.centre.v * n.y, ce = s.centre.u * e.x + s.centre.v * e.y;
   // Inside the slot: all five hold.
   const Side sides[5] = {
-      {{-n.x, -n.y, 0.0f}, cn + s.halfWidth},   // d < w
-      {{n.x, n.y, 0.0f}, -cn + s.halfWidth},    // d > -w
-      {{0.0f, 0.0f, 1.0f}, -s.depthFrom},       // z > depthFrom
-      {{e.x, e.y, 0.0f}, -ce - s.alongFrom},    // u > from
-      {{-e.x, -e.y, 0.0f}, ce + s.alongTo},     // u < to
+      {{-n.x, -n.y, 0.0f}, cn + s.halfWidth},  // d < w
+      {{n.x, n.y, 0.0f}, -cn + s.halfWidth},   // d > -w
+      {{0.0f, 0.0f, 1.0f}, -s.depthFrom},      // z > depthFrom
+      {{e.x, e.y, 0.0f}, -ce - s.alongFrom},   // u > from
+      {{-e.x, -e.y, 0.0f}, ce + s.alongTo},    // u < to
   };
   Mesh kept(m.begin(), m.begin() + static_cast<std::ptrdiff_t>(from));
   for (size_t i = from; i < m.size(); ++i) {
@@ -124,8 +125,8 @@ void cutSlot(Mesh& m, size_t from, const Slot& s, const std::function<float(floa
     if (!a0.inside || !a1.inside || !b0.inside || !b1.inside) continue;
     // The floor, where the slot stops short of the solid's back.
     if (a0.backz == s.depthFrom && a1.backz == s.depthFrom && b0.backz == s.depthFrom && b1.backz == s.depthFrom)
-      face(point(w, u0, s.depthFrom), point(w, u1, s.depthFrom), point(-w, u1, s.depthFrom),
-           point(-w, u0, s.depthFrom), {0.0f, 0.0f, 1.0f}, m);
+      face(point(w, u0, s.depthFrom), point(w, u1, s.depthFrom), point(-w, u1, s.depthFrom), point(-w, u0, s.depthFrom),
+           {0.0f, 0.0f, 1.0f}, m);
   }
   // The two ends.
   for (const bool first : {true, false}) {

@@ -16,8 +16,8 @@ namespace {
 
 constexpr float LOWEST = -0.99f;  // above the check mark, below nothing else on the squares
 constexpr float LAYER = 0.003f;
-constexpr float INK = 0.024f;     // outline width, board units
-constexpr float DETAIL = 0.018f;  // inner lines
+constexpr float INK = 0.024f;      // outline width, board units
+constexpr float DETAIL = 0.018f;   // inner lines
 constexpr float BASELINE = 0.43f;  // where the symbols stand, below the square's middle
 constexpr float WIDER = 1.4f;      // flat symbols read better a little broader than the turned pieces
 
@@ -148,8 +148,8 @@ void rook() {
   for (size_t i = 0; i <= top; ++i)
     if (i == 0 || pts[i].u > 0.0f) shape.push_back(pts[i]);
   const float o = b.outer, m = b.to, notch = b.to - 0.045f, w1 = 0.115f, w2 = 0.045f;
-  for (const Vec2 q : std::initializer_list<Vec2>{{o, m}, {w1, m}, {w1, notch}, {w2, notch}, {w2, m}, {-w2, m},
-                                                  {-w2, notch}, {-w1, notch}, {-w1, m}, {-o, m}})
+  for (const Vec2 q : std::initializer_list<Vec2>{
+           {o, m}, {w1, m}, {w1, notch}, {w2, notch}, {w2, m}, {-w2, m}, {-w2, notch}, {-w1, notch}, {-w1, m}, {-o, m}})
     shape.push_back(q);
   for (size_t i = top + 1; i-- > 1;) shape.push_back({-pts[i].u, pts[i].v});
   Symbol s(MESH_TORRE, m, 0.68f);
@@ -178,7 +178,8 @@ void queen() {
     std::vector<Vec2> ballShape;
     for (int i = 0; i < 12; ++i) {
       const float a = 6.2831853f * static_cast<float>(i) / 12.0f;
-      ballShape.push_back({x + (c.radius + 0.008f) * std::cos(a), c.height + 0.012f + (c.radius + 0.008f) * std::sin(a)});
+      ballShape.push_back(
+          {x + (c.radius + 0.008f) * std::cos(a), c.height + 0.012f + (c.radius + 0.008f) * std::sin(a)});
     }
     s.part(ballShape);
   }
@@ -193,8 +194,18 @@ void king() {
   const Cross c = kingCross();
   Symbol s(MESH_RE, c.stemTo, 0.88f);
   const float t = 0.035f, b = 0.075f;  // a broader cross reads better flat
-  s.part({{-t, c.stemFrom}, {t, c.stemFrom}, {t, c.barFrom}, {b, c.barFrom}, {b, c.barTo + 0.01f}, {t, c.barTo + 0.01f},
-          {t, c.stemTo}, {-t, c.stemTo}, {-t, c.barTo + 0.01f}, {-b, c.barTo + 0.01f}, {-b, c.barFrom}, {-t, c.barFrom}});
+  s.part({{-t, c.stemFrom},
+          {t, c.stemFrom},
+          {t, c.barFrom},
+          {b, c.barFrom},
+          {b, c.barTo + 0.01f},
+          {t, c.barTo + 0.01f},
+          {t, c.stemTo},
+          {-t, c.stemTo},
+          {-t, c.barTo + 0.01f},
+          {-b, c.barTo + 0.01f},
+          {-b, c.barFrom},
+          {-t, c.barFrom}});
   s.part(sideView(p));
   s.line(across(p, 0.1f));
   s.line(across(p, 0.58f));

@@ -12,7 +12,7 @@
 #include "graphics/core/mesh.h"
 
 struct Swell {
-  std::vector<Vec2> outline;  // counter-clockwise (x forward, y up), the first corner not repeated
+  std::vector<Vec2> outline;   // counter-clockwise (x forward, y up), the first corner not repeated
   std::vector<int> openEdges;  // edge i runs from corner i to corner i + 1
   std::function<float(Vec2)> thickness;
   float rounding = 0.05f;

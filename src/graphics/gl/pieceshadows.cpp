@@ -10,11 +10,11 @@
 
 namespace {
 
-constexpr int DISC = 64;                 // the blurred disc's texture side
-constexpr float SOFT_FROM = 0.45f;       // of the disc's radius
+constexpr int DISC = 64;            // the blurred disc's texture side
+constexpr float SOFT_FROM = 0.45f;  // of the disc's radius
 constexpr float CONTACT_DARKNESS = 0.7f;
 constexpr float CAST_DARKNESS = 0.45f;
-constexpr float CAST_REACH = 0.3f;       // how far the cast shadow leans out, per unit of height
+constexpr float CAST_REACH = 0.3f;  // how far the cast shadow leans out, per unit of height
 
 unsigned int makeDisc() {
   // Black, its alpha falling off from the middle.
@@ -71,6 +71,10 @@ int32_t PieceShadows::draw(const tposizione& pos, const MeshLists& lists) {
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  // The window composes the board by the framebuffer's alpha: the blend
+  // must leave the board's own alpha, or the shadows would show the window
+  // through them as a pale haze.
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
   glDepthMask(GL_FALSE);
   int32_t quads = 0;
   glBegin(GL_QUADS);
@@ -87,6 +91,7 @@ int32_t PieceShadows::draw(const tposizione& pos, const MeshLists& lists) {
   }
   glEnd();
   glDepthMask(GL_TRUE);
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
   return quads;
 }
 

@@ -6,19 +6,10 @@
 #include "graphics/core/pieceset.h"
 #include "graphics/core/scene.h"
 #include "graphics/core/scenewalk.h"
+#include "graphics/gl/glquads.h"
 #include "graphics/gl/piecelight.h"
 
 namespace {
-
-// Immediate-mode output of the board's part of the scene walk.
-struct BoardOut {
-  void cullfront(bool f) { glCullFace(f ? GL_FRONT : GL_BACK); }
-  void begin() { glBegin(GL_QUADS); }
-  void end() { glEnd(); }
-  void normal(float x, float y, float z) { glNormal3f(x, y, z); }
-  void texcoord(float s, float t) { glTexCoord2f(s, t); }
-  void vertex(float x, float y, float z) { glVertex3f(x, y, z); }
-};
 
 // Flat colours of the symbols.
 const GLfloat whiteFill[3] = {0.98f, 0.96f, 0.91f};
@@ -33,18 +24,27 @@ constexpr float FAR_AWAY = 100.0f;  // beyond the far plane's reach on the board
 
 bool movedLast(const tposizione& pos, int s) { return (pos.lastmove & MV_MOVE) != 0 && s == mvTo(pos.lastmove); }
 
+// Draws every piece of the position, each with the model-view matrix moved
+// to its square; adds up what draw returns.
+template <class F>
+int32_t eachPiece(const tposizione& pos, F&& draw) {
+  int32_t quads = 0;
+  for (int s = 0; s < 64; ++s) {
+    const int8_t piece = pos.board[s];
+    if (piece == EMPTY) continue;
+    glPushMatrix();
+    glTranslatef(static_cast<float>(s & 7) - 3.5f, 0.0f, 3.5f - static_cast<float>(s >> 3));
+    quads += draw(piece, s);
+    glPopMatrix();
+  }
+  return quads;
+}
+
 }  // namespace
 
 int32_t StauntonScene::drawBoard() {
-  BoardOut out;
-  out.cullfront(false);
-  out.normal(0.0f, 1.0f, 0.0f);
-  out.begin();
-  for (int i = 0; i < 64; ++i) scena::casella(out, i);
-  for (int n = 0; n < 100; ++n) scena::cornice(out, n);
-  scena::targa(out, rotazione > 0.0f && rotazione < 180.0f);
-  out.end();
-  return 101;
+  GlQuads out;
+  return percorritavola(out);
 }
 
 void StauntonScene::maskOutsideTheBoard() {
@@ -74,14 +74,9 @@ int32_t StauntonScene::drawSolids(const tposizione& pos, bool mirrored) {
   // A mirror turns the winding over.
   glCullFace(mirrored ? GL_FRONT : GL_BACK);
   setPieceLights();
-  int32_t quads = 0;
-  for (int s = 0; s < 64; ++s) {
-    const int8_t piece = pos.board[s];
-    if (piece == EMPTY) continue;
+  return eachPiece(pos, [this, &pos](int8_t piece, int s) {
     const bool white = piece > 0;
     const int k = meshForPiece(piece);
-    glPushMatrix();
-    glTranslatef(static_cast<float>(s & 7) - 3.5f, 0.0f, 3.5f - static_cast<float>(s >> 3));
     // Each side's knights look toward the other side.
     if (!white && k == MESH_CAVALLO) glRotatef(180.0f, 0.0f, 1.0f, 0.0f);
     setPieceMaterial(white, movedLast(pos, s), false, lookEffects.specular);
@@ -90,10 +85,8 @@ int32_t StauntonScene::drawSolids(const tposizione& pos, bool mirrored) {
       setPieceMaterial(white, false, true, lookEffects.specular);
       lists_.draw(k, MeshLists::DETAIL);
     }
-    glPopMatrix();
-    quads += lists_.quads(k, MeshLists::BODY) + lists_.quads(k, MeshLists::DETAIL);
-  }
-  return quads;
+    return lists_.quads(k, MeshLists::BODY) + lists_.quads(k, MeshLists::DETAIL);
+  });
 }
 
 int32_t StauntonScene::drawSymbols(const tposizione& pos) {
@@ -104,14 +97,9 @@ int32_t StauntonScene::drawSymbols(const tposizione& pos) {
   // ones are, so that they still read upright.
   const bool mirror = rotazione < 180.0f;
   glCullFace(mirror ? GL_FRONT : GL_BACK);
-  int32_t quads = 0;
-  for (int s = 0; s < 64; ++s) {
-    const int8_t piece = pos.board[s];
-    if (piece == EMPTY) continue;
+  return eachPiece(pos, [this, &pos, mirror](int8_t piece, int s) {
     const bool white = piece > 0;
     const int k = meshForPiece(piece);
-    glPushMatrix();
-    glTranslatef(static_cast<float>(s & 7) - 3.5f, 0.0f, 3.5f - static_cast<float>(s >> 3));
     if (mirror) glScalef(1.0f, 1.0f, -1.0f);
     const bool moved = movedLast(pos, s);
     glColor3fv(white ? (moved ? whiteMoved : whiteFill) : (moved ? blackMoved : blackFill));
@@ -120,10 +108,10 @@ int32_t StauntonScene::drawSymbols(const tposizione& pos) {
     lists_.draw(k, MeshLists::OUTLINE);
     glColor3fv(white ? ink : blackLines);
     lists_.draw(k, MeshLists::DETAIL);
-    glPopMatrix();
+    int32_t quads = 0;
     for (int part = 0; part < MeshLists::PARTS; ++part) quads += lists_.quads(k, static_cast<MeshLists::Part>(part));
-  }
-  return quads;
+    return quads;
+  });
 }
 
 int32_t StauntonScene::draw(const tposizione& pos) {
@@ -149,9 +137,11 @@ int32_t StauntonScene::draw(const tposizione& pos) {
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);  // the board's alpha stays whole (see the shadows)
     const GLfloat seeThrough[4] = {0.8f, 0.8f, 0.8f, 1.0f - REFLECTIVITY};
     glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, seeThrough);
     quads += drawBoard();
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glDisable(GL_BLEND);
     const GLfloat opaque[4] = {0.8f, 0.8f, 0.8f, 1.0f};
     glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, opaque);

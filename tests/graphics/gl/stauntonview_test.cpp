@@ -79,7 +79,9 @@ BoardView* StauntonView::view_ = nullptr;
 
 // The reference pictures live beside this file; ZEF_UPDATE_REFERENCES=1
 // writes them anew from this build (look at them before committing).
-QString referencePath(const char* name) { return QStringLiteral(ZEF_SOURCE_DIR "/tests/graphics/gl/references/") + name + ".png"; }
+QString referencePath(const char* name) {
+  return QStringLiteral(ZEF_SOURCE_DIR "/tests/graphics/gl/references/") + name + ".png";
+}
 
 // Pixels whose colour differs by more than the renderer's own rounding.
 double differingShare(const QImage& a, const QImage& b) {
@@ -88,7 +90,8 @@ double differingShare(const QImage& a, const QImage& b) {
   for (int y = 0; y < a.height(); ++y)
     for (int x = 0; x < a.width(); ++x) {
       const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-      if (std::abs(qRed(p) - qRed(q)) > 40 || std::abs(qGreen(p) - qGreen(q)) > 40 || std::abs(qBlue(p) - qBlue(q)) > 40)
+      if (std::abs(qRed(p) - qRed(q)) > 40 || std::abs(qGreen(p) - qGreen(q)) > 40 ||
+          std::abs(qBlue(p) - qBlue(q)) > 40)
         ++differing;
     }
   return static_cast<double>(differing) / (a.width() * a.height());
@@ -101,9 +104,10 @@ TEST_F(StauntonView, BothSetsInBothViewsMatchTheirReferences) {
     PieceSet set;
     int view;
   };
-  for (const Case c : {Case{"classic_solid", PieceSet::Classic, VISTA_3D}, Case{"classic_flat", PieceSet::Classic, VISTA_PIATTA},
-                       Case{"staunton_solid", PieceSet::Staunton, VISTA_3D},
-                       Case{"staunton_flat", PieceSet::Staunton, VISTA_PIATTA}}) {
+  for (const Case c :
+       {Case{"classic_solid", PieceSet::Classic, VISTA_3D}, Case{"classic_flat", PieceSet::Classic, VISTA_PIATTA},
+        Case{"staunton_solid", PieceSet::Staunton, VISTA_3D},
+        Case{"staunton_flat", PieceSet::Staunton, VISTA_PIATTA}}) {
     SCOPED_TRACE(c.name);
     show(c.set, c.view);
     zeftest::setUp("r1bqkb1r/1ppp1ppp/p1n2n2/4p3/B3P3/5N2/PPPP1PPP/RNBQK2R w KQkq - 2 5");
@@ -138,7 +142,8 @@ TEST_F(StauntonView, EachEffectTurnsOffAlone) {
     int best = 0;
     const QPoint a = onSquare("e4", 0.6f, -0.3f), b = onSquare("e4", -0.8f, 0.3f);
     for (int y = std::min(a.y(), b.y()); y <= std::max(a.y(), b.y()); ++y)
-      for (int x = std::min(a.x(), b.x()); x <= std::max(a.x(), b.x()); ++x) best = std::max(best, qGray(i.pixel(x, y)));
+      for (int x = std::min(a.x(), b.x()); x <= std::max(a.x(), b.x()); ++x)
+        best = std::max(best, qGray(i.pixel(x, y)));
     return best;
   };
   EXPECT_GT(brightest(shiny), brightest(plain) + 10);
