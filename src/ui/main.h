@@ -301,6 +301,21 @@ class TZefiran_3D : public QMainWindow, private GameView {
   void endTestRun();
   bool gridEvent(QEvent* e);
   bool boardEvent(QEvent* e);
+  // The left button on the board: pressed on a piece the player may move,
+  // dragged past the toolkit's distance, the piece follows the pointer and
+  // its release is the move (or the piece goes back); otherwise the press
+  // and release are a click.
+  void pressAt(const QPoint& p);
+  void dragTo(const QPoint& p);
+  void drop(const QPoint& p);
+  // A person's move between two squares, asking for the promotion piece.
+  bool tryMove(int from, int to);
+  // The chosen piece's targets (unless turned off) and the last move, for
+  // the board's next frame.
+  void refreshMarks();
+  int dragFrom_ = -1;  // the piece pressed on, until the press ends
+  QPoint pressPoint_;
+  bool showTargets_ = true;
 
   QPixmap gridBitmap_;
   bool followCurrent_ = true;  // the next grid drawing scrolls to the current half-move

@@ -12,6 +12,9 @@
 void TZefiran_3D::showPosition() {
   // A piece picked up on the board it showed before is no longer there.
   casellascelta = -1;
+  draggedPiece.square = -1;
+  dragFrom_ = -1;
+  refreshMarks();
   ridisegna = 1;
   followCurrent_ = true;
   sistemagriglia(1);

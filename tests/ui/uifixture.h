@@ -28,6 +28,7 @@
 #include "engine/search/clock.h"
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
+#include "graphics/core/picking.h"
 #include "graphics/core/scene.h"
 #include "records/verifylog.h"
 #include "settings/language.h"
@@ -122,12 +123,31 @@ class FileAnswers : public QObject {
   QTimer timer_;
 };
 
-// The pixel of a w x h board panel where the centre of square s is drawn
+// The pixel of a w x h board panel where board point (x, y, z) is drawn
 // under the current camera.
-inline QPoint squarePoint(int s, int w, int h) {
+inline QPoint boardPixel(float x, float y, float z, int w, int h) {
   float px = 0.0f, py = 0.0f;
-  projectPoint(static_cast<float>(s & 7) - 3.5f, -1.0f, 3.5f - static_cast<float>(s >> 3), w, h, px, py);
+  projectPoint(x, y, z, w, h, px, py);
   return QPoint(static_cast<int>(std::floor(px)), static_cast<int>(std::floor(py)));
+}
+
+// Where a person clicks square s on a w x h board panel: its drawn centre,
+// or, where a piece in front hides that, a visible part of the square or of
+// the piece standing on it (the body of a piece picks its square).
+inline QPoint squarePoint(int s, int w, int h) {
+  const float x = static_cast<float>(s & 7) - 3.5f, z = 3.5f - static_cast<float>(s >> 3);
+  const QPoint centre = boardPixel(x, -1.0f, z, w, h);
+  if (casellapunto(centre.x(), centre.y(), w, h) == s) return centre;
+  for (float y = -0.9f; y < 1.0f; y += 0.1f) {
+    const QPoint body = boardPixel(x, y, z, w, h);
+    if (casellapunto(body.x(), body.y(), w, h) == s) return body;
+  }
+  for (float dz = 0.45f; dz > -0.5f; dz -= 0.1f)
+    for (float dx = -0.45f; dx < 0.5f; dx += 0.1f) {
+      const QPoint floor = boardPixel(x + dx, -1.0f, z + dz, w, h);
+      if (casellapunto(floor.x(), floor.y(), w, h) == s) return floor;
+    }
+  return centre;
 }
 
 class WindowTest : public ::testing::Test {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "graphics/core/matrix.h"
+#include "graphics/core/piecepicking.h"
 #include "graphics/core/scene.h"
 
 namespace {
@@ -58,5 +59,9 @@ int casellapunto(int x, int y, int w, int h) {
   float pr[16], mv[16];
   projectionMatrix(w, h, pr);
   cameraMatrix(mv);
-  return squareOnRay(pr, mv, static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f, w, h);
+  const float px = static_cast<float>(x) + 0.5f, py = static_cast<float>(y) + 0.5f;
+  // A piece stands in front of the board behind it: its body is met first.
+  const int piece = pieceOnRay(posizioni[0], pr, mv, px, py, w, h);
+  if (piece >= 0) return piece;
+  return squareOnRay(pr, mv, px, py, w, h);
 }

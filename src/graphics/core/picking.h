@@ -1,9 +1,10 @@
 // Board picking: the square drawn under a point of the board panel. The
 // point's ray is cast back through the very camera the scene is drawn with
-// (the inverse of projection times model-view) and met with the board's
-// surface, y = -1; the square is the unit cell the meeting point falls in.
-// So a point picks what the frame shows there at any turn, tilt and zoom,
-// and a point over the frame, the background or the sky picks nothing.
+// (the inverse of projection times model-view) and met first with the
+// pieces' bodies (piecepicking.h), then with the board's surface, y = -1;
+// the square is the unit cell the meeting point falls in. So a point picks
+// what the frame shows there at any turn, tilt and zoom, and a point over
+// the frame, the background or the sky picks nothing.
 #pragma once
 
 constexpr int NESSUNA_CASELLA = -1;
@@ -26,5 +27,6 @@ int squareAtBoardPoint(float bx, float bz);
 int squareOnRay(const float proiezione[16], const float camera[16], float x, float y, int w, int h);
 
 // The square under pixel (x, y) of a w x h panel with the current camera
-// (projectionMatrix, cameraMatrix): the ray through the pixel's centre.
+// (projectionMatrix, cameraMatrix): the ray through the pixel's centre picks
+// the piece whose body it meets first, else the square it meets.
 int casellapunto(int x, int y, int w, int h);

@@ -13,6 +13,7 @@ float scostamento = 0.0f;
 int32_t vista = VISTA_3D;
 int32_t casellasotto = -1;
 int32_t casellascelta = -1;
+DraggedPiece draggedPiece;
 uint8_t ridisegna = 0;
 int32_t facce = 0;
 CoordTex coloripezzi[9];

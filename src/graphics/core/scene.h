@@ -15,7 +15,18 @@ constexpr int VISTA_PIATTA = 2;
 constexpr int VISTA_3D = 3;
 extern int32_t vista;  // 2 flat board, 3 three-dimensional
 
-extern int32_t casellasotto;   // square under the mouse, -1 none
+extern int32_t casellasotto;  // square under the mouse, -1 none
+// The piece a drag carries: drawn lifted over the board point (x, z) under
+// the pointer instead of on its square (square -1: no drag).
+struct DraggedPiece {
+  int square = -1;
+  float x = 0.0f, z = 0.0f;
+};
+extern DraggedPiece draggedPiece;
+// How high a dragged piece floats: well over the others in 3D, just over
+// them on the flat board.
+constexpr float DRAG_LIFT_3D = 0.6f;
+constexpr float DRAG_LIFT_FLAT = 0.05f;
 extern int32_t casellascelta;  // square of the piece picked up, -1 none
 extern uint8_t ridisegna;      // the scene needs redrawing
 extern int32_t facce;          // quads of the last frame (frame, plate and pieces)

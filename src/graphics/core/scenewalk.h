@@ -7,6 +7,8 @@
 //   normal(x, y, z)            current normal
 //   texcoord(s, t)             current texture coordinate
 //   vertex(x, y, z)            a corner with the current normal and coordinate
+//   piece(square)              (optional) the quads that follow are the piece
+//                              standing on that square
 //
 // The walk allocates nothing; it reads the camera rotation, the view kind,
 // the highlighted squares, the piece meshes and the swatch coordinates.
@@ -17,6 +19,7 @@
 
 #include "engine/position/position.h"
 #include "graphics/core/mesh.h"
+#include "graphics/core/pieceset.h"
 #include "graphics/core/scene.h"
 
 namespace scena {
@@ -83,17 +86,25 @@ inline void targa(S& out, bool turned = false) {
 }
 
 // One piece: a single swatch coordinate, then every quad of its mesh moved
-// to the square (and mirrored along z when m is -1).
+// to the square (and mirrored along z when m is -1). A dragged piece is
+// moved to the pointer's board point instead, and lifted.
 template <class S>
 inline int32_t pezzo(S& out, const Mesh& mesh, int s, int coppia, float m) {
-  const float x0 = static_cast<float>(s & 7) - 3.5f;
-  const float z0 = 3.5f - static_cast<float>(s >> 3);
+  float x0 = static_cast<float>(s & 7) - 3.5f;
+  float z0 = 3.5f - static_cast<float>(s >> 3);
+  float y0 = 0.0f;
+  if (s == draggedPiece.square) {
+    x0 = draggedPiece.x;
+    z0 = draggedPiece.z;
+    y0 = vista == VISTA_PIATTA ? DRAG_LIFT_FLAT : DRAG_LIFT_3D;
+  }
+  if constexpr (requires { out.piece(s); }) out.piece(s);
   out.texcoord(coloripezzi[coppia].s, coloripezzi[coppia].t);
   out.begin();
   for (const Quad& q : mesh)
     for (int c = 0; c < 4; ++c) {
       out.normal(q.n[c].x, q.n[c].y, q.n[c].z);
-      out.vertex(q.p[c].x + x0, q.p[c].y, q.p[c].z * m + z0);
+      out.vertex(q.p[c].x + x0, q.p[c].y + y0, q.p[c].z * m + z0);
     }
   out.end();
   return static_cast<int32_t>(mesh.size());
@@ -156,7 +167,12 @@ int32_t percorriscena(const tposizione& pos, S& out) {
   quadri += scena::lista(out, pos.wqueens, MESH_DONNA, true, lm, m);
   quadri += scena::lista(out, pos.bqueens, MESH_DONNA, false, lm, m);
   quadri += scena::lista(out, pos.wknights, MESH_CAVALLO, true, lm, m);
-  quadri += scena::lista(out, pos.bknights, MESH_CAVALLO, false, lm, m);
+  // The Staunton set's solid knights look at each other: Black's stand
+  // turned round, which for a head alike on both sides is the mirror along z.
+  const bool turned = pieceSet == PieceSet::Staunton && vista != VISTA_PIATTA;
+  if (turned) out.cullfront(m > 0.0f);
+  quadri += scena::lista(out, pos.bknights, MESH_CAVALLO, false, lm, turned ? -m : m);
+  if (turned) out.cullfront(m < 0.0f);
   quadri += scena::re(out, pos, pos.whiteking, true, m);
   quadri += scena::re(out, pos, pos.blackking, false, m);
   return quadri;

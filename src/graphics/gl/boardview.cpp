@@ -25,6 +25,7 @@
 #include "graphics/core/scenewalk.h"
 #include "graphics/core/steering.h"
 #include "graphics/gl/glquads.h"
+#include "graphics/gl/squaremarksgl.h"
 
 namespace {
 
@@ -328,6 +329,8 @@ void BoardView::disegnasegni() {
   // window composes the widget by it: the board's own alpha stays.
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
 
+  glDisable(GL_TEXTURE_2D);
+  drawSquareMarks(marks_);
   const int re = checkedKingSquare(posizioni[0]);
   if (re >= 0) {
     // Drawn after the pieces: the depth test keeps the king in front of it.

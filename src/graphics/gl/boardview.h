@@ -17,6 +17,7 @@
 #include <QSurfaceFormat>
 
 #include "graphics/core/skinfile.h"
+#include "graphics/core/squaremarks.h"
 #include "graphics/gl/stauntonscene.h"
 
 class BoardView : public QOpenGLWidget {
@@ -54,6 +55,11 @@ class BoardView : public QOpenGLWidget {
   // sent again as a move, so that whoever follows the pointer reads the
   // square now under it. Nothing when the pointer is elsewhere.
   void seguipuntatore();
+
+  // The marks drawn on squares from the next frame on: the chosen piece's
+  // targets and the last move.
+  void setMarks(const SquareMarks& marks) { marks_ = marks; }
+  const SquareMarks& marks() const { return marks_; }
 
   // Whether the right button, since it last went down, dragged the camera
   // (so that its release is no click).
@@ -99,4 +105,5 @@ class BoardView : public QOpenGLWidget {
   bool fresco_ = false;  // the framebuffer holds a frame drawn by disegnascena
   float sfondo_[4] = {0.8f, 0.8f, 1.0f, 0.0f};
   QString ultimoerrore_;
+  SquareMarks marks_;
 };

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "graphics/core/pieceset.h"
+#include "graphics/core/scene.h"
 #include "graphics/gl/piecelight.h"
 
 namespace {
@@ -82,7 +83,10 @@ int32_t PieceShadows::draw(const tposizione& pos, const MeshLists& lists) {
     const int8_t piece = pos.board[s];
     if (piece == EMPTY) continue;
     const int k = meshForPiece(piece);
-    const float x0 = static_cast<float>(s & 7) - 3.5f, z0 = 3.5f - static_cast<float>(s >> 3);
+    // A dragged piece casts its shadow where it hangs.
+    const bool dragged = s == draggedPiece.square;
+    const float x0 = dragged ? draggedPiece.x : static_cast<float>(s & 7) - 3.5f;
+    const float z0 = dragged ? draggedPiece.z : 3.5f - static_cast<float>(s >> 3);
     const float r = lists.radius(k), h = lists.height(k);
     pool(x0, z0, ax, az, r * 1.35f, r * 1.35f, CONTACT_DARKNESS);
     const float reach = CAST_REACH * h * lean;

@@ -25,7 +25,8 @@ constexpr float FAR_AWAY = 100.0f;  // beyond the far plane's reach on the board
 bool movedLast(const tposizione& pos, int s) { return (pos.lastmove & MV_MOVE) != 0 && s == mvTo(pos.lastmove); }
 
 // Draws every piece of the position, each with the model-view matrix moved
-// to its square; adds up what draw returns.
+// to its square (the dragged one to the pointer, lifted); adds up what draw
+// returns.
 template <class F>
 int32_t eachPiece(const tposizione& pos, F&& draw) {
   int32_t quads = 0;
@@ -33,7 +34,10 @@ int32_t eachPiece(const tposizione& pos, F&& draw) {
     const int8_t piece = pos.board[s];
     if (piece == EMPTY) continue;
     glPushMatrix();
-    glTranslatef(static_cast<float>(s & 7) - 3.5f, 0.0f, 3.5f - static_cast<float>(s >> 3));
+    if (s == draggedPiece.square)
+      glTranslatef(draggedPiece.x, vista == VISTA_PIATTA ? DRAG_LIFT_FLAT : DRAG_LIFT_3D, draggedPiece.z);
+    else
+      glTranslatef(static_cast<float>(s & 7) - 3.5f, 0.0f, 3.5f - static_cast<float>(s >> 3));
     quads += draw(piece, s);
     glPopMatrix();
   }

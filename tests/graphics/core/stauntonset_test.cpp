@@ -8,7 +8,9 @@
 #include <cmath>
 #include <string>
 
+#include "engine/position/fen.h"
 #include "graphics/core/mesh.h"
+#include "graphics/core/piecepicking.h"
 #include "graphics/core/pieces.h"
 #include "graphics/core/pieceset.h"
 #include "graphics/core/polygon.h"
@@ -148,6 +150,32 @@ TEST_F(Staunton, TheKnightLooksTowardBlacksSide) {
   EXPECT_GT(ahead, behind + 0.1f);
   EXPECT_TRUE(inside(pezzi[MESH_CAVALLO], {0.0f, -1.0f + 0.545f * 1.5f, -0.25f * 1.3f})) << "the muzzle";
   EXPECT_FALSE(pieceDetails[MESH_CAVALLO].empty()) << "eyes and nostrils";
+}
+
+// The picking meets the bodies as they are drawn: Black's knight turned
+// round, its muzzle toward White.
+TEST_F(Staunton, PickingMeetsBlacksKnightTurnedRound) {
+  build(VISTA_3D);
+  const tposizione before = posizioni[0];
+  impostafen("8/8/8/3n4/8/8/8/8 w - - 0 1", true);
+  const float saved[3] = {rotazione, elevazione, distanza};
+  rotazione = 0;
+  elevazione = 15;
+  distanza = 7;
+  float camera[16], projection[16];
+  cameraMatrix(camera);
+  projectionMatrix(800, 600, projection);
+  const auto pick = [&](float dz) {
+    float x = 0, y = 0;
+    EXPECT_TRUE(projectPoint(-0.5f, -1.0f + 0.545f * 1.5f, -0.5f + dz, 800, 600, x, y));
+    return pieceOnRay(posizioni[0], projection, camera, x, y, 800, 600);
+  };
+  EXPECT_EQ(pick(0.3f), 35) << "the muzzle, toward White";
+  EXPECT_EQ(pick(-0.3f), -1) << "nothing where White's knight would have it";
+  rotazione = saved[0];
+  elevazione = saved[1];
+  distanza = saved[2];
+  posizioni[0] = before;
 }
 
 TEST_F(Staunton, FlatSymbolsLieFaceUpInsideTheirSquare) {
