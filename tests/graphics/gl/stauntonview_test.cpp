@@ -190,6 +190,24 @@ TEST_F(StauntonView, TheKnightsLookAtEachOther) {
   EXPECT_GT(std::fabs(white - black), 4.0);
 }
 
+// A dragged piece leaves its square and hangs over the pointer's point.
+TEST_F(StauntonView, ADraggedPieceFollowsThePointer) {
+  show(PieceSet::Staunton, VISTA_3D);
+  lookEffects = {false, false, false};
+  zeftest::setUp("4k3/8/8/8/8/8/4P3/4K3 w - - 0 1");
+  const QImage still = picture();
+  zeftest::setUp("4k3/8/8/8/8/8/8/4K3 w - - 0 1");
+  const QImage without = picture();
+  zeftest::setUp("4k3/8/8/8/8/8/4P3/4K3 w - - 0 1");
+  draggedPiece = {zeftest::sq("e2"), 0.5f, 0.5f};  // over e4
+  const QImage dragged = picture();
+  draggedPiece = DraggedPiece{};
+  const QPoint e2 = onSquare("e2", -1.0f, 0.0f, 0.15f), e4 = onSquare("e4", -1.0f + DRAG_LIFT_3D + 0.3f);
+  EXPECT_NE(still.pixel(e2), without.pixel(e2));
+  EXPECT_EQ(dragged.pixel(e2), without.pixel(e2)) << "the square is bare";
+  EXPECT_NE(dragged.pixel(e4), without.pixel(e4)) << "the pawn hangs over e4";
+}
+
 // The flat symbols keep an ink outline on light and dark squares, and the
 // black ones show their inner lines in the light colour.
 TEST_F(StauntonView, FlatSymbolsAreOutlinedOnBothSquareColours) {
