@@ -13,9 +13,9 @@
 #include "engine/position/game.h"
 #include "engine/position/position.h"
 #include "engine/search/cache.h"
-#include "records/book.h"
 #include "game/bookbuild.h"
 #include "game/gamefiles.h"
+#include "records/book.h"
 #include "records/pgnfen.h"
 #include "settings/manageini.h"
 
@@ -43,7 +43,7 @@ void initialiseOnce() {
 }
 
 struct LoadedFile {
-  std::vector<std::string> lines;
+  std::string text;
   std::vector<std::string> index;
 };
 
@@ -52,7 +52,11 @@ const std::vector<LoadedFile>& loadedFiles() {
     std::vector<LoadedFile> out;
     for (const std::string& f : gameFiles()) {
       std::string errore;
-      if (aprifilepgn(f, errore)) out.push_back({filepgn, indicepartite});
+      std::vector<std::string> lines;
+      if (!aprifilepgn(f, errore) || !leggirighefile(f, lines, errore)) continue;
+      std::string text;
+      for (const std::string& line : lines) text += line + "\n";
+      out.push_back({text, indicepartite});
     }
     return out;
   }();
@@ -83,7 +87,7 @@ void BM_LoadEveryGame(benchmark::State& state) {
   int64_t games = 0, halfmoves = 0;
   for (auto _ : state) {
     for (const LoadedFile& f : files) {
-      filepgn = f.lines;
+      openPgnText(f.text);
       for (const std::string& entry : f.index) {
         caricapartita(rigadiindice(entry));
         halfmoves += partita.count;
@@ -103,8 +107,7 @@ void BM_BuildBook(benchmark::State& state) {
   for (auto _ : state) {
     listabook.clear();
     for (const LoadedFile& f : files) {
-      filepgn = f.lines;
-      indicepartite = f.index;
+      openPgnText(f.text);
       aggiungipartitebook(nullptr);
     }
     std::stable_sort(listabook.begin(), listabook.end());
@@ -119,8 +122,7 @@ void useShippedBook() {
   static std::vector<std::string> book = [] {
     listabook.clear();
     for (const LoadedFile& f : loadedFiles()) {
-      filepgn = f.lines;
-      indicepartite = f.index;
+      openPgnText(f.text);
       aggiungipartitebook(nullptr);
     }
     std::stable_sort(listabook.begin(), listabook.end());

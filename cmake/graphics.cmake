@@ -9,9 +9,17 @@ add_custom_target(skins
   DEPENDS skinmaker
   COMMENT "Regenerating the skins in data/skins")
 
+# Writes the board's sounds (move, capture, check, end) into a folder:
+#   cmake --build <build> --target sounds   regenerates data/sounds/ in the source tree.
+add_executable(soundmaker tools/soundmaker.cpp)
+add_custom_target(sounds
+  COMMAND soundmaker ${CMAKE_SOURCE_DIR}/data/sounds
+  DEPENDS soundmaker
+  COMMENT "Regenerating the sounds in data/sounds")
+
 # Frame benchmark of the board view (needs the GUI build and Google Benchmark):
 #   DISPLAY=... LIBGL_ALWAYS_SOFTWARE=1 <build>/bench_frame
-if(ZEF_HAVE_GUI)
+if(ZEF_HAVE_GUI AND ZEF_TESTS)
   find_package(benchmark QUIET)
   if(benchmark_FOUND)
     add_executable(bench_frame src/graphics/bench/frame_bench.cpp)

@@ -7,7 +7,9 @@
 #include "app/headless.h"
 #include "app/startup.h"
 #include "protocol/winboard.h"
+#include "records/debugoutput.h"
 #include "records/enginehost.h"
+#include "records/verifylog.h"
 
 #ifdef ZEF_HAVE_GUI
 #include "ui/app.h"
@@ -31,6 +33,10 @@ int main(int argc, char** argv) {
   for (const std::string& a : args) {
     if (a == "--engine") {
       engine = true;
+    } else if (a == "--debug") {
+      setDebugOutput(true);  // the engine's remarks on standard output as "# ..." lines
+    } else if (a == "--verification-log") {
+      askForVerificationLog();
     } else {
       std::fprintf(stderr, "unknown option: %s (see the README for the command line)\n", a.c_str());
       return 2;

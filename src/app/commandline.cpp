@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "app/recordcommands.h"
+#include "app/settingscommand.h"
 #include "engine/engine.h"
 #include "engine/position/fen.h"
 #include "engine/position/game.h"
@@ -20,6 +21,7 @@
 #include "game/testsuites.h"
 #include "records/coordinates.h"
 #include "records/notation.h"
+#include "settings/folders.h"
 #include "settings/language.h"
 #include "text/Textrout.h"
 
@@ -154,7 +156,7 @@ int searchCommand(const std::vector<std::string>& args) {
 }
 
 // --epd FILE.epd [--movetime MS] and --speed FILE.tst: the test runs with
-// their log on standard output (and in debug.txt).
+// their log on standard output (and in the state folder's debug.txt).
 int testRunCommand(const std::vector<std::string>& args) {
   const bool epd = args[0] == "--epd";
   int movetime = 5000;
@@ -167,6 +169,7 @@ int testRunCommand(const std::vector<std::string>& args) {
     return usage("usage: Zefiran3D --speed FILE.tst");
   }
   initialiseEngine(0);
+  setUpFolders(nullptr);
   caricalinguainterna();
   setDebugEcho([](const std::string& line) {
     std::printf("%s\n", line.c_str());
@@ -205,7 +208,9 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args) {
   if (cmd == "--legal-san") return legalSanCommand(args);
   if (cmd == "--build-book") return buildBookCommand(args);
   if (cmd == "--pgn-check") return pgnCheckCommand(args);
+  if (cmd == "--pgn-copy") return pgnCopyCommand(args);
   if (cmd == "--search") return searchCommand(args);
   if (cmd == "--epd" || cmd == "--speed") return testRunCommand(args);
+  if (cmd == "--save-settings") return saveSettingsCommand(args);
   return std::nullopt;
 }

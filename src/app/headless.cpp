@@ -9,6 +9,7 @@
 #include "engine/search/clock.h"
 #include "engine/toolkit.h"
 #include "protocol/winboard.h"
+#include "records/verifylog.h"
 
 namespace {
 
@@ -45,5 +46,6 @@ int eseguimotore(const char* argv0) {
     tickprotocollo();
   }
   setToolkit(nullptr);
+  if (const std::string log = verificationLogFile(); !log.empty()) scriviverifica(log);
   return 0;
 }

@@ -1,9 +1,16 @@
 #include "app/recordcommands.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "engine/engine.h"
+#include "engine/host.h"
 #include "engine/position/position.h"
 #include "engine/search/cache.h"
 #include "game/bookbuild.h"
@@ -16,6 +23,20 @@ namespace {
 
 std::string halfMovesText(long n) { return std::to_string(n) + (n == 1 ? " half-move" : " half-moves"); }
 
+// The program's answers, less the notation the game record keeps of each
+// move for the move list: these entries show no list, and saving writes
+// the notation afresh from the moves.
+class NoMoveListHost : public EngineHost {
+ public:
+  EngineHost* inner = nullptr;
+  void writeLine(const std::string& line) override { inner->writeLine(line); }
+  std::string setting(std::string_view name) override { return inner->setting(name); }
+  uint32_t bookMove() override { return inner->bookMove(); }
+  std::string moveText(uint32_t) override { return {}; }
+  void verificationLine(const std::string& line) override { inner->verificationLine(line); }
+};
+NoMoveListHost noMoveListHost;
+
 // Every game loaded sets up a position, and every set-up clears the
 // transposition table; these entries never search, so the smallest table does.
 void startEngine() {
@@ -23,6 +44,70 @@ void startEngine() {
   initialiseEngine(0);
   caricalinguainterna();
 }
+
+// Nor do they need a transposition table at all: every game's set-up would
+// clear it.
+void startLoadsOnly() {
+  startEngine();
+  releaseHashTable();
+  if (&engineHost() != &noMoveListHost) {
+    noMoveListHost.inner = &engineHost();
+    setEngineHost(&noMoveListHost);
+  }
+}
+
+// A file written whole or not at all: the text goes to a temporary file in
+// the same folder, renamed over the target once every byte is on disk.
+class ReplacingFile {
+ public:
+  explicit ReplacingFile(const std::string& path) : path_(path), temp_(path + ".XXXXXX") {
+    fd_ = ::mkstemp(temp_.data());
+    if (fd_ >= 0) ::fchmod(fd_, 0644);
+    if (fd_ < 0) failure_ = std::strerror(errno);
+  }
+  ~ReplacingFile() {
+    if (fd_ >= 0) ::close(fd_);
+    if (!done_ && fd_ != NOFILE) ::unlink(temp_.c_str());
+  }
+  ReplacingFile(const ReplacingFile&) = delete;
+  ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+  void write(const std::string& text) {
+    buffer_ += text;
+    if (buffer_.size() >= FLUSHSIZE) flush();
+  }
+  // False with the cause when the file could not be written whole.
+  bool commit(std::string& why) {
+    flush();
+    if (failure_.empty() && ::fsync(fd_) != 0) failure_ = std::strerror(errno);
+    if (failure_.empty() && ::close(fd_) != 0) failure_ = std::strerror(errno);
+    fd_ = -1;
+    if (failure_.empty() && ::rename(temp_.c_str(), path_.c_str()) != 0) failure_ = std::strerror(errno);
+    done_ = failure_.empty();
+    if (!done_) {
+      ::unlink(temp_.c_str());
+      why = "cannot save " + path_ + ": " + failure_;
+    }
+    return done_;
+  }
+
+ private:
+  static constexpr int NOFILE = -2;
+  static constexpr size_t FLUSHSIZE = 1u << 20;
+  void flush() {
+    size_t at = 0;
+    while (failure_.empty() && at < buffer_.size()) {
+      const ssize_t n = ::write(fd_, buffer_.data() + at, buffer_.size() - at);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) failure_ = std::strerror(errno);
+      if (n > 0) at += static_cast<size_t>(n);
+    }
+    buffer_.clear();
+  }
+  std::string path_, temp_, buffer_, failure_;
+  int fd_ = NOFILE;
+  bool done_ = false;
+};
 
 }  // namespace
 
@@ -58,18 +143,31 @@ int buildBookCommand(const std::vector<std::string>& args) {
   return 0;
 }
 
-int pgnCheckCommand(const std::vector<std::string>& args) {
-  if (args.size() != 2) {
-    std::fprintf(stderr, "usage: Zefiran3D --pgn-check FILE.pgn\n");
-    return 2;
+namespace {
+
+// The loading commands' start: their arguments counted, the engine ready,
+// the game file (the first argument) opened; false, with the message
+// written, when any of it fails.
+bool openForLoading(const std::vector<std::string>& args, size_t count, const char* usage) {
+  if (args.size() != count) {
+    std::fprintf(stderr, "usage: %s\n", usage);
+    return false;
   }
-  startEngine();
+  startLoadsOnly();
   std::string errore;
   if (!aprifilepgn(args[1], errore)) {
     std::fprintf(stderr, "%s\n", errore.c_str());
-    return 2;
+    return false;
   }
-  const std::vector<std::string> index = indicepartite;
+  return true;
+}
+
+}  // namespace
+
+int pgnCheckCommand(const std::vector<std::string>& args) {
+  if (!openForLoading(args, 2, "Zefiran3D --pgn-check FILE.pgn")) return 2;
+  // Loading a game leaves the index as it is: no copy of it is needed.
+  const std::vector<std::string>& index = indicepartite;
   int complete = 0;
   long halfmoves = 0;
   for (const std::string& entry : index) {
@@ -86,4 +184,34 @@ int pgnCheckCommand(const std::vector<std::string>& args) {
   std::printf("%s: %zu games, %d complete, %zu stopped, %s\n", args[1].c_str(), index.size(), complete,
               index.size() - static_cast<size_t>(complete), halfMovesText(halfmoves).c_str());
   return complete == static_cast<int>(index.size()) ? 0 : 1;
+}
+
+int pgnCopyCommand(const std::vector<std::string>& args) {
+  if (!openForLoading(args, 3, "Zefiran3D --pgn-copy IN.pgn OUT.pgn")) return 2;
+  std::string errore;
+  ReplacingFile out(args[2]);
+  const size_t games = indicepartite.size();
+  size_t written = 0, stopped = 0;
+  for (size_t i = 0; i < games; ++i) {
+    const std::string entry = indicepartite[i];
+    const esitocaricamento outcome = caricapartita(rigadiindice(entry));
+    if (outcome != esitocaricamento::completa) {
+      ++stopped;
+      std::printf("%s: %s\n", entry.c_str(),
+                  outcome == esitocaricamento::rifiutata ? ("not copied, " + loadReportText(lastLoad)).c_str()
+                                                         : loadReportText(lastLoad).c_str());
+    }
+    if (outcome == esitocaricamento::rifiutata) continue;
+    // Games are apart by a blank line, as in any PGN file.
+    std::string text;
+    for (const std::string& line : righepgn()) text += line + "\r\n";
+    out.write(written ? "\r\n" + text : text);
+    ++written;
+  }
+  if (!out.commit(errore)) {
+    std::fprintf(stderr, "%s\n", errore.c_str());
+    return 2;
+  }
+  std::printf("%s: %zu games, %zu written, %zu stopped or refused\n", args[2].c_str(), games, written, stopped);
+  return stopped ? 1 : 0;
 }

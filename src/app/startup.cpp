@@ -10,6 +10,7 @@
 #include "engine/toolkit.h"
 #include "game/game.h"
 #include "records/book.h"
+#include "settings/folders.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
 
@@ -19,7 +20,7 @@ constexpr int32_t STARTTIME = 300000;
 }  // namespace
 
 void avviaprogramma(const char* argv0) {
-  impostacartella(argv0);
+  setUpFolders(argv0);
   seedRandomFromClock();
   geometria();
   initHashKeys();

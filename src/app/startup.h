@@ -1,6 +1,6 @@
 // The program's start-up, the part that the window and the headless engine
-// share: folders, tables, settings, book, language, the time control and a
-// new game.
+// share: folders (settings/folders.h), tables, settings, book, language, the
+// time control and a new game.
 #pragma once
 
 // Problems found (unreadable settings, a missing book or language file) are

@@ -6,6 +6,7 @@
 #include "game/game.h"
 #include "game/gamefiles.h"
 #include "records/pgnfen.h"
+#include "settings/folders.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
 #include "text/Textrout.h"
@@ -50,11 +51,13 @@ int aggiungipartitebook(const tavanzamentobook& avanzamento) {
 
 bool managebook(const tavanzamentobook& avanzamento, std::string& errore) {
   aggiungipartitebook(avanzamento);
-  return scrivibook(cartella + NOMEBOOK, errore);
+  const std::string folder = userDataFolder();
+  return makeUserFolder(folder, errore) && scrivibook(folder + NOMEBOOK, errore);
 }
 
 bool nuovobook(const tavanzamentobook& avanzamento, std::string& errore) {
-  if (!scrivirighe(cartella + NOMEBOOKVECCHIO, listabook, errore)) return false;
+  const std::string folder = userDataFolder();
+  if (!makeUserFolder(folder, errore) || !scrivirighe(folder + NOMEBOOKVECCHIO, listabook, errore)) return false;
   listabook.clear();
   return managebook(avanzamento, errore);
 }

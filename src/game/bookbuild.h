@@ -16,10 +16,11 @@
 int aggiungipartitebook(const tavanzamentobook& avanzamento);
 
 // The book page's build: adds the games of the index, then sorts and writes
-// cartella + "book.opn".
+// userDataFolder() + "book.opn" (settings/folders.h), which start-up then
+// prefers to the shipped book.
 bool managebook(const tavanzamentobook& avanzamento, std::string& errore);
 
-// "Nuovo": the current book is written to cartella + "book.old", then a new
+// "Nuovo": the current book is written to userDataFolder() + "book.old", then a new
 // book is built from the games of the index alone. When "book.old" cannot be
 // written nothing else happens.
 bool nuovobook(const tavanzamentobook& avanzamento, std::string& errore);

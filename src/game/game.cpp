@@ -6,6 +6,7 @@
 #include "engine/position/fen.h"
 #include "engine/position/makemove.h"
 #include "engine/position/movegen.h"
+#include "records/gamenotes.h"
 #include "records/pgnfen.h"
 #include "text/Textrout.h"
 
@@ -146,9 +147,14 @@ bool play(uint32_t move) {
   return true;
 }
 
+bool playFromFile(uint32_t move) { return move != 0 && giocamossa(move & MV_MOVE); }
+
 int outcome() { return finepartita(); }
 
-void newGame() { nuovapartita(); }
+void newGame() {
+  nuovapartita();
+  gameNotes = GameNotes{};
+}
 
 bool setUp(std::string_view text, std::string* why) {
   if (text.empty()) text = STARTFEN;
@@ -160,6 +166,7 @@ bool setUp(std::string_view text, std::string* why) {
     return false;
   }
   impostafen(text, true);
+  gameNotes = GameNotes{};
   partita.tempoBianco = partita.tempoBase;
   partita.tempoNero = partita.tempoBase;
   return true;
@@ -186,7 +193,7 @@ void takeBack(int plies) {
 }
 
 Snapshot save() {
-  Snapshot s{partita, posizioni[0], {}};
+  Snapshot s{partita, posizioni[0], {}, gameNotes};
   std::memcpy(s.history, storico, sizeof storico);
   return s;
 }
@@ -195,6 +202,7 @@ void restore(const Snapshot& s) {
   partita = s.record;
   posizioni[0] = s.root;
   std::memcpy(storico, s.history, sizeof storico);
+  gameNotes = s.notes;
 }
 
 void setEngineSides(bool white, bool black) {
@@ -220,6 +228,8 @@ void setTimeControl(int32_t base, int32_t movesPerControl, int32_t increment, in
 }
 
 void resetResignCount() { partita.resigncount = 0; }
+
+void setResult(std::string_view result) { partita.result = result; }
 
 SearchMark::SearchMark(bool white) { partita.inricerca = white ? 1 : 2; }
 SearchMark::~SearchMark() { partita.inricerca = 0; }

@@ -15,6 +15,7 @@
 
 #include "engine/position/game.h"
 #include "engine/position/position.h"
+#include "records/gamenotes.h"
 
 namespace game {
 
@@ -47,6 +48,11 @@ bool isLegal(uint32_t move);
 // record is full.
 bool play(uint32_t move);
 
+// Plays a move a game file names, found legal by its reader (mossadatoken),
+// as play does but without looking for the game's end after it: the file
+// gives the result, and a long file is read move by move.
+bool playFromFile(uint32_t move);
+
 // The game's end as finepartita sees it in the position on the board (0
 // while it goes on). An end found there is written into the record's
 // result; otherwise the result stays (a loaded game's, while its moves are
@@ -55,10 +61,11 @@ int outcome();
 
 // ---- whole-game changes ----
 // The standard position as a new game. The players and their names are
-// those nuovapartita gives; callers that keep theirs set them again.
+// those nuovapartita gives; callers that keep theirs set them again. The
+// notes of the game before (gamenotes.h) go with it.
 void newGame();
 // A playable FEN position (an empty text: the standard one) as a new game,
-// both sides to the human; false with the reason (and nothing changes)
+// both sides to the human, without the notes of the game before; false with the reason (and nothing changes)
 // otherwise. The clocks start again from the base time.
 bool setUp(std::string_view fen, std::string* why = nullptr);
 // Shows the position after half-move n (0 = the start), keeping the moves
@@ -72,6 +79,7 @@ struct Snapshot {
   tpartita record;
   tposizione root;
   uint32_t history[STORICOSIZE];
+  GameNotes notes;
 };
 Snapshot save();
 void restore(const Snapshot& s);
@@ -87,6 +95,9 @@ void setClocks(int32_t white, int32_t black);
 void setTimeControl(int32_t base, int32_t movesPerControl, int32_t increment, int32_t kind, int32_t finalTime);
 // The engine's hopeless count starts again (a new line of play).
 void resetResignCount();
+// The result the record carries ("1-0", "0-1", "1/2-1/2", "*"): for an end
+// that no position shows, a resignation or an agreed draw.
+void setResult(std::string_view result);
 
 // Marks a search for the side to move while it exists: inricerca is 1 for
 // White's, 2 for Black's, and 0 again afterwards.

@@ -34,8 +34,8 @@ class KeepPlayers {
   // keeps the names the game had (a loaded game's are those of its file).
   void restore(bool renamed) const {
     game::setEngineSides(white_, black_);
-    game::setPlayerName(true, !renamed ? whiteName_ : white_ ? std::string(ENGINENAME) : humanName());
-    game::setPlayerName(false, !renamed ? blackName_ : black_ ? std::string(ENGINENAME) : humanName());
+    game::setPlayerName(true, !renamed ? whiteName_ : white_ ? std::string(ENGINENAME) : humanName(true));
+    game::setPlayerName(false, !renamed ? blackName_ : black_ ? std::string(ENGINENAME) : humanName(false));
   }
 
  private:
@@ -77,10 +77,10 @@ std::string positionProblem(const std::string& fen) { return fenProblem(fen); }
 
 long long hashKilobytes() { return static_cast<long long>(hashEntries()) * sizeof(HashEntry) / 1024; }
 
-std::string humanName() {
-  std::string nome = valoreini("giocatore");
-  if (nome.empty()) nome = testo("P_HUMANNAME");
-  return nome.substr(0, 25);
+std::string humanName(bool white) {
+  std::string name = valoreini("giocatore");
+  if (name.empty()) name = testo(white ? "P_WHITE" : "P_BLACK");
+  return name.substr(0, 25);
 }
 
 void GameController::setView(GameView* view) {
@@ -91,10 +91,12 @@ void GameController::setView(GameView* view) {
   pending_.clear();
   result_ = GAME_ON;
   overMessage_ = {};
+  agreedEnd_ = AgreedEnd::none;
+  playedMoves_ = 0;
   clearReadings();
   // Without a settings file a person still has a name.
   for (const bool white : {true, false})
-    if (!enginePlays(white) && playerName(white).empty()) game::setPlayerName(white, humanName());
+    if (!enginePlays(white) && playerName(white).empty()) game::setPlayerName(white, humanName(white));
 }
 
 // ---- the board ----
@@ -109,7 +111,7 @@ std::vector<int> GameController::targets(int from) const { return game::targets(
 
 bool GameController::canPickUp(int square) const {
   const int8_t piece = pieceAt(square);
-  if (piece == board::EMPTY || searching() || editing_ || closing_) return false;
+  if (piece == board::EMPTY || searching() || editing_ || closing_ || agreedEndShown()) return false;
   return (piece > 0) == whiteToMove() && !enginePlays(whiteToMove());
 }
 
@@ -228,8 +230,7 @@ void GameController::restoreReading(int n) {
   game::setClocks(readings_[n].white, readings_[n].black);
 }
 
-void GameController::followState() {
-  const bool wasOver = over();
+void GameController::followState(bool wasOver) {
   result_ = game::outcome();
   if (!over()) overMessage_ = {};
   // Only a reopened game is told here: an ended one is announced with its
@@ -289,6 +290,8 @@ void GameController::replaced(bool keepPlayers) {
     players.restore(true);
   }
   const bool wasOver = over();
+  agreedEnd_ = AgreedEnd::none;
+  playedMoves_ = 0;
   result_ = game::outcome();
   overMessage_ = {};
   clearReadings();
@@ -327,7 +330,7 @@ void GameController::setPlayer(bool white, bool engine) {
 
 void GameController::applyPlayer(bool white, bool engine) {
   modointerfaccia = 1;
-  game::setPlayerName(white, engine ? std::string(ENGINENAME) : humanName());
+  game::setPlayerName(white, engine ? std::string(ENGINENAME) : humanName(white));
   game::setEngineSides(white ? engine : enginePlays(true), white ? enginePlays(false) : engine);
   if (engine && whiteToMove() == white) {
     // The engine's clock starts with its move.
@@ -384,7 +387,9 @@ void GameController::replaceBy(const std::function<void()>& work) {
 }
 
 MoveAttempt GameController::humanMove(int from, int to, Promotion promotion) {
-  if (searching() || closing_ || editing_) return MoveAttempt::illegal;
+  // A resigned or agreed game takes no more moves; after a drawn position
+  // people may play on, as they could before such ends were announced.
+  if (searching() || closing_ || editing_ || agreedEndShown()) return MoveAttempt::illegal;
   const uint32_t promo = promotionBits(promotion);
   if (!promo && game::isPromotion(from, to)) return MoveAttempt::needsPromotion;
   const uint32_t move = game::legalMove(from, to, promo);
@@ -398,6 +403,8 @@ MoveAttempt GameController::humanMove(int from, int to, Promotion promotion) {
     chargeClock();
   recordReading();
   moveStart = adesso();
+  ++playedMoves_;
+  dropAgreedEnd();
   result_ = game::outcome();
   view().moveMade(lastMade(false));
   if (over()) announce(result_, Mover::Human);
@@ -408,7 +415,7 @@ void GameController::engineTurn() {
   if (!engineTurnDue()) return;
   const bool white = whiteToMove();
   // A set-up position that is already over leaves the engine nothing to play.
-  followState();
+  followState(over());
   if (over()) return;
 
   // The engine's clock starts with its move.
@@ -449,6 +456,8 @@ void GameController::engineTurn() {
     const game::SearchMark mark(white);
     chargeClock();
     recordReading();
+    ++playedMoves_;
+    dropAgreedEnd();
     if (!enginePlays(!white)) moveStart = adesso();
     result_ = game::outcome();
     view().moveMade(lastMade(true));
@@ -459,12 +468,105 @@ void GameController::engineTurn() {
 
 void GameController::moveNow() { searchDeadline = 1; }
 
+bool GameController::agreedEndShown() const {
+  return agreedEnd_ != AgreedEnd::none && shownMove() == agreedAt_ && recordedMoves() == agreedAt_;
+}
+
+void GameController::dropAgreedEnd() {
+  if (agreedEnd_ != AgreedEnd::none && recordedMoves() != agreedAt_) agreedEnd_ = AgreedEnd::none;
+}
+
+void GameController::endByAgreement(AgreedEnd end) {
+  agreedEnd_ = end;
+  agreedAt_ = recordedMoves();
+  switch (end) {
+    case AgreedEnd::whiteResigned:
+      game::setResult("0-1");
+      overMessage_ = {"LABBANDONAB", 2};
+      break;
+    case AgreedEnd::blackResigned:
+      game::setResult("1-0");
+      overMessage_ = {"LABBANDONAN", 2};
+      break;
+    case AgreedEnd::drawAgreed:
+      game::setResult("1/2-1/2");
+      overMessage_ = {"P_DRAWAGREED", 2};
+      break;
+    case AgreedEnd::none: return;
+  }
+  view().gameStateChanged();
+}
+
+bool GameController::canResign() const {
+  return !over() && !reviewing() && !editing_ && (!enginePlays(true) || !enginePlays(false));
+}
+
+void GameController::resign() {
+  whenIdle(
+      [this] {
+        if (!canResign()) return;
+        // The one person at the board resigns; with two, the side to move.
+        const bool white = enginePlays(true) ? false : enginePlays(false) ? true : whiteToMove();
+        endByAgreement(white ? AgreedEnd::whiteResigned : AgreedEnd::blackResigned);
+      },
+      true);
+}
+
+bool GameController::offerDraw() {
+  if (!canResign() || searching()) return false;
+  const bool engineWhite = enginePlays(true), engineBlack = enginePlays(false);
+  bool accepted = true;
+  if (engineWhite || engineBlack) {
+    // The engine looks at the position briefly and takes the draw unless
+    // its score says it stands better.
+    constexpr int32_t DRAW_LOOK_MS = 300;
+    constexpr int DRAW_LOOK_DEPTH = 8;
+    moveStart = adesso();
+    clockNow = moveStart;
+    searchDeadline = DRAW_LOOK_MS;
+    SearchLimits limits;
+    limits.maxDepth = DRAW_LOOK_DEPTH;
+    int score = 0;
+    {
+      const game::SearchMark mark(whiteToMove());
+      iterativeDeepening(limits, [&score](const Iteration& it) { score = it.score; });
+    }
+    const int own = engineWhite ? score : -score;
+    accepted = own <= 0;
+  }
+  if (accepted)
+    endByAgreement(AgreedEnd::drawAgreed);
+  else
+    view().status(testo("P_DRAWDECLINED"));
+  return accepted;
+}
+
+MaterialCount GameController::material() const {
+  // A full set; a side with more of a kind than this has promoted.
+  constexpr int FULL[7] = {0, 8, 2, 2, 2, 1, 1};
+  constexpr int VALUE[7] = {0, 1, 3, 3, 5, 9, 0};
+  int count[2][7] = {};
+  for (int s = 0; s < board::SQUARES; ++s) {
+    const int8_t p = pieceAt(s);
+    if (p > 0) ++count[0][p];
+    if (p < 0) ++count[1][-p];
+  }
+  MaterialCount m;
+  for (int type = board::QUEEN; type >= board::PAWN; --type) {
+    for (int k = count[0][type]; k < FULL[type]; ++k) m.lostByWhite.push_back(static_cast<int8_t>(type));
+    for (int k = count[1][type]; k < FULL[type]; ++k) m.lostByBlack.push_back(static_cast<int8_t>(-type));
+    m.balance += VALUE[type] * (count[0][type] - count[1][type]);
+  }
+  return m;
+}
+
 void GameController::goToMove(int n) {
   whenIdle([this, n] { applyGoToMove(n); }, true);
 }
 
 void GameController::applyGoToMove(int n) {
   n = std::clamp(n, 0, static_cast<int>(partita.count));
+  const bool wasOver = over();
   const KeepPlayers players;
   game::goTo(n);
   players.restore(false);
@@ -473,7 +575,7 @@ void GameController::applyGoToMove(int n) {
   game::resetResignCount();
   moveStart = adesso();
   clockNow = moveStart;
-  followState();
+  followState(wasOver);
   view().clocksChanged();
   view().movesTakenBack();
 }

@@ -66,6 +66,14 @@ enum class MoveAttempt {
   needsPromotion,  // a pawn reaches the last rank: ask which piece, then move again with it
 };
 
+// The pieces each side has lost against a full set, and the material
+// balance in pawns (positive: White is ahead), as a board's side shows them.
+struct MaterialCount {
+  std::vector<int8_t> lostByWhite;  // piece codes, most valuable first
+  std::vector<int8_t> lostByBlack;
+  int balance = 0;
+};
+
 // The tags and players of the game, as a loaded file or the settings gave them.
 struct GameInfo {
   std::string event, site, date, round, white, black, result;
@@ -101,9 +109,14 @@ class GameController {
   std::string playerName(bool white) const;
   GameInfo info() const;
   // The game has ended in the position shown (a result code of finepartita
-  // below zero); the engine does not move and the clocks stand.
-  bool over() const { return result_ < 0; }
+  // below zero, a resignation or an agreed draw); the engine does not move
+  // and the clocks stand. A resigned or agreed game takes no move.
+  bool over() const { return result_ < 0 || agreedEndShown(); }
   int result() const { return result_; }
+  // A game that a person has played on since it was set up or loaded, and
+  // that has not ended: what a new game would throw away.
+  bool gameInProgress() const { return playedMoves_ > 0 && !over(); }
+  MaterialCount material() const;
   // The result the game record carries ("1-0", "0-1", "1/2-1/2", "*").
   std::string resultText() const;
   // The message for the game's end shown last (null key while it goes on).
@@ -174,6 +187,15 @@ class GameController {
   void engineTurn();
   // "move now": the running search stops at its next time check.
   void moveNow();
+  // Whether a person can resign now: a person plays a side and the game goes
+  // on. The person resigns: the one person at the board, or with two the
+  // side to move.
+  bool canResign() const;
+  void resign();
+  // A person offers a draw. Against the engine it accepts when its own
+  // search says it is not better; between two people the draw is agreed.
+  // True when the game ended drawn.
+  bool offerDraw();
   // Shows the position after half-move n (0 = the start), keeping the
   // later moves recorded; the clocks return to their reading there.
   void goToMove(int n);
@@ -228,8 +250,9 @@ class GameController {
   void clearReadings();
   void recordReading();
   void restoreReading(int n);
-  // The game's state after a change; the view hears of a change of it.
-  void followState();
+  // The game's state after a change (wasOver: what it was before); the view
+  // hears of a reopened game.
+  void followState(bool wasOver);
   void announce(int code, Mover autore);
   void runPending();
   bool takesSearchingSide(bool white, bool engine) const;
@@ -240,12 +263,22 @@ class GameController {
   // follows the new game, the clocks start from their base time.
   void replaced(bool keepPlayers);
   MadeMove lastMade(bool byEngine) const;
+  // An end by resignation or agreement, standing while the board shows the
+  // position it was reached in.
+  enum class AgreedEnd { none, whiteResigned, blackResigned, drawAgreed };
+  bool agreedEndShown() const;
+  void endByAgreement(AgreedEnd end);
+  // After the record grew or was cut: an end agreed earlier no longer holds.
+  void dropAgreedEnd();
 
   GameView* view_ = nullptr;
   GameView none_;
   GameView& view() { return view_ ? *view_ : none_; }
   int result_ = 0;
   GameOverMessage overMessage_;
+  AgreedEnd agreedEnd_ = AgreedEnd::none;
+  int agreedAt_ = 0;     // the half-move the agreed end came after
+  int playedMoves_ = 0;  // moves played since the game was set up or loaded
   bool dropMove_ = false;
   bool closing_ = false;
   std::vector<std::function<void()>> pending_;
@@ -272,6 +305,7 @@ long long hashKilobytes();
 // The program's one game session.
 GameController& controllore();
 
-// The human player's name: the settings' "giocatore", or the language
-// file's default name when the settings leave it empty.
-std::string humanName();
+// The name of a person playing that side: the settings' "giocatore", or
+// the side's name ("White", "Black") in the current language when the
+// settings leave it empty.
+std::string humanName(bool white);

@@ -1,5 +1,7 @@
 #include "game/gamefiles.h"
 
+#include <algorithm>
+
 #include "engine/position/makemove.h"
 #include "game/game.h"
 #include "records/notation.h"
@@ -7,15 +9,36 @@
 #include "text/Textrout.h"
 #include "text/namevalue.h"
 
-esitocaricamento caricapartita(int line, std::string* fallita) {
+namespace {
+
+std::string tagValue(const PgnGame& g, const char* name) {
+  const std::string* v = findTag(g.tags, name);
+  return v ? *v : std::string();
+}
+
+// The notes of the half-moves the record took, beside it.
+void keepNotes(const PgnGame& text) {
+  const tpartita& g = game::record();
+  GameNotes notes;
+  notes.tags = text.tags;
+  notes.startfen = g.startfen.str();
+  notes.moves.assign(g.moves, g.moves + g.count);
+  for (uint32_t& m : notes.moves) m &= MV_MOVE;
+  notes.after.assign(text.notes.begin(), text.notes.begin() + std::min<size_t>(text.notes.size(), g.count + 1));
+  gameNotes = std::move(notes);
+}
+
+}  // namespace
+
+esitocaricamento caricapartita(int number, std::string* fallita) {
   lastLoad = LoadReport{};
   if (fallita) fallita->clear();
-  PgnGameText text;
-  if (!readGameText(line, text)) {
+  PgnGame text;
+  if (!readGame(number, text)) {
     lastLoad.outcome = esitocaricamento::rifiutata;
     return esitocaricamento::rifiutata;
   }
-  const GameTags& tags = text.tags;
+  const std::string white = tagValue(text, "White"), black = tagValue(text, "Black");
   auto stop = [&](esitocaricamento outcome, StopReason reason, const std::string& token, int halfmove) {
     lastLoad.outcome = outcome;
     lastLoad.reason = reason;
@@ -24,29 +47,32 @@ esitocaricamento caricapartita(int line, std::string* fallita) {
     const std::string what = reason == StopReason::badFen ? "FEN: " + lastLoad.detail
                              : token.empty()              ? loadReportText(lastLoad)
                                                           : token;
-    listaverifica.push_back(tags.white + " " + tags.black + " " + what);
+    listaverifica.push_back(white + " " + black + " " + what);
     if (fallita) *fallita = what;
+    if (outcome != esitocaricamento::rifiutata) keepNotes(text);
     return outcome;
   };
-  const std::string fen = trimspazi(tags.fen);
+  const std::string fen = trimspazi(tagValue(text, "FEN"));
   if (!game::setUp(fen, &lastLoad.detail))
     return stop(esitocaricamento::rifiutata, StopReason::badFen, std::string(), 0);
 
   // The file's result stands for the whole game; the moves are played first,
   // as playing keeps the result in step with the position.
   auto takeTags = [&] {
-    game::setPlayerName(true, tags.white);
-    game::setPlayerName(false, tags.black);
+    game::setPlayerName(true, white);
+    game::setPlayerName(false, black);
     tpartita& g = partita;
-    g.event = tags.event;
-    g.site = tags.site;
-    g.date = tags.date;
-    g.pgnround = tags.round;
-    g.result = tags.hasResult ? tags.result : std::string("*");
+    g.event = tagValue(text, "Event");
+    g.site = tagValue(text, "Site");
+    g.date = tagValue(text, "Date");
+    g.pgnround = tagValue(text, "Round");
+    const std::string* result = findTag(text.tags, "Result");
+    g.result = result ? *result : text.result.empty() ? std::string("*") : text.result;
   };
-  for (const std::string& token : text.tokens) {
+  for (const std::string& token : text.moves) {
     const int next = game::record().count + 1;
-    const SanShape shape = sanShape(token);
+    SanShape shape;
+    const uint32_t move = readMoveToken(token, shape);
     if (shape == SanShape::unknownPiece) {
       takeTags();
       return stop(esitocaricamento::interrotta, StopReason::unknownPiece, token, next);
@@ -55,20 +81,15 @@ esitocaricamento caricapartita(int line, std::string* fallita) {
       takeTags();
       return stop(esitocaricamento::interrotta, StopReason::unreadable, token, next);
     }
-    if (!game::play(mossadatoken(token))) {
+    if (!game::playFromFile(move)) {
       takeTags();
       return stop(esitocaricamento::interrotta, StopReason::illegal, token, next);
     }
   }
   takeTags();
-  const int next = game::record().count + 1;
-  if (!text.beyond.empty()) return stop(esitocaricamento::interrotta, StopReason::tooLong, text.beyond, next);
-  if (text.cleaning != StopReason::none) {
-    const char* bracket = text.cleaning == StopReason::openComment     ? "{"
-                          : text.cleaning == StopReason::openVariation ? "("
-                                                                       : "";
-    return stop(esitocaricamento::interrotta, text.cleaning, bracket, next);
-  }
+  if (text.problem != StopReason::none)
+    return stop(esitocaricamento::interrotta, text.problem, text.problemText, game::record().count + 1);
+  keepNotes(text);
   lastLoad.outcome = esitocaricamento::completa;
   return esitocaricamento::completa;
 }

@@ -8,17 +8,19 @@
 
 #include "records/pgnfen.h"
 
-// Loads the game whose tag section starts at that line of filepgn and
-// replays it on the board, filling lastLoad. A game whose movetext cannot be
-// read to its end (a move that is no move, names an unknown piece or is not
-// legal, an unbalanced comment or variation, too many half-moves) keeps the
-// moves before that point and is interrotta; the line "White Black token"
-// (or the report text when there is no token) is added to listaverifica,
-// and *fallita (when given) receives the same token or text. A line outside
-// filepgn, or a FEN tag that is not a playable position (logged the same
+// Loads game `number` of the open PGN file (the number its index entry
+// starts with) and replays it on the board, filling lastLoad. A game whose
+// movetext cannot be read to its end (a move that is no move, names an
+// unknown piece or is not legal, an unbalanced comment or variation, too
+// many half-moves, moves after the result, a tag cut off) keeps the moves
+// before that point and is interrotta; the line "White Black token" (or
+// the report text when there is no token) is added to listaverifica, and
+// *fallita (when given) receives the same token or text. A number outside
+// the index, or a FEN tag that is not a playable position (logged the same
 // way), changes nothing and is rifiutata. The players are the file's and
-// both sides go to the human.
-esitocaricamento caricapartita(int line, std::string* fallita = nullptr);
+// both sides go to the human. The game's tags, comments, glyphs and
+// variations go to gameNotes, for the moves the record took.
+esitocaricamento caricapartita(int number, std::string* fallita = nullptr);
 
 // Reads every game of the open PGN file as caricapartita does, one report
 // each, and puts the game on the board back afterwards.

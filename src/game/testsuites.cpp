@@ -19,6 +19,7 @@
 #include "records/pgnfen.h"
 #include "records/searchline.h"
 #include "records/verifylog.h"
+#include "settings/folders.h"
 #include "settings/language.h"
 #include "text/Textrout.h"
 
@@ -31,7 +32,8 @@ namespace {
 std::string moveLine(uint32_t m) { return "move " + coordinata(m, true); }
 
 std::function<void(const std::string&)> debugEcho;
-std::string debugPath = "debug.txt";
+// Empty: the state folder's "debug.txt".
+std::string debugPath;
 std::ofstream debugFile;
 bool debugOpened = false;
 
@@ -81,7 +83,10 @@ void scrividebug(const std::string& line) {
   listadebug.push_back(line);
   if (!debugOpened) {
     // The file holds everything logged since start-up: it starts empty once.
-    debugFile.open(debugPath, std::ios::binary | std::ios::trunc);
+    std::string errore;
+    const std::string folder = stateFolder();
+    if (debugPath.empty()) makeUserFolder(folder, errore);
+    debugFile.open(debugPath.empty() ? folder + DEBUGFILE : debugPath, std::ios::binary | std::ios::trunc);
     debugOpened = true;
     for (size_t i = 0; i + 1 < listadebug.size(); ++i) debugFile << listadebug[i] << "\r\n";
   }

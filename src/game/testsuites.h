@@ -1,6 +1,7 @@
 // Test runs of the engine: EPD problem files searched for a fixed time and
 // checked against their best moves, and speed files searched to a fixed
-// depth with the search's counters logged. Both log to "debug.txt".
+// depth with the search's counters logged. Both log to "debug.txt" in the
+// state folder (folders.h).
 #pragma once
 
 #include <cstdint>
@@ -18,14 +19,16 @@ struct tepdtest {
 
 extern std::vector<tepdtest> epdtests;
 
+constexpr const char* DEBUGFILE = "debug.txt";
+
 // The debug log of the whole run; every line added is also on "debug.txt"
-// in the working folder at once (appended and flushed, so the file is
+// in the state folder at once (appended and flushed, so the file is
 // complete after every line without being rewritten).
 extern std::vector<std::string> listadebug;
 void scrividebug(const std::string& line);
 // Where else log lines go (the command line prints them); nullptr for none.
 void setDebugEcho(std::function<void(const std::string&)> echo);
-// The file the log is written to (tests).
+// The file the log is written to (tests); empty for the state folder's.
 void setDebugFile(const std::string& path);
 
 // Reads an EPD file into epdtests; the number of positions read. Lines

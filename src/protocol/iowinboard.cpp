@@ -9,6 +9,7 @@
 #include "game/game.h"
 #include "protocol/numbers.h"
 #include "records/coordinates.h"
+#include "records/debugoutput.h"
 #include "text/Textrout.h"
 #include "text/output.h"
 
@@ -34,7 +35,7 @@ bool leggilivello(std::string_view line) {
   const size_t b2 = tail.find(' ');
   const std::string base = trimspazi(b2 == std::string::npos ? tail : tail.substr(0, b2));
   const std::string inc = trimspazi(b2 == std::string::npos ? std::string() : tail.substr(b2 + 1));
-  scrivilinea("tempo = " + base + " per " + mps + " mosse + " + inc + " secondi");
+  debugLine("tempo = " + base + " per " + mps + " mosse + " + inc + " secondi");
 
   // Every field is clamped to what the clocks can hold: a front end's
   // "unlimited" must not wrap round into a negative time.

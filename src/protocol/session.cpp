@@ -23,17 +23,25 @@ void endSearch(bool abandon) {
 
 bool searchAbandoned() { return abandoned; }
 
-void beginSearch(UrgentLine actsAtOnce) {
+void beginSearch(UrgentLine actsAtOnce, UrgentLine startsSearch) {
   abandoned = false;
   shownIterations = 0;
   // One read can hold both the command that starts the search and the one
   // that stops it ("go" and "stop"): the second must not wait for the first.
+  // A line that starts a search of its own ends the look-ahead: what
+  // follows it ("stop" after a second "go") belongs to that search.
   for (auto it = deferred.begin(); it != deferred.end();) {
-    if (*it != OVERLONG && actsAtOnce(*it)) {
+    if (*it == OVERLONG) {
+      ++it;
+      continue;
+    }
+    const bool next = startsSearch(*it);
+    if (actsAtOnce(*it)) {
       it = deferred.erase(it);
     } else {
       ++it;
     }
+    if (next) break;
   }
 }
 

@@ -37,8 +37,9 @@ void endSearch(bool abandon);
 bool searchAbandoned();
 // Called before a search starts: clears the abandon mark, and lets the
 // protocol's urgent lines already queued behind the command that starts the
-// search act as if they arrived during it.
-void beginSearch(UrgentLine actsAtOnce);
+// search act as if they arrived during it, up to the first line that starts
+// a search of its own (startsSearch).
+void beginSearch(UrgentLine actsAtOnce, UrgentLine startsSearch);
 
 // Whether a finished iteration is worth showing: once one has been shown,
 // an iteration that ended past the deadline was cut short and its score is

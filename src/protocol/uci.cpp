@@ -24,18 +24,22 @@
 #include "protocol/session.h"
 #include "protocol/ucioptions.h"
 #include "records/coordinates.h"
+#include "records/debugoutput.h"
 #include "text/output.h"
 
 const char* const UCIAUTHOR = "the Zefiran_3D team";
 
 namespace {
 
-// The engine's own diagnostic lines are not UCI: they are dropped, and
-// every other question goes to the program's host.
+// The engine's own diagnostic lines are not UCI: they are shown as "info
+// string" under debug output and dropped otherwise, and every other
+// question goes to the program's host.
 class UciHost : public EngineHost {
  public:
   EngineHost* inner = nullptr;
-  void writeLine(const std::string&) override {}
+  void writeLine(const std::string& line) override {
+    if (debugOutput()) scrivilinea("info string " + line);
+  }
   std::string setting(std::string_view name) override { return inner->setting(name); }
   uint32_t bookMove() override { return inner->bookMove(); }
   std::string moveText(uint32_t move) override { return inner->moveText(move); }
@@ -49,6 +53,7 @@ constexpr int32_t NODEADLINE = 0x7fffffff;
 std::string goodPosition = "position startpos";  // the last position set up without fault
 int64_t nodeLimit = 0;
 bool stopRequested = false;
+bool superseded = false;  // a later "go" is waiting: an endless search ends
 
 void info(const std::string& text) { scrivilinea("info string " + text); }
 
@@ -216,9 +221,10 @@ void go(const std::string& line) {
     searchDeadline = clockAllowance(own < 0 ? 0 : own, white ? winc : binc, movestogo);
   }
   stopRequested = false;
+  superseded = false;
   moveStart = adesso();
   clockNow = moveStart;
-  beginSearch(urgentUci);
+  beginSearch(urgentUci, [](const std::string& l) { return firstWord(l) == "go"; });
   auto post = [](const Iteration& it) {
     if (showIteration()) scrivilinea(infoLine(it));
   };
@@ -234,7 +240,7 @@ void go(const std::string& line) {
   // A search that ends by itself under "infinite" still waits for "stop".
   if (infinite) {
     const game::SearchMark mark(white);
-    while (!stopRequested && !searchAbandoned()) {
+    while (!stopRequested && !superseded && !searchAbandoned()) {
       usleep(5000);
       sampleClock();
       pumpMessages();
@@ -263,6 +269,12 @@ bool urgentUci(const std::string& line) {
   }
   if (w == "ponderhit") return true;
   if (w == "quit") endSearch(true);
+  // A new "go" while one runs: the running search gives its move now, and
+  // the new one starts after it (with whatever follows it in the queue).
+  if (w == "go") {
+    superseded = true;
+    endSearch(false);
+  }
   return false;
 }
 
@@ -276,6 +288,7 @@ void resetUci() {
   goodPosition = "position startpos";
   nodeLimit = 0;
   stopRequested = false;
+  superseded = false;
 }
 
 void dispatchUci(const std::string& line) {
@@ -305,8 +318,10 @@ void dispatchUci(const std::string& line) {
     setOption(line);
   } else if (w == "quit") {
     requestQuit();
-  } else if (w == "stop" || w == "ponderhit" || w == "debug" || w == "register") {
-    // Nothing is running, nothing is pondered, no debug output, no registration.
+  } else if (w == "debug") {
+    setDebugOutput(restOf(line) != "off");
+  } else if (w == "stop" || w == "ponderhit" || w == "register") {
+    // Nothing is running, nothing is pondered, no registration.
   } else {
     info("Error (unknown command): " + line);
   }

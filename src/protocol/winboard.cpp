@@ -153,6 +153,7 @@ bool processatick(const std::vector<std::string>& lines) {
   }
   if (inputEnded && modointerfaccia != 1 && !protocolQuit() && (modointerfaccia == 2 || readTerminal)) requestQuit();
   if (protocolQuit()) return false;
+  if (dialect == Dialect::xboard) xboardWaitTick();
   // Lines that come during the engine's move are applied in the next tick.
   if (dialect != Dialect::uci) xboardTurn();
   return !protocolQuit();

@@ -1,5 +1,6 @@
 #include "protocol/xboard.h"
 
+#include <chrono>
 #include <csignal>
 #include <optional>
 
@@ -22,6 +23,7 @@
 #include "protocol/numbers.h"
 #include "protocol/session.h"
 #include "records/coordinates.h"
+#include "records/debugoutput.h"
 #include "settings/language.h"
 #include "text/Textrout.h"
 #include "text/output.h"
@@ -41,6 +43,19 @@ bool analysisDone = false;  // the analysis of this position ended by itself
 bool clockKnown = false;    // "time" has given the engine's clock
 int32_t fixedMoveTime = 0;  // "st": milliseconds per move, 0 for none
 int depthLimit = 0;         // "sd": deepest iteration, 0 for none
+int ownMoves = 0;           // the engine's moves in this time control, for its own clock
+
+// "xboard" came without "protover" behind it: the first protocol's start
+// lines wait for the next command or a short while, as a front end of the
+// second protocol sends "protover" at once, perhaps in a later read.
+bool awaitingProtover = false;
+std::chrono::steady_clock::time_point xboardAt;
+constexpr auto PROTOVERWAIT = std::chrono::milliseconds(500);
+
+void firstProtocolStart() {
+  awaitingProtover = false;
+  avviawinboard();
+}
 
 constexpr int32_t NODEADLINE = 0x7fffffff;
 
@@ -81,6 +96,13 @@ bool looksLikeMove(const std::string& word) {
   return word.size() >= 4 && word.size() <= 5 && word[1] >= '1' && word[1] <= '8';
 }
 
+// The commands after which the engine searches: its move, or an analysis.
+bool startsXboardSearch(const std::string& line) {
+  const std::string w(firstWord(line));
+  return w == "go" || w == "usermove" || w == "playother" || w == "analyze" ||
+         (looksLikeMove(w) && restOf(line).empty());
+}
+
 void playFrontEndMove(const std::string& text) {
   const MoveReading r = readMoveText(text);
   if (!r.move) {
@@ -111,7 +133,22 @@ void level(const std::string& line) {
     avviawinboard();
     announceFrontEnd();
   }
-  if (!leggilivello(line)) protocolError("bad time control", line);
+  if (!leggilivello(line)) return protocolError("bad time control", line);
+  // Until "time" says otherwise the engine keeps its own clock, from the
+  // base time of the control.
+  engineTimeLeft = game::record().tempoBase;
+  clockKnown = true;
+  ownMoves = 0;
+}
+
+// The engine's own clock after its move: the time it took off, the
+// increment and, at the end of a period of moves, the next base time on.
+// A "time" from the front end replaces it.
+void chargeOwnClock(int32_t spent) {
+  const tpartita& g = game::record();
+  int64_t left = static_cast<int64_t>(engineTimeLeft) - spent + g.incremento;
+  if (g.mossePerControllo > 0 && ++ownMoves % g.mossePerControllo == 0) left += g.tempoBase;
+  engineTimeLeft = static_cast<int32_t>(left < 0 ? 0 : left > MAXCLOCKMS ? MAXCLOCKMS : left);
 }
 
 void time(const std::string& line, bool own) {
@@ -132,7 +169,7 @@ void memory(const std::string& line) {
     protocolError("bad memory size", line);
     return;
   }
-  setHashLevel(hashLevelForMegabytes(mb));
+  setHashLevel(hashLevelForResidentLimit(mb));
 }
 
 // The time for the engine's move: "st" when given, else from its clock, and
@@ -196,7 +233,7 @@ void analyse() {
   moveStart = adesso();
   clockNow = moveStart;
   searchDeadline = NODEADLINE;
-  beginSearch(urgentXboard);
+  beginSearch(urgentXboard, startsXboardSearch);
   iterativeDeepening(limitsOfTheGame(), [](const Iteration& it) {
     if (showIteration()) scrivilinea(thinkingLine(it));
   });
@@ -206,8 +243,14 @@ void analyse() {
 
 }  // namespace
 
+void xboardWaitTick() {
+  if (awaitingProtover && std::chrono::steady_clock::now() - xboardAt >= PROTOVERWAIT) firstProtocolStart();
+}
+
 void resetXboard() {
   endEdit();
+  awaitingProtover = false;
+  ownMoves = 0;
   protover = 1;
   analysing = false;
   analysisDone = false;
@@ -247,17 +290,19 @@ void dispatchXboard(const std::string& line) {
     if (w == "quit") return requestQuit();
     return editLine(w);
   }
+  if (awaitingProtover && w != "protover") firstProtocolStart();
   if (w == "xboard") {
     // A front end of the second protocol says so on the next line: it gets
     // the feature announcement instead of the first protocol's start lines.
-    if (!deferred.empty() && firstWord(deferred.front()) == "protover") {
-      modointerfaccia = 2;
-      std::signal(SIGINT, SIG_IGN);
-    } else {
-      avviawinboard();
+    modointerfaccia = 2;
+    std::signal(SIGINT, SIG_IGN);
+    if (deferred.empty() || firstWord(deferred.front()) != "protover") {
+      awaitingProtover = true;
+      xboardAt = std::chrono::steady_clock::now();
     }
     announceFrontEnd();
   } else if (w == "protover") {
+    awaitingProtover = false;
     int64_t v = 0;
     if (!boundedInteger(rest, 1, 99, v)) return protocolError("bad version", line);
     protover = static_cast<int>(v);
@@ -270,6 +315,8 @@ void dispatchXboard(const std::string& line) {
     requestQuit();
   } else if (w == "new") {
     game::newGame();
+    if (clockKnown && !fixedMoveTime) engineTimeLeft = game::record().tempoBase;
+    ownMoves = 0;
     forzato = 0;
     depthLimit = 0;
     fixedMoveTime = 0;
@@ -361,15 +408,15 @@ void velkormuove() {
   }
   const bool white = game::whiteToMove();
   setDeadline();
-  if (!white && !second()) scrivilinea("tempo azzerato");
+  if (!white && !second()) debugLine("tempo azzerato");
   moveStart = adesso();
   clockNow = moveStart;
-  if (!second()) scrivilinea(posizionefen(game::position()));
+  if (!second()) debugLine(posizionefen(game::position()));
   const SearchLimits limits = limitsOfTheGame();
   auto post = [](const Iteration& it) {
     if (pensieri && showIteration()) scrivilinea(thinkingLine(it));
   };
-  beginSearch(urgentXboard);
+  beginSearch(urgentXboard, startsXboardSearch);
   EngineChoice choice = pensamossa(limits, post);
   if (searchAbandoned()) return;
   // The engine's side stays marked as searching until its move is played
@@ -387,6 +434,7 @@ void velkormuove() {
     played = choice.move && game::play(choice.move);
   }
   if (played) {
+    chargeOwnClock(static_cast<int32_t>(elapsedMs()));
     const int after = game::outcome();
     if (after != GAME_RESIGN) scrivilinea(line);
     resultAfter(after, white);

@@ -1,6 +1,6 @@
 // The WinBoard/xboard protocol's commands. Front ends that never send
-// "protover" get the first protocol's replies (its three start lines and
-// the engine's diagnostic lines); after "protover 2" the engine announces
+// "protover" get the first protocol's replies (its three start lines);
+// after "protover 2" the engine announces
 // its features and answers as the second protocol asks.
 #pragma once
 
@@ -16,6 +16,10 @@ bool urgentXboard(const std::string& line);
 
 // The end of a tick: the engine moves for the side it plays, or analyses.
 void xboardTurn();
+
+// Every tick: after "xboard" without "protover", the first protocol's start
+// lines once the front end has had a short while to send it.
+void xboardWaitTick();
 
 // The engine's move for the side to move, with its output lines.
 void velkormuove();

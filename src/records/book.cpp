@@ -4,10 +4,13 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "engine/position/position.h"
 #include "engine/toolkit.h"
 #include "records/pgnfen.h"
+#include "settings/folders.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
 #include "text/Textrout.h"
@@ -238,9 +241,15 @@ bool leggibook(const std::string& path, std::string& errore) {
   return true;
 }
 
+std::string bookFile() {
+  const std::string own = userDataFolder() + NOMEBOOK;
+  std::error_code ec;
+  return std::filesystem::is_regular_file(own, ec) ? own : cartella + NOMEBOOK;
+}
+
 bool caricabook() {
   std::string errore;
-  if (leggibook(cartella + NOMEBOOK, errore)) return true;
+  if (leggibook(bookFile(), errore)) return true;
   listabook.clear();
   std::fprintf(stderr, "Zefiran_3D: %s; playing without an opening book\n", errore.c_str());
   return false;

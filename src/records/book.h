@@ -92,7 +92,10 @@ char letterOfResult(std::string_view result);
 // list is left as it was and errore says why.
 bool leggibook(const std::string& path, std::string& errore);
 
-// Start-up: cartella + "book.opn". A missing or unreadable book gives an
-// empty book and one line on standard error; the result says whether a book
-// was read.
+// The book start-up reads: the user's own, userDataFolder() + "book.opn",
+// when it exists, else the shipped one, cartella + "book.opn".
+std::string bookFile();
+
+// Start-up: bookFile(). A missing or unreadable book gives an empty book and
+// one line on standard error; the result says whether a book was read.
 bool caricabook();

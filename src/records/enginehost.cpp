@@ -2,6 +2,7 @@
 
 #include "engine/host.h"
 #include "records/book.h"
+#include "records/debugoutput.h"
 #include "records/notation.h"
 #include "records/verifylog.h"
 #include "settings/manageini.h"
@@ -11,7 +12,7 @@ namespace {
 
 class ProgramHost : public EngineHost {
  public:
-  void writeLine(const std::string& line) override { scrivilinea(line); }
+  void writeLine(const std::string& line) override { debugLine(line); }
   std::string setting(std::string_view name) override { return valoreini(name); }
   uint32_t bookMove() override { return trovamossadabook(false); }
   std::string moveText(uint32_t move) override { return sanWithCheckMark(move, 0); }

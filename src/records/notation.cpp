@@ -136,6 +136,8 @@ constexpr unsigned char FIGURINE_LEAD0 = 0xE2, FIGURINE_LEAD1 = 0x99, FIGURINE_F
 bool isFileLetter(char c) { return c >= 'a' && c <= 'h'; }
 bool isRankDigit(char c) { return c >= '1' && c <= '8'; }
 
+}  // namespace
+
 // A normalised move text: an optional piece letter, then files, ranks and
 // the capture and long-notation marks, ending on a destination square and,
 // for a pawn, an optional promotion letter.
@@ -163,6 +165,8 @@ SanShape shapeOfNormalised(std::string_view t) {
     if (!isFileLetter(c) && !isRankDigit(c) && c != 'x' && c != '-' && c != ':') return SanShape::unreadable;
   return SanShape::wellFormed;
 }
+
+namespace {
 
 struct SquareList {
   const uint8_t* sq;
@@ -280,7 +284,10 @@ SanShape sanShape(std::string_view text) { return shapeOfNormalised(normalisedSa
 uint32_t leggisan(std::string_view text) {
   const std::string normal = normalisedSan(text);
   if (shapeOfNormalised(normal) != SanShape::wellFormed) return SAN_INVALID;
-  std::string_view t = normal;
+  return readNormalisedSan(normal);
+}
+
+uint32_t readNormalisedSan(std::string_view t) {
   // A pawn move may name its piece; the walk below knows pawns by the absence of a letter.
   if (t[0] == 'P') t.remove_prefix(1);
 

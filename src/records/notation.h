@@ -31,6 +31,12 @@ enum class SanShape {
 // The shape of a move text, before any position is consulted.
 SanShape sanShape(std::string_view text);
 
+// leggisan's reading of a text already normalised and found well formed
+// (a file's reader asks for the shape first and need not normalise twice).
+uint32_t readNormalisedSan(std::string_view normalised);
+// The shape of a text already normalised.
+SanShape shapeOfNormalised(std::string_view normalised);
+
 // The text leggisan works on: figurine symbols (U+2654 to U+265F, either
 // colour) replaced by their letters, trailing check, mate and judgement
 // marks dropped, castling written with zeros or small o turned into "O-O"

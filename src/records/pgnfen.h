@@ -1,87 +1,26 @@
-// Game files: PGN files read through an index of their games and written
-// one game at a time, and FEN files holding a single position.
+// Game files: PGN files read through an index of their games (pgnindex.h)
+// and written one game at a time (pgnwriter.h), the reports of games read,
+// and FEN files holding a single position.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// The lines of the PGN file last opened (line endings removed).
-extern std::vector<std::string> filepgn;
-// One entry per game of filepgn: "LINE White-Black : Result", where LINE is
-// the number (from 0) of the game's first tag line.
-extern std::vector<std::string> indicepartite;
+#include "records/gamenotes.h"
+#include "records/movetoken.h"
+#include "records/pgngame.h"
+#include "records/pgnindex.h"
+#include "records/pgnwriter.h"
 
-// The most move tokens one game may hold: the game record's length.
-constexpr int MAXTOKENMOSSE = 600;
-// Larger files are refused rather than read into memory.
+// Larger position and test files are refused rather than read into memory.
 constexpr long long MAXFILEPARTITE = 512LL << 20;
 
 // Reads a text file whose lines end with CR LF or LF. On failure the lines
 // are left as they were and errore says why in one line; a file holding NUL
 // bytes is not a text file and is refused.
 bool leggirighefile(const std::string& path, std::vector<std::string>& righe, std::string& errore);
-
-// Opening a PGN file: its lines replace filepgn and the index is rebuilt. A
-// file that cannot be read changes nothing and gives false.
-bool aprifilepgn(const std::string& path, std::string& errore);
-
-// Rebuilds indicepartite from filepgn. A game starts at a tag line (its
-// first non-blank character is "[") that follows movetext or the start of
-// the file; inside a brace comment left open only a whole tag pair
-// ([Name "value"]) does. Its entry is added when its tag section ends, so
-// games that start from a later move number, or whose movetext opens with a
-// comment, get an entry of their own. White, Black and the result come from
-// this game's tags only.
-void indicizzapgn();
-
-// The start line an index entry names.
-int rigadiindice(std::string_view entry);
-
-// Why a game's movetext could not be read to its end.
-enum class StopReason {
-  none,
-  unknownPiece,   // a move starts with a letter that names no piece (S, L, T, D ...)
-  unreadable,     // a token that is no move text at all
-  illegal,        // a move text that names no legal move of the position
-  openComment,    // a "{" never closed
-  openVariation,  // a "(" never closed
-  strayClose,     // a "}" or ")" that closes nothing
-  tooLong,        // more half-moves than the game record holds
-  badFen          // the FEN tag is not a playable position (nothing loaded)
-};
-
-// The movetext cleaning, in order: comments in braces, then variations in
-// parentheses (nested ones whole), the result and whatever follows it,
-// "e.p." marks, dots, and runs of blanks. Every removed piece leaves a
-// blank, so the moves beside it stay apart. An opening bracket without its
-// closing one, or a closing one without its opening, ends the text there and
-// sets *problem (unless a result token came first: what follows the result
-// is not part of the game).
-std::string puliscimosse(std::string_view movetext, StopReason* problem = nullptr);
-
-// The move tokens of a cleaned movetext: the blank-separated words that do
-// not start with a digit 1 to 9 (move numbers), without numeric annotation
-// glyphs ($1) and evaluation signs (!?, +-, =), at most MAXTOKENMOSSE; when
-// there are more, the first one left out goes to *eccedente.
-std::vector<std::string> tokenmosse(std::string_view pulito, std::string* eccedente = nullptr);
-
-// The tags the program keeps, as read from one game's tag section.
-struct GameTags {
-  std::string white, black, result, fen, event, site, date, round;
-  bool hasResult = false;
-};
-
-// One game of filepgn as text: its tags and its move tokens, not played yet.
-struct PgnGameText {
-  GameTags tags;
-  std::vector<std::string> tokens;
-  std::string beyond;                      // the first token past the record's room, if any
-  StopReason cleaning = StopReason::none;  // an unbalanced comment or variation
-};
-// Reads the game whose tag section starts at that line of filepgn; false
-// for a line outside the file.
-bool readGameText(int line, PgnGameText& out);
 
 enum class esitocaricamento {
   completa,    // every move token was played
@@ -106,20 +45,6 @@ std::string stopReasonText(StopReason reason);
 // the load page and the check command show for a stopped game.
 std::string loadReportText(const LoadReport& report);
 
-// The move code a move token names in the game position, or 0 when it names
-// none of the legal moves. The SAN reader decides first; when its move is
-// not legal here, the token is resolved against the legal moves (for a piece
-// written without the disambiguation a pinned twin would need, a capture
-// written without "x", or long algebraic "e2-e4"), and a unique match wins.
-uint32_t mossadatoken(std::string_view token);
-
-// The PGN text of the current game, given the SAN texts of its moves
-// (pgnSan, replayed from its start): upper-case tags (and SETUP and FEN when
-// the game began from a set-up position), then the movetext in lines under
-// 81 characters, numbered from the FEN's move number, a game that began with
-// Black to move opening with "N... move", and the result as the termination
-// marker.
-std::vector<std::string> pgnLines(const std::vector<std::string>& sanTexts);
 // The SAN text the PGN standard writes for a legal move from record p:
 // check and mate marks, and "=" before the promotion piece.
 std::string pgnSan(uint32_t move, int p);

@@ -8,6 +8,7 @@
 
 #include "engine/position/game.h"
 #include "engine/search/cache.h"
+#include "settings/folders.h"
 #include "text/Textrout.h"
 #include "text/namevalue.h"
 
@@ -71,8 +72,6 @@ std::string cartellaprogramma(const char* argv0) {
   return ec ? std::string("./") : withSlash(here.string());
 }
 
-void impostacartella(const char* argv0) { cartella = cartellaprogramma(argv0); }
-
 esitolettura caricaini(const std::string& path, std::string& errore) {
   std::vector<std::string> lines;
   esitolettura r = leggirighe(path, lines, errore);
@@ -101,8 +100,8 @@ void inidefault() {
 }
 
 void caricaimpostazioni() {
-  if (cartella.empty()) impostacartella(nullptr);
-  const std::string path = cartella + NOMEINI;
+  if (cartella.empty()) setUpFolders(nullptr);
+  const std::string path = configFolder() + NOMEINI;
   std::string errore;
   const esitolettura r = caricaini(path, errore);
   if (r == esitolettura::letto) {
@@ -138,6 +137,7 @@ std::vector<std::string> componiini(const tvaloriini& v) {
 
 bool salvaini(const tvaloriini& valori, std::string& errore) {
   listaini = componiini(valori);
-  if (cartella.empty()) impostacartella(nullptr);
-  return scrivirighe(cartella + NOMEINI, listaini, errore);
+  if (cartella.empty()) setUpFolders(nullptr);
+  const std::string folder = configFolder();
+  return makeUserFolder(folder, errore) && scrivirighe(folder + NOMEINI, listaini, errore);
 }

@@ -1,6 +1,6 @@
-// The settings file "Zefiran3D.ini" in the program's folder: name=value lines
-// held in memory, the settings applied from them, the defaults, and the
-// writer used by the configuration dialog.
+// The settings file "Zefiran3D.ini" in the configuration folder (folders.h):
+// name=value lines held in memory, the settings applied from them, the
+// defaults, and the writer used by the configuration dialog.
 #pragma once
 
 #include <string>
@@ -16,8 +16,9 @@ constexpr const char* LINGUAPREDEFINITA = "english.dat";
 // The lines of the settings file as loaded (or as the dialog rebuilt them).
 extern std::vector<std::string> listaini;
 
-// The program's folder, ending with "/": every data file ("Zefiran3D.ini",
-// "book.opn", "languages/", "skins/") is opened relative to it.
+// The folder of the read-only data, ending with "/": "languages/", "skins/"
+// and the shipped "book.opn" are opened relative to it (folders.h says which
+// folder it is).
 extern std::string cartella;
 
 // Settings applied by leggiini / inidefault.
@@ -32,8 +33,6 @@ std::string valoreini(std::string_view key);
 // The folder of the running executable, from /proc/self/exe; when that cannot
 // be read, the folder of argv0 when it names a path, else the current folder.
 std::string cartellaprogramma(const char* argv0);
-// cartella := cartellaprogramma(argv0).
-void impostacartella(const char* argv0);
 
 // Loads a settings file into listaini. A missing or unreadable file empties
 // listaini (so new games get empty names) and gives `mancante` or
@@ -51,8 +50,8 @@ esitolettura caricaini(const std::string& path, std::string& errore);
 // "english.dat", book depth 0. listaini is left as it is.
 void inidefault();
 
-// Start-up: cartella (from /proc/self/exe when not set yet), then
-// cartella + "Zefiran3D.ini" loaded and applied, or the defaults on any
+// Start-up: the folders (setUpFolders) when cartella is not set yet, then
+// configFolder() + "Zefiran3D.ini" loaded and applied, or the defaults on any
 // error. A missing file is normal on a first start and is not reported; an
 // unreadable file or a bad "hash" is (see problemiavvio).
 void caricaimpostazioni();
@@ -72,6 +71,7 @@ struct tvaloriini {
 std::vector<std::string> componiini(const tvaloriini& valori);
 
 // The dialog's save: listaini := componiini(valori), written to
-// cartella + "Zefiran3D.ini". False, with the cause in errore, when the file
-// could not be written; the old file then stays as it was.
+// configFolder() + "Zefiran3D.ini" (the user's configuration folder is made
+// on the first save). False, with the cause in errore, when the file could
+// not be written; the old file then stays as it was.
 bool salvaini(const tvaloriini& valori, std::string& errore);

@@ -24,7 +24,7 @@ std::string libromancante() {
   if (!listabook.empty()) return {};
   for (const std::string& p : problemiavvio())
     if (p.find(NOMEBOOK) != std::string::npos) return {};
-  const std::string percorso = cartella + NOMEBOOK;
+  const std::string percorso = bookFile();
   if (std::FILE* f = std::fopen(percorso.c_str(), "rb")) {
     std::fclose(f);
     return {};  // present but empty: nothing to report

@@ -6,16 +6,21 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <QString>
+#include <memory>
 #include <vector>
 
 #include "game/gamecontroller.h"
 #include "game/testsuites.h"
+#include "records/verifylog.h"
 #include "ui/windowstate.h"
 
 class BoardView;
+class DiscardQuestion;
+class MoveSounds;
 class Cornice;
 class QAction;
 class QCheckBox;
+class QKeySequence;
 class QRadioButton;
 class QFrame;
 class QLabel;
@@ -52,8 +57,9 @@ class TZefiran_3D : public QMainWindow, private GameView {
   // Time each EPD position is searched for, in milliseconds.
   int epdTime = 5000;
 
-  // Where FormDestroy writes the verification log (the working folder).
-  QString fileverifica = QStringLiteral("verifica.txt");
+  // Where FormDestroy writes the verification log; empty when it was not
+  // asked for.
+  QString fileverifica = QString::fromStdString(verificationLogFile());
 
   // ---- behaviour ----
   void Timer1Timer();
@@ -137,7 +143,19 @@ class TZefiran_3D : public QMainWindow, private GameView {
   bool stopWanted() const { return stopWanted_; }
 
   // The open and save dialogs of the file commands; empty when cancelled.
-  QString chooseFile(const QString& titolo, const QString& cartellainiziale, const QString& filtro, bool salva);
+  // Each kind of file ("games", "positions", "tests", "book") opens in the
+  // folder last used for it.
+  QString chooseFile(const QString& titolo, const char* kind, const QString& filtro, bool salva);
+
+  // The preferences: read once the window is built, written when it closes.
+  void loadPreferences();
+  void savePreferences();
+  // The window's size and state as last left (false: none kept).
+  bool restoreWindowGeometry();
+  // Asks before a game in progress is thrown away; true to go on.
+  bool mayDiscardGame();
+  DiscardQuestion* discardQuestion() const { return discardQuestion_; }
+  MoveSounds& sounds() { return *sounds_; }
 
   // Whether the window is in board-editing mode.
   bool editing() const { return controllore().editing(); }
@@ -216,6 +234,7 @@ class TZefiran_3D : public QMainWindow, private GameView {
   QMenu* PopupMenu1;
   QMenu* editMenu_;
   QAction *copyFen_, *copyPgn_, *paste_;
+  QAction *firstMove_, *previousMove_, *nextMove_, *lastMove_;
   QMenu *Zefiran1, *Visualizza1, *GiocatoreBianco1, *Nero1, *Tests1, *Perft1;
   QAction *Nuovapartita1, *Apripartitapgn1, *Salvapartitapdn1, *configurazione1, *Controllotempo1, *Gestionebook1,
       *Visualizzapropostebook1, *ripetimossa1, *muovisubito1, *EditaScacchiera1, *editaposizioneFEN1,
@@ -223,6 +242,7 @@ class TZefiran_3D : public QMainWindow, private GameView {
   QAction *scacchiera2D1, *scacchiera3D1, *Nascondilineeelaborate1, *Schermopieno1, *testa640x4801, *testa800x6001,
       *testa1024x7681, *testa1024x8001, *Ruota1801;
   QAction *Umano1, *Dralen1, *Umano2, *Dralen2;
+  QAction *resign_, *offerDraw_, *targetMarks_, *sound_;
   QAction *perft[9], *Epd1, *speed1, *Info1;
   QAction *Svuotascacchiera1, *Svuotacsella1, *ReBianco1, *DonnaBianca1, *orrebianca1, *alfierebianco1, *CavalloBianco1,
       *PedoneBianco1, *Renero1, *DonnaNera1, *orreNera1, *AlfierNeo1, *CavaloNero1, *PedoneNero1;
@@ -282,9 +302,28 @@ class TZefiran_3D : public QMainWindow, private GameView {
   void drawGrid();
   // The player panels in the order of the sides on the board.
   void arrangePanels();
+  // Whose turn it is, in the title and on the panels.
+  void updateTurn();
+  // The pieces each side has taken and its lead, beside its panel.
+  void showMaterial();
+  void resignClick();
+  void offerDrawClick();
+  // The sound of a move just made, or of the game's end.
+  void soundOf(const MadeMove& move);
+  QString startFolder(const char* kind) const;
+  void rememberFolder(const char* kind, const QString& file);
+  DiscardQuestion* discardQuestion_ = nullptr;
+  std::unique_ptr<MoveSounds> sounds_;
   // A step through the recorded moves (the grid's buttons and keys).
   void navigate(void (GameController::*passo)());
-  bool navigationKey(int key);
+  // Whether a key event names one of the window's own shortcuts, which then
+  // works whatever widget has the focus (text with a selection keeps its
+  // copy key).
+  bool ownsShortcut(QObject* receiver, const QKeyEvent* k) const;
+  // Runs the shortcut a key names, when it names one.
+  bool runShortcut(const QKeyEvent* k);
+  // The window's own action with that shortcut, or null.
+  QAction* shortcutFor(const QKeySequence& pressed) const;
   // Board editing: the popup's items on the square right-clicked, the side
   // to move and the castling rights of the edit page.
   void editPut(int8_t pezzo);

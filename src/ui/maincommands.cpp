@@ -19,6 +19,7 @@
 #include "graphics/core/scene.h"
 #include "graphics/gl/boardview.h"
 #include "records/book.h"
+#include "settings/folders.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
 #include "text/Textrout.h"
@@ -57,7 +58,7 @@ void TZefiran_3D::showClocks() {
 }
 
 void TZefiran_3D::NuovaPartita1Click() {
-  if (busy()) return;
+  if (busy() || !mayDiscardGame()) return;
   controllore().newGame();
 }
 
@@ -79,8 +80,8 @@ void TZefiran_3D::showLoadPage(const QString& report) {
   listavaloripartita->addItem(report.isEmpty() ? t("P_READTOEND") : report);
 }
 
-QString TZefiran_3D::chooseFile(const QString& titolo, const QString& cartellainiziale, const QString& filtro,
-                                bool salva) {
+QString TZefiran_3D::chooseFile(const QString& titolo, const char* kind, const QString& filtro, bool salva) {
+  const QString cartellainiziale = startFolder(kind);
   // The toolkit's own dialog: the same on every desktop, and modal like the
   // program's other dialogs (the tick goes on inside it).
   QFileDialog d(this, titolo, cartellainiziale, filtro);
@@ -89,6 +90,7 @@ QString TZefiran_3D::chooseFile(const QString& titolo, const QString& cartellain
   d.setAcceptMode(salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   d.setFileMode(salva ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return QString();
+  rememberFolder(kind, d.selectedFiles().constFirst());
   return d.selectedFiles().constFirst();
 }
 
@@ -97,8 +99,8 @@ const QString FILTROPGN = QStringLiteral("PGN (*.pgn);;* (*)");
 }
 
 void TZefiran_3D::Apripartitapgn1Click() {
-  if (busy()) return;
-  const QString nome = chooseFile(t("M_OPENGAME"), q(cartella), FILTROPGN, false);
+  if (busy() || !mayDiscardGame()) return;
+  const QString nome = chooseFile(t("M_OPENGAME"), "games", FILTROPGN, false);
   if (nome.isEmpty()) return;
   // The file is read once the engine has stopped searching: its game
   // replaces the one on the board.
@@ -164,7 +166,7 @@ void TZefiran_3D::listapartiteDblClick() {
 }
 
 void TZefiran_3D::Salvapartitapdn1Click() {
-  const QString nome = chooseFile(t("M_SAVEGAME"), q(cartella), QString(), true);
+  const QString nome = chooseFile(t("M_SAVEGAME"), "games", QString(), true);
   if (nome.isEmpty()) return;
   savePgnTo(nome);
 }
@@ -222,7 +224,7 @@ void TZefiran_3D::Gestionebook1Click() {
 void TZefiran_3D::buildBook(bool nuovo) {
   if (busy()) return;
   // Without a file there is nothing to add: the last index is not reused.
-  const QString nome = chooseFile(t("M_MANAGEBOOK"), q(cartella), FILTROPGN, false);
+  const QString nome = chooseFile(t("M_MANAGEBOOK"), "book", FILTROPGN, false);
   if (nome.isEmpty()) return;
   buildBookFrom(nome, nuovo);
 }
@@ -279,7 +281,7 @@ void TZefiran_3D::ripetimossa1Click() {
 }
 
 void TZefiran_3D::editaposizioneFEN1Click() {
-  if (busy()) return;
+  if (busy() || !mayDiscardGame()) return;
   if (editfen->exec() == QDialog::Accepted) applyFen(editfen->fen());
   drawlog(1);
 }
@@ -298,8 +300,8 @@ bool TZefiran_3D::applyFen(const QString& fen) {
 }
 
 void TZefiran_3D::caricaposizionefen1Click() {
-  if (busy()) return;
-  const QString nome = chooseFile(t("M_LOADFEN"), q(cartella), QStringLiteral("FEN (*.fen);;* (*)"), false);
+  if (busy() || !mayDiscardGame()) return;
+  const QString nome = chooseFile(t("M_LOADFEN"), "positions", QStringLiteral("FEN (*.fen);;* (*)"), false);
   if (nome.isEmpty()) return;
   loadFenFrom(nome);
 }
@@ -326,10 +328,14 @@ void TZefiran_3D::buildScene(int nuovavista) {
   scacchiera3D1->setChecked(nuovavista == VISTA_3D);
   costruiscipezzi();
   showBoardPage("opengl");
+  // The other view keeps the side the board is seen from.
+  const bool turned = boardTurned();
   if (nuovavista == VISTA_PIATTA)
     vistapiatta();
   else
     vista3d();
+  if (turned) ruota180();
+  arrangePanels();
   Panel1->disegnascena(true);
 }
 

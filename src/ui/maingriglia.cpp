@@ -177,14 +177,3 @@ void TZefiran_3D::navigate(void (GameController::*passo)()) {
   if (testRunning_ || editing()) return;
   (controllore().*passo)();
 }
-
-bool TZefiran_3D::navigationKey(int key) {
-  // Keys the camera does not use.
-  switch (key) {
-    case Qt::Key_Home: navigate(&GameController::first); return true;
-    case Qt::Key_PageUp: navigate(&GameController::back); return true;
-    case Qt::Key_PageDown: navigate(&GameController::forward); return true;
-    case Qt::Key_End: navigate(&GameController::last); return true;
-    default: return false;
-  }
-}

@@ -10,11 +10,14 @@
 #include <utility>
 
 #include "game/gamecontroller.h"
+#include "graphics/gl/boardview.h"
 #include "settings/language.h"
 #include "ui/Uniteditfen.h"
 #include "ui/Unitinfo.h"
 #include "ui/Unitpromozione.h"
+#include "ui/discardquestion.h"
 #include "ui/main.h"
+#include "ui/movesounds.h"
 #include "ui/resultunit.h"
 #include "ui/unitconfig.h"
 #include "ui/unitsettatempo.h"
@@ -61,6 +64,8 @@ void TZefiran_3D::createMenus() {
   Zefiran1->addSeparator();
   ripetimossa1 = voce(Zefiran1, "ripetimossa1", "indietro una mossa");
   muovisubito1 = voce(Zefiran1, "muovisubito1", "muovi subito");
+  resign_ = voce(Zefiran1, "resign", "Abbandona");
+  offerDraw_ = voce(Zefiran1, "offerDraw", "Offri la patta");
   Zefiran1->addSeparator();
   EditaScacchiera1 = voce(Zefiran1, "EditaScacchiera1", "Edita Scacchiera");
   editaposizioneFEN1 = voce(Zefiran1, "editaposizioneFEN1", "editaposizione (FEN) ..");
@@ -78,6 +83,22 @@ void TZefiran_3D::createMenus() {
   paste_ = voce(editMenu_, "paste", "Incolla posizione o partita");
   copyFen_->setShortcut(QKeySequence::Copy);
   paste_->setShortcut(QKeySequence::Paste);
+  // Stepping through the recorded moves, from anywhere in the window.
+  editMenu_->addSeparator();
+  const struct {
+    QAction** action;
+    const char* name;
+    Qt::Key key;
+    void (GameController::*step)();
+  } steps[] = {{&firstMove_, "firstMove", Qt::Key_Home, &GameController::first},
+               {&previousMove_, "previousMove", Qt::Key_PageUp, &GameController::back},
+               {&nextMove_, "nextMove", Qt::Key_PageDown, &GameController::forward},
+               {&lastMove_, "lastMove", Qt::Key_End, &GameController::last}};
+  for (const auto& s : steps) {
+    *s.action = voce(editMenu_, s.name, s.name);
+    (*s.action)->setShortcut(QKeySequence(s.key));
+    connect(*s.action, &QAction::triggered, this, [this, step = s.step] { navigate(step); });
+  }
   MainMenu1->addMenu(editMenu_);
 
   Visualizza1 = sottomenu(this, "Visualizza1", "Visualizza");
@@ -93,6 +114,9 @@ void TZefiran_3D::createMenus() {
   for (QAction* a : {testa640x4801, testa800x6001, testa1024x7681, testa1024x8001}) a->setVisible(false);
   Visualizza1->addSeparator();
   Ruota1801 = voce(Visualizza1, "Ruota1801", "Ruota 180°");
+  Visualizza1->addSeparator();
+  targetMarks_ = segno(Visualizza1, "targetMarks", "Mostra dove può andare il pezzo", true);
+  sound_ = segno(Visualizza1, "sound", "Suoni", false);
   MainMenu1->addMenu(Visualizza1);
 
   GiocatoreBianco1 = sottomenu(this, "GiocatoreBianco1", "Bianco");
@@ -130,6 +154,14 @@ void TZefiran_3D::createMenus() {
   connect(Gestionebook1, &QAction::triggered, this, &TZefiran_3D::Gestionebook1Click);
   connect(Visualizzapropostebook1, &QAction::triggered, this, &TZefiran_3D::Visualizzapropostebook1Click);
   connect(muovisubito1, &QAction::triggered, this, &TZefiran_3D::muovisubito1Click);
+  connect(resign_, &QAction::triggered, this, &TZefiran_3D::resignClick);
+  connect(offerDraw_, &QAction::triggered, this, &TZefiran_3D::offerDrawClick);
+  connect(targetMarks_, &QAction::toggled, this, [this](bool on) {
+    showTargets_ = on;
+    refreshMarks();
+    Panel1->disegnascena(true);
+  });
+  connect(sound_, &QAction::toggled, this, [this](bool on) { sounds_->setEnabled(on); });
   connect(ripetimossa1, &QAction::triggered, this, &TZefiran_3D::ripetimossa1Click);
   connect(Salvaposizionefen1, &QAction::triggered, this, &TZefiran_3D::Salvaposizionefen1Click);
   connect(copyFen_, &QAction::triggered, this, &TZefiran_3D::copyFenClick);
@@ -204,6 +236,12 @@ void TZefiran_3D::settalingua() {
   Visualizzapropostebook1->setText(t("M_HINTBOOK"));
   ripetimossa1->setText(t("M_BACK"));
   muovisubito1->setText(t("M_MOVENOW"));
+  resign_->setText(t("M_RESIGN"));
+  offerDraw_->setText(t("M_OFFERDRAW"));
+  firstMove_->setText(t("P_FIRSTMOVE"));
+  previousMove_->setText(t("P_PREVMOVE"));
+  nextMove_->setText(t("P_NEXTMOVE"));
+  lastMove_->setText(t("P_LASTMOVE"));
   EditaScacchiera1->setText(t("M_EDITBOARD"));
   editaposizioneFEN1->setText(t("M_EDITFEN"));
   caricaposizionefen1->setText(t("M_LOADFEN"));
@@ -216,6 +254,9 @@ void TZefiran_3D::settalingua() {
   Schermopieno1->setText(t("M_FULLSCREEN"));
   GiocatoreBianco1->setTitle(t("M_WHITE"));
   Ruota1801->setText(t("M_ROTATE"));
+  targetMarks_->setText(t("M_TARGETMARKS"));
+  sound_->setText(t("M_SOUND"));
+  if (discardQuestion_) discardQuestion_->settalingua();
   const QString umano = t("M_HUMAN");
   Umano1->setText(umano);
   Umano2->setText(umano);

@@ -10,6 +10,7 @@
 
 #include "game/gamecontroller.h"
 #include "game/gamefiles.h"
+#include "settings/folders.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
 #include "ui/main.h"
@@ -22,7 +23,7 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 void TZefiran_3D::Salvaposizionefen1Click() {
-  const QString nome = chooseFile(t("M_SAVEFEN"), q(cartella), QStringLiteral("FEN (*.fen);;* (*)"), true);
+  const QString nome = chooseFile(t("M_SAVEFEN"), "positions", QStringLiteral("FEN (*.fen);;* (*)"), true);
   if (nome.isEmpty()) return;
   saveFenTo(nome);
 }
@@ -43,7 +44,7 @@ void TZefiran_3D::copyPgnClick() {
 }
 
 void TZefiran_3D::pasteClick() {
-  if (busy() || editing()) return;
+  if (busy() || editing() || !mayDiscardGame()) return;
   if (controllore().searching()) {
     controllore().whenIdle([this] { pasteClick(); }, true);
     return;

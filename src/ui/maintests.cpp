@@ -9,6 +9,7 @@
 #include "game/gamecontroller.h"
 #include "game/testsuites.h"
 #include "graphics/gl/boardview.h"
+#include "settings/folders.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
 #include "ui/main.h"
@@ -47,7 +48,7 @@ void TZefiran_3D::endTestRun() {
 
 void TZefiran_3D::Epd1Click() {
   if (busy() || controllore().searching()) return;
-  const QString nome = chooseFile(QStringLiteral("Epd"), q(cartella), QStringLiteral("EPD (*.epd);;* (*)"), false);
+  const QString nome = chooseFile(QStringLiteral("Epd"), "tests", QStringLiteral("EPD (*.epd);;* (*)"), false);
   if (nome.isEmpty()) return;
   runEpdOn(nome);
 }
@@ -87,7 +88,7 @@ void TZefiran_3D::runEpdOn(const QString& nome) {
 
 void TZefiran_3D::speed1Click() {
   if (busy() || controllore().searching()) return;
-  const QString nome = chooseFile(QStringLiteral("speed"), q(cartella), QStringLiteral("speed (*.tst);;* (*)"), false);
+  const QString nome = chooseFile(QStringLiteral("speed"), "tests", QStringLiteral("speed (*.tst);;* (*)"), false);
   if (nome.isEmpty()) return;
   runSpeedOn(nome);
 }

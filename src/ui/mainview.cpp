@@ -8,6 +8,7 @@
 #include "graphics/core/scene.h"
 #include "graphics/gl/boardview.h"
 #include "ui/main.h"
+#include "ui/movesounds.h"
 
 void TZefiran_3D::showPosition() {
   // A piece picked up on the board it showed before is no longer there.
@@ -15,6 +16,8 @@ void TZefiran_3D::showPosition() {
   draggedPiece.square = -1;
   dragFrom_ = -1;
   refreshMarks();
+  updateTurn();
+  showMaterial();
   ridisegna = 1;
   followCurrent_ = true;
   sistemagriglia(1);
@@ -23,9 +26,11 @@ void TZefiran_3D::showPosition() {
 
 void TZefiran_3D::moveMade(const MadeMove& move) {
   showPosition();
+  soundOf(move);
   if (!move.byEngine) return;
   (move.white ? Memo2 : Memo1)->appendPlainText(QStringLiteral("+-+-+-+-+-+-+-+-+-+-+-+-"));
-  soundBeep();
+  // Without the board's sounds the engine's move still gets its beep.
+  if (!sounds_->enabled()) soundBeep();
 }
 
 void TZefiran_3D::movesTakenBack() { showPosition(); }
@@ -51,18 +56,21 @@ void TZefiran_3D::playersChanged() {
   Umano2->setChecked(!session.enginePlays(false));
   Dralen2->setChecked(session.enginePlays(false));
   showPlayers();
+  updateTurn();
 }
 
 void TZefiran_3D::clocksChanged() { showClocks(); }
 
 void TZefiran_3D::gameStateChanged() {
   Panel1->disegnascena(true);
+  updateTurn();
   const GameController& session = controllore();
   if (!session.over()) {
     // Reopened by a take back: the message of its end no longer holds.
     withdrawGameOver();
     return;
   }
+  sounds_->play(MoveSounds::end);
   showGameOver(session.gameOverMessage());
 }
 

@@ -1,5 +1,7 @@
 // The main window: its start-up, the assembly of its parts, the layout of
 // the left column, and the window's own events.
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
 #include <QFrame>
@@ -30,9 +32,12 @@
 #include "ui/Uniteditfen.h"
 #include "ui/Unitinfo.h"
 #include "ui/Unitpromozione.h"
+#include "ui/discardquestion.h"
 #include "ui/indicatore.h"
 #include "ui/main.h"
+#include "ui/movesounds.h"
 #include "ui/resultunit.h"
+#include "ui/shortcutrouter.h"
 #include "ui/unitconfig.h"
 #include "ui/unitsettatempo.h"
 #include "ui/widgetstyle.h"
@@ -53,6 +58,8 @@ TZefiran_3D::TZefiran_3D(QWidget* parent) : QMainWindow(parent) {
   editfen = new Teditfen(this);
   info = new TInfo(this);
   promozione = new Tpromozione(this);
+  discardQuestion_ = new DiscardQuestion(this);
+  sounds_ = std::make_unique<MoveSounds>(QString::fromStdString(cartella + "sounds"));
 
   releaseAllKeys();
   casellasotto = -1;
@@ -83,13 +90,19 @@ TZefiran_3D::TZefiran_3D(QWidget* parent) : QMainWindow(parent) {
   Timer1->setObjectName("Timer1");
   Timer1->setInterval(20);
   connect(Timer1, &QTimer::timeout, this, &TZefiran_3D::Timer1Timer);
+  loadPreferences();
+  updateTurn();
+  showMaterial();
   Timer1->start();
+  // The window's shortcuts are looked at before any widget keeps them.
+  qApp->installEventFilter(
+      new ShortcutRouter([this](QObject* o, const QKeyEvent* k) { return ownsShortcut(o, k); }, this));
 }
 
 TZefiran_3D::~TZefiran_3D() {
   controllore().setView(nullptr);
-  // FormDestroy: the run's verification log goes to the working folder.
-  scriviverifica(fileverifica.toStdString());
+  // FormDestroy: the run's verification log, when it was asked for.
+  if (!fileverifica.isEmpty()) scriviverifica(fileverifica.toStdString());
 }
 
 void TZefiran_3D::createPanels() {
@@ -173,6 +186,11 @@ void TZefiran_3D::addStatus(const QString& riga) {
 }
 
 void TZefiran_3D::closeEvent(QCloseEvent* e) {
+  if (!closed_ && !mayDiscardGame()) {
+    e->ignore();
+    return;
+  }
+  if (!closed_) savePreferences();
   // FormCloseQuery: a running search ends at its next time check; its move
   // is not played and nothing new starts once the window has closed.
   controllore().shutDown();
@@ -196,9 +214,31 @@ void TZefiran_3D::showEvent(QShowEvent* e) {
   drawlog(1);
 }
 
+namespace {
+// The camera keys are plain keys: with Ctrl or Alt they belong to the
+// menus' shortcuts.
+bool cameraKey(const QKeyEvent* k) {
+  return !k->isAutoRepeat() && !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+}  // namespace
+
+bool TZefiran_3D::runShortcut(const QKeyEvent* k) {
+  // Where the toolkit did not run the shortcut (a window that is not the
+  // active one), the key still does what the menu says.
+  QAction* a = shortcutFor(QKeySequence(k->keyCombination()));
+  if (a) a->trigger();
+  return a != nullptr;
+}
+
+QAction* TZefiran_3D::shortcutFor(const QKeySequence& pressed) const {
+  for (QAction* a : {ripetimossa1, copyFen_, paste_, firstMove_, previousMove_, nextMove_, lastMove_})
+    if (a->isEnabled() && a->shortcut() == pressed) return a;
+  return nullptr;
+}
+
 void TZefiran_3D::keyPressEvent(QKeyEvent* e) {
-  if (navigationKey(e->key())) return;
-  if (!e->isAutoRepeat()) pressKey(e->key());
+  if (runShortcut(e)) return;
+  if (cameraKey(e)) pressKey(e->key());
   QMainWindow::keyPressEvent(e);
 }
 
@@ -207,17 +247,24 @@ void TZefiran_3D::keyReleaseEvent(QKeyEvent* e) {
   QMainWindow::keyReleaseEvent(e);
 }
 
+bool TZefiran_3D::ownsShortcut(QObject* receiver, const QKeyEvent* k) const {
+  auto* widget = qobject_cast<QWidget*>(receiver);
+  if (!widget || widget->window() != this) return false;
+  const QKeySequence pressed(k->keyCombination());
+  if (pressed == QKeySequence(QKeySequence::Copy)) {
+    if (auto* line = qobject_cast<QLineEdit*>(widget); line && line->hasSelectedText()) return false;
+    if (auto* text = qobject_cast<QPlainTextEdit*>(widget); text && text->textCursor().hasSelection()) return false;
+  }
+  return shortcutFor(pressed) != nullptr;
+}
+
 bool TZefiran_3D::eventFilter(QObject* o, QEvent* e) {
   if (o == Edit1) {
     if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) {
       auto* k = static_cast<QKeyEvent*>(e);
-      if (e->type() == QEvent::KeyPress && navigationKey(k->key())) return true;
-      if (!k->isAutoRepeat()) {
-        if (e->type() == QEvent::KeyPress)
-          pressKey(k->key());
-        else
-          releaseKey(k->key());
-      }
+      if (e->type() == QEvent::KeyPress && (runShortcut(k) || !cameraKey(k))) return true;
+      if (e->type() == QEvent::KeyPress) pressKey(k->key());
+      if (e->type() == QEvent::KeyRelease && !k->isAutoRepeat()) releaseKey(k->key());
       return true;  // the sink keeps no text
     }
     if (e->type() == QEvent::FocusOut) releaseAllKeys();

@@ -48,6 +48,11 @@ PlayerPanel::PlayerPanel(const Names& names, const QColor& textColour, QWidget* 
     inside->addWidget(l);
   }
   row->addWidget(frame_);
+  material_ = new QLabel(this);
+  material_->setObjectName(QString::fromUtf8(names.panel) + QStringLiteral("Material"));
+  material_->setFont(arialFont(NAMEPIXELS, false));
+  material_->setMinimumWidth(NAMEPIXELS);
+  row->addWidget(material_);
   memo_ = makeMemo(this, names.memo);
   row->addWidget(memo_, 1);
 }
@@ -64,25 +69,30 @@ void PlayerPanel::setStyle(WindowStyle style) {
     else
       setTextColour(l, textColour_);
   }
+  material_->setFont(calmStyle ? calm::textFont(calm::NAME_PIXELS, false) : arialFont(NAMEPIXELS, false));
+  setTextColour(material_, calmStyle ? calm::MUTED : palette().color(QPalette::WindowText));
   styleMemo(memo_, calmStyle);
-  showAccent();
+  showToMove();
 }
 
 void PlayerPanel::setToMove(bool toMove) {
+  if (toMove == toMove_) return;
   toMove_ = toMove;
-  showAccent();
+  showToMove();
 }
 
-void PlayerPanel::showAccent() {
+void PlayerPanel::showToMove() {
+  // The side to move's name is underlined: it reads in either colour and
+  // either style; the calm style adds its amber bar.
+  QFont f = name_->font();
+  f.setUnderline(toMove_);
+  name_->setFont(f);
   if (style_ != WindowStyle::Calm) {
     accent_->hide();
     return;
   }
   fillBackground(accent_, toMove_ ? calm::ACCENT : calm::PANEL);
   accent_->show();
-  QFont f = name_->font();
-  f.setWeight(toMove_ ? QFont::Bold : QFont::Normal);
-  name_->setFont(f);
 }
 
 void PlayerPanel::keepInk(QLabel* l) {

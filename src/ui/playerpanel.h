@@ -5,7 +5,7 @@
 // The panel wears the window's style: the classic grey with the side's own
 // text colour, or the calm style, where the names and clocks keep the
 // style's ink whatever colour the window gives them (a clock run out stays
-// red) and an amber bar marks the side to move.
+// red) and an amber bar marks the side to move as well.
 #pragma once
 
 #include <QColor>
@@ -32,24 +32,28 @@ class PlayerPanel : public QWidget {
   QLabel* name() const { return name_; }
   QLabel* clock() const { return clock_; }
   QPlainTextEdit* memo() const { return memo_; }
+  // The pieces this side has taken and its lead in material, beside the
+  // frame.
+  QLabel* material() const { return material_; }
+  // Marks the panel of the side to move: its name underlined, and in the
+  // calm style an amber bar beside it.
+  void setToMove(bool toMove);
+  bool toMove() const { return toMove_; }
 
   void setStyle(WindowStyle style);
   WindowStyle style() const { return style_; }
-  // Whether this side is to move: marked in the calm style only (the
-  // classic panels show no such mark).
-  void setToMove(bool toMove);
-  bool toMove() const { return toMove_; }
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
-  void showAccent();
+  void showToMove();
   void keepInk(QLabel* l);
 
   Cornice* frame_;
   QLabel* name_;
   QLabel* clock_;
+  QLabel* material_;
   QPlainTextEdit* memo_;
   QWidget* accent_;
   QColor textColour_;

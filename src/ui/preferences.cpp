@@ -4,6 +4,9 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <string>
+
+#include "settings/folders.h"
 
 namespace {
 
@@ -11,8 +14,12 @@ QString chosenFile;  // a test's file, else empty
 std::unique_ptr<Preferences> current;
 
 QString userFile() {
-  // XDG_CONFIG_HOME where it is set, else ~/.config: what QStandardPaths
-  // gives on Linux for the generic configuration folder.
+  // Beside Zefiran3D.ini: the configuration folder chosen at start-up, which
+  // is the program's own folder in portable use.
+  const std::string chosen = configFolder();
+  if (!chosen.empty()) return QString::fromStdString(chosen) + QStringLiteral("preferences.conf");
+  // Before start-up: XDG_CONFIG_HOME where it is set, else ~/.config, as
+  // QStandardPaths gives it on Linux.
   const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
   return base + QStringLiteral("/zefiran3d/preferences.conf");
 }

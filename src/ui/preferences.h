@@ -1,9 +1,10 @@
 // The user's preferences, kept between runs: the view and the board's turn,
 // the camera, the window's size and state, the time control, who plays
 // which side, the move marks, sound, the last folders, the look. They live
-// in the user's configuration folder ($XDG_CONFIG_HOME/zefiran3d, else
-// ~/.config/zefiran3d) in "preferences.conf", apart from the settings file
-// Zefiran3D.ini, whose keys and place stay as they are.
+// in "preferences.conf" in the configuration folder (settings/folders.h:
+// $XDG_CONFIG_HOME/zefiran3d, else ~/.config/zefiran3d, or the program's
+// folder in portable use), beside the settings file Zefiran3D.ini, whose
+// keys stay as they are.
 //
 // A preferences file that cannot be read gives the defaults and a message
 // (problem()); it is never fatal and never touches Zefiran3D.ini.

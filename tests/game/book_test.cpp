@@ -185,7 +185,7 @@ std::string knightDance(int cycles) {
 }
 
 TEST_F(BookTest, BuildingAddsOneLinePerGameWithoutItsLastMove) {
-  filepgn = dividirighe(
+  openPgnText(
       "[Result \"1-0\"]\n\n1. e4 e5 2. Nf3 1-0\n\n[Result \"0-1\"]\n\n1. d4 d5 0-1\n\n"
       "[Result \"1/2-1/2\"]\n\n" +
       knightDance(20) + "1/2-1/2\n\n[Result \"1-0\"]\n\n" + knightDance(20) +
@@ -193,7 +193,6 @@ TEST_F(BookTest, BuildingAddsOneLinePerGameWithoutItsLastMove) {
       "[Result \"*\"]\n\n1. c4 c5 2. Nc3 *\n\n[Result \"1-0\"]\n\n1. c4 1-0\n\n"
       "[Result \"1-0\"]\n[FEN \"4k3/8/8/8/8/8/4P3/4K3 w - - 0 1\"]\n\n1. e4 Kd7 2. e5 1-0\n\n"
       "[Result \"1-0\"]\n\n1. a4 b5 2. axb5 a6 3. bxa6 Bb7 4. axb7 Nc6 5. bxa8=N e6 6. Nb6 1-0\n");
-  indicizzapgn();
   listabook.clear();
   V labels;
   const int added = aggiungipartitebook([&](int done, int total, const std::string& label) {
@@ -216,8 +215,7 @@ TEST_F(BookTest, ManageWritesASortedBookAndNuovoKeepsTheOldOne) {
   zeftest::TempFolder dir;
   cartella = dir.dir();
   listabook = {"old,X"};
-  filepgn = dividirighe("[Result \"1-0\"]\n\n1. e4 e5 2. Nf3 1-0\n\n[Result \"0-1\"]\n\n1. d4 d5 2. c4 0-1\n");
-  indicizzapgn();
+  openPgnText("[Result \"1-0\"]\n\n1. e4 e5 2. Nf3 1-0\n\n[Result \"0-1\"]\n\n1. d4 d5 2. c4 0-1\n");
   std::string errore;
   ASSERT_TRUE(managebook(nullptr, errore)) << errore;
   EXPECT_EQ(dir.read("book.opn"), ";KcS,N\r\n<LdT,B\r\nold,X\r\n");

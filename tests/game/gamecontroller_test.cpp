@@ -97,7 +97,7 @@ TEST_F(Session, ANewGameKeepsThePlayersAndNamesTheHuman) {
   EXPECT_TRUE(c.enginePlays(true));
   EXPECT_FALSE(c.enginePlays(false));
   EXPECT_EQ(partita.whiteplayer.str(), ENGINENAME);
-  EXPECT_EQ(partita.blackplayer.str(), testo("P_HUMANNAME")) << "no settings file: the language's default name";
+  EXPECT_EQ(partita.blackplayer.str(), testo("P_BLACK")) << "no settings file: the side's name";
   EXPECT_TRUE(c.engineTurnDue());
 }
 
@@ -290,13 +290,36 @@ TEST_F(Session, AFenFileKeepsThePlayersAndTheirNames) {
   std::string why;
   ASSERT_TRUE(scrivirighe(path, {"4k3/8/8/8/8/8/4P3/4K3 b - - 0 1"}, why)) << why;
   ASSERT_TRUE(c.loadFenFile(path, why)) << why;
-  EXPECT_EQ(c.playerName(true), humanName());
+  EXPECT_EQ(c.playerName(true), humanName(true));
   EXPECT_EQ(c.playerName(false), ENGINENAME);
   EXPECT_FALSE(c.playerName(true).empty());
   EXPECT_TRUE(c.enginePlays(false));
   EXPECT_FALSE(c.whiteToMove());
   EXPECT_FALSE(c.loadFenFile(folder.file("missing.fen"), why));
   EXPECT_FALSE(why.empty());
+}
+
+// The engine takes a draw only when its own search says it is not better;
+// a resigned game is over, carries its result and takes no more moves.
+TEST_F(Session, DrawOffersFollowTheEnginesScoreAndResigningEndsTheGame) {
+  std::string why;
+  ASSERT_TRUE(c.setUpFen("3qk3/8/8/8/8/8/8/4K3 w - - 0 1", why)) << why;  // the engine, Black, has a queen more
+  EXPECT_FALSE(c.offerDraw());
+  EXPECT_FALSE(c.over());
+  ASSERT_TRUE(c.setUpFen("3Qk3/8/8/8/8/8/8/4K3 b - - 0 1", why)) << why;  // a queen less
+  c.setPlayer(false, true);
+  EXPECT_TRUE(c.offerDraw());
+  EXPECT_TRUE(c.over());
+  EXPECT_EQ(c.resultText(), "1/2-1/2");
+  EXPECT_FALSE(c.engineTurnDue());
+
+  c.newGame();
+  ASSERT_TRUE(play("e2e4"));
+  c.resign();
+  EXPECT_TRUE(c.over());
+  EXPECT_EQ(c.resultText(), "0-1") << "the person, White, resigned";
+  EXPECT_EQ(std::string(c.gameOverMessage().key), "LABBANDONAB");
+  EXPECT_FALSE(play("e7e5"));
 }
 
 // With 1 ms to think, iterations are cut short at once; the move they

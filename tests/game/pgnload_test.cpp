@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "engine/position/position.h"
-#include "records/notation.h"
 #include "game/bookbuild.h"
 #include "game/gamefiles.h"
+#include "records/notation.h"
 #include "records/pgnfen.h"
 #include "records/verifylog.h"
 #include "settings/language.h"
@@ -29,10 +29,7 @@ V played() {
   return moves;
 }
 
-void useText(const std::string& text) {
-  filepgn = dividirighe(text);
-  indicizzapgn();
-}
+void useText(const std::string& text) { openPgnText(text); }
 
 // The moves of a one-game file made of two tags (and extra ones) and the movetext.
 V loadMoves(const std::string& movetext, const std::string& extraTags = "", esitocaricamento* outcome = nullptr) {
@@ -42,19 +39,44 @@ V loadMoves(const std::string& movetext, const std::string& extraTags = "", esit
   return played();
 }
 
-TEST(PgnIndex, EntriesForEveryTagSectionWhateverItsMovetextBeginsWith) {
+TEST(PgnIndex, EntriesForEveryGameWhateverItsMovetextBeginsWithTagsOrNot) {
   useText(
       "1. e4 e5\n\n[Event \"x\"]\n[white \"A\"]\n[BLACK \"B\"]\n[WhiteElo \"2400\"]\n[Result \"1/2-1/2\"]\n\n"
       "1. e4 e5 1/2-1/2\n\n[White \"C\"]\n[FEN \"4k3/8/8/8/8/8/4P3/4K3 b - - 0 23\"]\n\n23... Kd7 24. e4 *\n\n"
       "[White \"D\"]\n\n{opening comment} 1. d4 *\n\n[Black \"E\"]");
-  EXPECT_EQ(indicepartite, (V{"2 A-B : 1/2-1/2", "10 C- : ", "15 D- : ", "19 -E : "}));
-  EXPECT_EQ(rigadiindice(indicepartite[1]), 10);
-  EXPECT_EQ(caricapartita(10), esitocaricamento::completa);
+  EXPECT_EQ(indicepartite, (V{"0 - : ", "1 A-B : 1/2-1/2", "2 C- : ", "3 D- : ", "4 -E : "}));
+  EXPECT_EQ(rigadiindice(indicepartite[2]), 2);
+  EXPECT_EQ(caricapartita(0), esitocaricamento::completa);
+  EXPECT_EQ(played(), (V{"e2e4", "e7e5"}));
+  EXPECT_EQ(caricapartita(2), esitocaricamento::completa);
   EXPECT_EQ(played(), (V{"e8d7", "e2e4"}));
-  EXPECT_EQ(caricapartita(15), esitocaricamento::completa);
+  EXPECT_EQ(caricapartita(3), esitocaricamento::completa);
   EXPECT_EQ(played(), (V{"d2d4"}));
-  useText("1. e4 e5\n");
-  EXPECT_TRUE(indicepartite.empty());
+}
+
+TEST(PgnIndex, GamesWithoutTagsTagsBesideMovesAndBlankLinesAmongTags) {
+  // Tagless games follow each other after a result and a blank line.
+  useText("1. e4 e5 1-0\n\n1. d4 d5 0-1\n\n{only a comment}\n\n1. c4 *\n");
+  EXPECT_EQ(indicepartite, (V{"0 - : ", "1 - : ", "2 - : "}));
+  EXPECT_EQ(caricapartita(1), esitocaricamento::completa);
+  EXPECT_EQ(played(), (V{"d2d4", "d7d5"}));
+  EXPECT_EQ(caricapartita(2), esitocaricamento::completa);
+  EXPECT_EQ(played(), (V{"c2c4"}));
+  // Several tags on a line, and the moves on the line of the last tag.
+  useText("[White \"A\"] [Black \"B\"] [Result \"1-0\"] 1. e4 e5 1-0 [White \"C\"][Black \"D\"] 1. d4 *\n");
+  EXPECT_EQ(indicepartite, (V{"0 A-B : 1-0", "1 C-D : "}));
+  EXPECT_EQ(caricapartita(0), esitocaricamento::completa);
+  EXPECT_EQ(played(), (V{"e2e4", "e7e5"}));
+  EXPECT_EQ(caricapartita(1), esitocaricamento::completa);
+  EXPECT_EQ(played(), (V{"d2d4"}));
+  // A blank line inside the tags joins them; a repeated tag starts the next game.
+  useText("[White \"A\"]\n\n[Black \"B\"]\n\n1. e4 *\n\n[White \"C\"]\n[Result \"*\"]\n\n[White \"D\"]\n\n1. d4 *\n");
+  EXPECT_EQ(indicepartite, (V{"0 A-B : ", "1 C- : *", "2 D- : "}));
+  EXPECT_EQ(caricapartita(0), esitocaricamento::completa);
+  EXPECT_EQ(played(), (V{"e2e4"}));
+  // A tag written twice in one block is a slip, not a new game.
+  useText("[White \"A\"]\n[WhiteElo \"\"]\n[WhiteElo \"1500\"]\n\n1. e4 *\n");
+  EXPECT_EQ(indicepartite, (V{"0 A- : "}));
 }
 
 TEST(PgnIndex, CrLfAndLfFilesReadAlikeAndAnUnreadableFileChangesNothing) {
@@ -64,16 +86,19 @@ TEST(PgnIndex, CrLfAndLfFilesReadAlikeAndAnUnreadableFileChangesNothing) {
   dir.write("binary.pgn", std::string("[White \"A\"]\n\0\0", 14));
   std::string errore;
   ASSERT_TRUE(aprifilepgn(dir.file("crlf.pgn"), errore)) << errore;
-  const V fromCrLf = filepgn;
+  ASSERT_EQ(caricapartita(0), esitocaricamento::completa);
+  const V fromCrLf = played();
   ASSERT_TRUE(aprifilepgn(dir.file("lf.pgn"), errore)) << errore;
-  EXPECT_EQ(filepgn, fromCrLf);
-  EXPECT_EQ(filepgn[3], "1. e4 e5 2. Nf3 *");
+  ASSERT_EQ(caricapartita(0), esitocaricamento::completa);
+  EXPECT_EQ(played(), fromCrLf);
+  EXPECT_EQ(played(), (V{"e2e4", "e7e5", "g1f3"}));
   for (const char* bad : {"missing.pgn", "", "binary.pgn"}) {
     EXPECT_FALSE(aprifilepgn(dir.file(bad), errore)) << bad;
     EXPECT_FALSE(errore.empty());
   }
-  EXPECT_EQ(filepgn, fromCrLf);
   EXPECT_EQ(indicepartite, (V{"0 A-B : "}));
+  ASSERT_EQ(caricapartita(0), esitocaricamento::completa);
+  EXPECT_EQ(played(), fromCrLf);
 }
 
 TEST(PgnLoad, TagsFillTheGameRecordAndAnUnplayableFenChangesNothing) {
@@ -149,22 +174,51 @@ TEST(PgnLoad, EveryGameNotReadToItsEndIsStoppedWithItsHalfMoveAndReason) {
             "stopped 2 | stopped at half-move 3 (Sd6): unknown piece letter");
 }
 
+TEST(PgnLoad, MovesAfterTheResultAndAFileCutInsideATagAreStops) {
+  EXPECT_EQ(stopOf("1. e4 e5 2. Nf3 1-0 3. Bc4"), "stopped 3 | stopped at half-move 4 (Bc4): moves after the result");
+  EXPECT_EQ(stopOf("1. e4 e5 2. Nf3 1-0\n{a comment after the result}"), "complete 3 | ");
+  caricalinguainterna();
+  useText("[White \"A\"]\n\n1. e4 e5 1-0\n\n[White \"C\"]\n[Black \"D");
+  ASSERT_EQ(indicepartite.size(), 2u);
+  EXPECT_EQ(caricapartita(1), esitocaricamento::interrotta);
+  EXPECT_EQ(loadReportText(lastLoad),
+            "stopped at half-move 1 ([Black \"D): a tag pair not closed (the file is cut off?)");
+}
+
+TEST(PgnLoad, CoordinateMovesAreReadInEveryLegalCase) {
+  EXPECT_EQ(loadMoves("1. e2e4 e7e5 2. g1f3 b8c6 3. f1c4 g8f6 4. e1g1 f8c5 5. d2d4 c5d4 6. f3d4 c6d4"),
+            (V{"e2e4", "e7e5", "g1f3", "b8c6", "f1c4", "g8f6", "e1g1", "f8c5", "d2d4", "c5d4", "f3d4", "c6d4"}));
+  EXPECT_NE(partita.moves[11] & MV_CAPTURE, 0u);
+  esitocaricamento outcome;
+  loadMoves("1. c7c8q Kf7 2. c8c7", "[FEN \"4k3/2P5/8/8/8/8/8/4K3 w - - 0 1\"]\n", &outcome);
+  EXPECT_EQ(outcome, esitocaricamento::completa);
+  EXPECT_EQ(partita.moves[0] & MV_PROMOS, MV_PROMO_Q);
+  loadMoves("1. c7c8N Kd7", "[FEN \"4k3/2P5/8/8/8/8/8/4K3 w - - 0 1\"]\n", &outcome);
+  EXPECT_EQ(outcome, esitocaricamento::completa);
+  EXPECT_EQ(partita.moves[0] & MV_PROMOS, MV_PROMO_N);
+  // A promotion needs its letter; a coordinate move of no legal move stops the game.
+  EXPECT_EQ(loadMoves("1. c7c8 Kd7", "[FEN \"4k3/2P5/8/8/8/8/8/4K3 w - - 0 1\"]\n", &outcome), V{});
+  EXPECT_EQ(outcome, esitocaricamento::interrotta);
+  EXPECT_EQ(loadMoves("1. e2e4 e7e5 2. g1g3", "", &outcome), (V{"e2e4", "e7e5"}));
+  EXPECT_EQ(lastLoad.reason, StopReason::illegal);
+}
+
 TEST(PgnLoad, CommentLinesStartingWithABracketStayInTheirComment) {
   const V four{"e2e4", "e7e5", "g1f3", "b8c6"};
   useText(
       "[White \"A\"]\n\n1. e4 e5 {a comment\n[that goes on] across lines} 2. Nf3 Nc6 *\n\n"
       "  [White \"Indented\"]\n\t[Black \"Tags\"]\n1. d4 *\n\n"
       "[White \"Open\"]\n\n1. e4 e5 2. Nf3 Nc6 {never closed\n[Event \"Next\"]\n[White \"After\"]\n\n1. c4 *\n");
-  EXPECT_EQ(indicepartite, (V{"0 A- : ", "5 Indented-Tags : ", "9 Open- : ", "12 After- : "}));
+  EXPECT_EQ(indicepartite, (V{"0 A- : ", "1 Indented-Tags : ", "2 Open- : ", "3 After- : "}));
   EXPECT_EQ(caricapartita(0), esitocaricamento::completa);
   EXPECT_EQ(played(), four);
-  EXPECT_EQ(caricapartita(5), esitocaricamento::completa);
+  EXPECT_EQ(caricapartita(1), esitocaricamento::completa);
   EXPECT_EQ(partita.blackplayer.str(), "Tags");
   EXPECT_EQ(played(), (V{"d2d4"}));
-  EXPECT_EQ(caricapartita(9), esitocaricamento::interrotta);
+  EXPECT_EQ(caricapartita(2), esitocaricamento::interrotta);
   EXPECT_EQ(played(), four);
   EXPECT_EQ(lastLoad.reason, StopReason::openComment);
-  EXPECT_EQ(caricapartita(12), esitocaricamento::completa);
+  EXPECT_EQ(caricapartita(3), esitocaricamento::completa);
   EXPECT_EQ(played(), (V{"c2c4"}));
 }
 
@@ -178,7 +232,7 @@ TEST(PgnLoad, MessyTokensOfRealFiles) {
   EXPECT_EQ(loadMoves("1. e4 a6 2. e5 d5 3. exd6e.p. Nf6"), (V{"e2e4", "a7a6", "e4e5", "d7d5", "e5d6", "g8f6"}));
   EXPECT_EQ(loadMoves("1. d4 d5 2. Nc3 Nc6 3. Bf4 Bf5 4. Qd2 Qd7 5. 0-0-0+ O-O-O#"),
             (V{"d2d4", "d7d5", "b1c3", "b8c6", "c1f4", "c8f5", "d1d2", "d8d7", "e1c1", "e8c8"}));
-  EXPECT_EQ(tokenmosse("e4 $14 !? +/- = ~ -- 12 e5"), (V{"e4", "--", "e5"}));
+  EXPECT_EQ(parsePgnGame("e4 $14 !? +/- = ~ -- 12 e5").moves, (V{"e4", "--", "e5"}));
 }
 
 TEST(PgnLoad, TokensTheReaderMisplacesAreResolvedAgainstTheLegalMoves) {
@@ -216,7 +270,7 @@ TEST(PgnLoad, AGameLongerThanTheRecordKeepsItsFirst600HalfMoves) {
   ASSERT_EQ(moves.size(), 600u);
   EXPECT_EQ(moves[599], "f6g8");
   EXPECT_EQ(listaverifica, (V{"A B Nf3"}));
-  EXPECT_EQ(tokenmosse(text).size(), static_cast<size_t>(MAXTOKENMOSSE));
+  EXPECT_EQ(parsePgnGame(text).moves.size(), static_cast<size_t>(MAXTOKENMOSSE));
 }
 
 TEST(PgnLoad, EveryGameOfTheShippedRecordsLoadsCompletely) {

@@ -1,7 +1,9 @@
 // Both protocols through pipes: the end of input during a search, UCI's
 // stop, and input meant to derail the engine (it must answer afterwards).
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <fstream>
 #include <random>
 #include <string>
 
@@ -46,6 +48,66 @@ TEST(FrontEndPipe, UciStopAndIsreadyDuringAnEndlessSearch) {
   EXPECT_EQ(best, "bestmove d8h4");
   e.line("quit");
   EXPECT_EQ(e.wait(), 0);
+}
+
+TEST(FrontEndPipe, AQueuedStopBelongsToTheSearchItFollows) {
+  EngineProcess e;
+  e.line("uci");
+  ASSERT_TRUE(e.waitFor("uciok"));
+  e.line("position startpos");
+  // In one read: the second "go" ends the first search, the "stop" the second.
+  e.send("go infinite\ngo infinite\nstop\n");
+  ASSERT_TRUE(e.waitFor("bestmove ", nullptr, 5000));
+  ASSERT_TRUE(e.waitFor("bestmove ", nullptr, 5000));
+  e.line("isready");
+  ASSERT_TRUE(e.waitFor("readyok", nullptr, 5000));
+  e.line("quit");
+  EXPECT_EQ(e.wait(), 0);
+}
+
+TEST(FrontEndPipe, ProtoverInALaterReadGetsOnlyTheSecondProtocolsLines) {
+  EngineProcess e;
+  e.line("xboard");
+  usleep(150000);
+  e.line("protover 2");
+  std::string features;
+  ASSERT_TRUE(e.waitFor("feature ", &features));
+  EXPECT_EQ(features.rfind("feature ping=1", 0), 0u) << features;
+  e.line("ping 1");
+  ASSERT_TRUE(e.waitFor("pong 1"));
+  for (const std::string& l : e.seen) EXPECT_EQ(l.find("Winboard gui detected"), std::string::npos);
+  e.line("quit");
+  EXPECT_EQ(e.wait(), 0);
+}
+
+// The resident size of a process in megabytes, from /proc.
+long residentMegabytes(int pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6)) / 1024;
+  return -1;
+}
+
+TEST(FrontEndPipe, MemoryKeepsTheResidentSizeWithinIt) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the sanitizer's shadow memory alone is larger than these limits";
+#endif
+  for (const int mb : {48, 100}) {
+    EngineProcess e;
+    e.line("xboard");
+    e.line("protover 2");
+    e.line("memory " + std::to_string(mb));
+    e.line("new");
+    e.line("ping 1");
+    ASSERT_TRUE(e.waitFor("pong 1"));
+    const long resident = residentMegabytes(e.pid());
+    EXPECT_GT(resident, 0);
+    EXPECT_LE(resident, mb);
+    // A table at least half the room left: the limit is used, not dodged.
+    EXPECT_GT(resident, mb / 2) << mb;
+    e.line("quit");
+    EXPECT_EQ(e.wait(), 0);
+  }
 }
 
 // Random lines, binary, overlong lines and huge numbers after the first

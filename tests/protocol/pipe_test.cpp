@@ -88,26 +88,26 @@ TEST(Pipe, EndOfInputEndsTheProgram) {
 }
 
 TEST(Pipe, QuitStopsARunningSearch) {
-  EngineProcess e;
+  EngineProcess e({"--engine", "--debug"});
   e.line("xboard");
   e.line("new");
   e.line("level 0 60 0");
   e.line("time 360000");  // about 16 s for this move
   e.line("e2e4");
-  ASSERT_TRUE(e.waitFor("tempo azzerato"));
+  ASSERT_TRUE(e.waitFor("# tempo azzerato"));
   usleep(200000);
   e.line("quit");
   EXPECT_EQ(e.wait(5000), 0);
 }
 
 TEST(Pipe, NewDuringASearchAbandonsTheMove) {
-  EngineProcess e;
+  EngineProcess e({"--engine", "--debug"});
   e.line("xboard");
   e.line("new");
   e.line("level 0 1 0");
   e.line("time 3000");
   e.line("d2d4");
-  ASSERT_TRUE(e.waitFor("tempo azzerato"));
+  ASSERT_TRUE(e.waitFor("# tempo azzerato"));
   e.line("new");
   e.line("e2e4");
   // The move for the old game is never sent; the new game's reply is.

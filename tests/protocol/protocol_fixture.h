@@ -15,6 +15,7 @@
 #include "game/game.h"
 #include "protocol/iowinboard.h"
 #include "protocol/winboard.h"
+#include "records/debugoutput.h"
 #include "settings/language.h"
 #include "text/output.h"
 
@@ -34,6 +35,7 @@ class ProtocolFixture : public ::testing::Test {
   }
   void TearDown() override {
     setLineSink(nullptr);
+    setDebugOutput(false);
     setProtocolHooks({});
     resetprotocollo();
     modointerfaccia = 0;

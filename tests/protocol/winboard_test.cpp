@@ -1,8 +1,11 @@
 #include "protocol/winboard.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -12,8 +15,8 @@
 #include "engine/search/clock.h"
 #include "engine/search/searchstate.h"
 #include "protocol/iowinboard.h"
-#include "settings/language.h"
 #include "protocol_fixture.h"
+#include "settings/language.h"
 #include "support/engine_fixture.h"
 #include "text/output.h"
 
@@ -28,13 +31,27 @@ class Protocol : public zeftest::ProtocolFixture {};
 TEST_F(Protocol, XboardAnnouncesItself) {
   bool hidden = false;
   setProtocolHooks({[&] { hidden = true; }, nullptr});
+  // The first protocol's start lines wait for the next command: "protover"
+  // may still come.
   processatick({"xboard"});
+  EXPECT_TRUE(out.empty());
+  EXPECT_EQ(modointerfaccia, 2);
+  EXPECT_TRUE(hidden);
+  processatick({"new"});
   ASSERT_EQ(out.size(), 3u);
   EXPECT_EQ(out[1], "Winboard gui detected");
   EXPECT_EQ(out[2], "feature done=0 myname=\"Zefiran_3D 0.92\"analyze=0 done=1");
   EXPECT_EQ(out[2].size(), 55u);
-  EXPECT_EQ(modointerfaccia, 2);
-  EXPECT_TRUE(hidden);
+}
+
+TEST_F(Protocol, WithoutProtoverTheFirstProtocolLinesComeAfterAShortWait) {
+  processatick({"xboard"});
+  processatick({});
+  EXPECT_TRUE(out.empty());
+  usleep(600000);
+  processatick({});
+  ASSERT_EQ(out.size(), 3u);
+  EXPECT_EQ(out[1], "Winboard gui detected");
 }
 
 TEST_F(Protocol, PingPostTimeAndPrefixMatching) {
@@ -55,7 +72,10 @@ TEST_F(Protocol, PingPostTimeAndPrefixMatching) {
 
 TEST_F(Protocol, LevelCommand) {
   processatick({"level 40 5 0"});
-  EXPECT_TRUE(has("tempo = 5 per 40 mosse + 0 secondi"));
+  EXPECT_FALSE(has("tempo"));  // the engine's remark is no protocol
+  setDebugOutput(true);
+  processatick({"level 40 5 0"});
+  EXPECT_TRUE(has("# tempo = 5 per 40 mosse + 0 secondi"));
   EXPECT_EQ(partita.tempoBase, 300000);
   EXPECT_EQ(partita.mossePerControllo, 40);
   EXPECT_EQ(partita.modoTempo, TC_MOVES);
@@ -91,19 +111,43 @@ TEST_F(Protocol, MoveParsing) {
 }
 
 TEST_F(Protocol, FrontEndMoveAndReplyInTheSameTick) {
+  setDebugOutput(true);
   processatick({"xboard", "new", "post"});
   out.clear();
   processatick({"time 1000", "otim 29000", "e2e4"});
   EXPECT_EQ(partita.count, 2);
-  EXPECT_TRUE(has("temporestante = 10000"));
-  EXPECT_TRUE(has("tempo azzerato"));
-  EXPECT_TRUE(has("rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b "));
+  EXPECT_TRUE(has("# temporestante = 10000"));
+  EXPECT_TRUE(has("# tempo azzerato"));
+  EXPECT_TRUE(has("# rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b "));
   EXPECT_EQ(count("move "), 1);
   EXPECT_EQ(out.back().rfind("move ", 0), 0u);
   // Thinking lines: depth in 2 columns, then four columns of 10.
   auto it = std::find_if(out.begin(), out.end(), [](const std::string& l) { return l.rfind(" 3", 0) == 0; });
   ASSERT_NE(it, out.end());
   EXPECT_GE(it->size(), 52u);
+}
+
+TEST_F(Protocol, NothingButProtocolOnStandardOutputWithoutDebug) {
+  processatick({"xboard", "new", "post", "level 40 5 0", "time 1000", "otim 1000", "e2e4"});
+  ASSERT_EQ(partita.count, 2);
+  // The start lines, thinking lines (depth first) and the move; no remark.
+  for (size_t i = 3; i < out.size(); ++i)
+    EXPECT_TRUE(out[i].rfind("move ", 0) == 0 || (out[i].size() > 2 && std::isdigit(out[i][1]))) << out[i];
+  EXPECT_EQ(out.back().rfind("move ", 0), 0u);
+}
+
+TEST_F(Protocol, LevelAloneGivesTheEngineItsClock) {
+  // No "time" ever comes: the engine thinks on the base time of "level" and
+  // keeps its own clock.
+  const auto start = std::chrono::steady_clock::now();
+  processatick({"xboard", "protover 2", "new", "level 0 0:10 0", "e2e4"});
+  const auto thought = std::chrono::steady_clock::now() - start;
+  ASSERT_EQ(partita.count, 2);
+  EXPECT_GT(thought, std::chrono::milliseconds(40));
+  EXPECT_LT(engineTimeLeft, 10000);
+  EXPECT_GT(engineTimeLeft, 5000);
+  processatick({"new"});
+  EXPECT_EQ(engineTimeLeft, 10000);
 }
 
 TEST_F(Protocol, IllegalMovesAreRefused) {

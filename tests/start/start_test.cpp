@@ -1,7 +1,8 @@
 // The program as a user starts it: the release executable, in a program
 // folder of its own with no settings file, under the X server of the test
 // run. It must open its window and draw a board, close cleanly on a close
-// request, and without a display serve as the WinBoard engine.
+// request, and without a display serve as the WinBoard engine; it writes
+// only into the user's folders, and there only what was asked for.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include <thread>
 
 #include "support/engine_process.h"
+#include "support/environment_variable.h"
 
 // Xlib's macros (None, Bool, Status) come after every other header.
 #include <X11/Xatom.h>
@@ -77,8 +79,10 @@ std::string windowName(Display* d, Window w) {
 }
 
 // The caption is the title followed by a version suffix that releases leave
-// empty.
+// empty, then the side to move after " - ".
 bool isTitle(std::string name, const std::string& title) {
+  const size_t turn = name.find(" - ");
+  if (turn != std::string::npos) name.resize(turn);
   while (!name.empty() && name.back() == ' ') name.pop_back();
   return name == title;
 }
@@ -126,6 +130,21 @@ void askToClose(Display* d, Window w) {
 
 int xErrors(Display*, XErrorEvent*) { return 0; }  // windows come and go while the tree is walked
 
+// The user's folders under the test's own folder.
+struct UserFolders {
+  explicit UserFolders(const fs::path& top)
+      : config("XDG_CONFIG_HOME", (top / "config").string()),
+        state("XDG_STATE_HOME", (top / "state").string()),
+        data("XDG_DATA_HOME", (top / "data").string()) {}
+  zeftest::EnvironmentVariable config, state, data;
+};
+
+std::set<std::string> entries(const fs::path& folder) {
+  std::set<std::string> names;
+  for (const auto& e : fs::directory_iterator(folder)) names.insert(e.path().filename().string());
+  return names;
+}
+
 }  // namespace
 
 TEST(Avvio, TheWindowOpensDrawsTheBoardAndClosesCleanly) {
@@ -136,12 +155,13 @@ TEST(Avvio, TheWindowOpensDrawsTheBoardAndClosesCleanly) {
   const fs::path folder = programFolder(top);
   const fs::path work = top / "work";
   fs::create_directories(work);
+  const UserFolders user(top);
 
   ProcessOptions options;
   options.binary = folder / "Zefiran3D";
   options.workingFolder = work;
   options.keepDisplay = true;
-  EngineProcess program({}, options);
+  EngineProcess program({"--verification-log"}, options);
 
   const auto started = Clock::now();
   Window w = 0;
@@ -160,7 +180,9 @@ TEST(Avvio, TheWindowOpensDrawsTheBoardAndClosesCleanly) {
 
   askToClose(d, w);
   EXPECT_EQ(program.wait(CLOSE_WAIT_MS), 0) << "the program did not end cleanly on a close request";
-  EXPECT_TRUE(fs::exists(work / "verifica.txt"));
+  EXPECT_TRUE(fs::exists(top / "state/zefiran3d/verifica.txt")) << "the log asked for is in the state folder";
+  EXPECT_EQ(entries(folder), (std::set<std::string>{"Zefiran3D", "book.opn", "languages", "skins"}));
+  EXPECT_TRUE(fs::is_empty(work));
   XCloseDisplay(d);
   fs::remove_all(top);
 }
@@ -168,6 +190,7 @@ TEST(Avvio, TheWindowOpensDrawsTheBoardAndClosesCleanly) {
 TEST(Avvio, WithoutADisplayTheSameProgramIsTheWinBoardEngine) {
   const fs::path top = scratch("engine");
   const fs::path folder = programFolder(top);
+  const UserFolders user(top);
   ProcessOptions options;
   options.binary = folder / "Zefiran3D";
   options.workingFolder = top;
@@ -180,5 +203,6 @@ TEST(Avvio, WithoutADisplayTheSameProgramIsTheWinBoardEngine) {
   EXPECT_TRUE(program.waitFor("move ", &move));
   program.line("quit");
   EXPECT_EQ(program.wait(), 0);
+  EXPECT_EQ(entries(top), std::set<std::string>{"program"}) << "nothing written that was not asked for";
   fs::remove_all(top);
 }

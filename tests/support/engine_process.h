@@ -25,6 +25,7 @@ class EngineProcess {
   bool waitFor(const std::string& prefix, std::string* found = nullptr, int timeoutMs = 20000);
   // Waits for the process to end; its exit status, or -1 on timeout.
   int wait(int timeoutMs = 10000);
+  int pid() const { return pid_; }
   std::vector<std::string> seen;  // every line read so far
 
  private:

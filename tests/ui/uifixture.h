@@ -37,7 +37,9 @@
 #include "support/tempfolder.h"
 #include "text/namevalue.h"
 #include "text/output.h"
+#include "ui/discardquestion.h"
 #include "ui/main.h"
+#include "ui/preferences.h"
 #include "ui/protocolbridge.h"
 #include "ui/qttoolkit.h"
 #include "ui/windowstate.h"
@@ -74,7 +76,8 @@ class ModalCloser : public QObject {
       if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
         seen.push_back(d->objectName());
         if (beforeClosing) beforeClosing(d);
-        d->accept();
+        // An answer given before closing stands.
+        if (d->isVisible()) d->accept();
       }
     });
     timer_.start();
@@ -160,6 +163,10 @@ class WindowTest : public ::testing::Test {
         std::filesystem::copy_file(e.path(), folder.file(std::string(sub) + "/" + e.path().filename().string()));
     }
     cartella = folder.dir();
+    // Preferences of the test's own: the defaults, without the question
+    // before a game is thrown away (the tests that want it turn it on).
+    Preferences::useFile(QString::fromStdString(folder.file("preferences.conf")));
+    Preferences::instance().setValue(ASK_BEFORE_DISCARD, false);
     listaini.clear();
     inidefault();
     clearProblems();
@@ -179,6 +186,7 @@ class WindowTest : public ::testing::Test {
 
   void TearDown() override {
     w.reset();
+    Preferences::useFile(QString());
     impostaprotocollo(nullptr);
     setLineSink(nullptr);
     setClockSource(nullptr);

@@ -99,7 +99,7 @@ TEST_F(WindowTest, MenusCarryTheCaptionsOfEachLanguage) {
 
 TEST_F(WindowTest, StartsAsTheDesignedWindow) {
   TZefiran_3D& f = openWindow();
-  EXPECT_EQ(f.windowTitle(), QString("Zefiran_3D 0.92 "));
+  EXPECT_EQ(f.windowTitle(), QString("Zefiran_3D 0.92 - ") + zeftest::t("P_WHITETOMOVE"));
   EXPECT_EQ(f.minimumSize(), QSize(640, 480));
   EXPECT_TRUE(component<QAction>(f, "Umano1")->isChecked());
   EXPECT_FALSE(component<QAction>(f, "Dralen1")->isChecked());

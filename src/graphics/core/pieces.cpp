@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "graphics/core/angles.h"
+#include "graphics/core/knightoutline.h"
 #include "graphics/core/mesh.h"
 #include "graphics/core/pieceset.h"
 #include "graphics/core/scene.h"
@@ -25,7 +26,7 @@ void pezzo(int quale, F&& primitive) {
 
 // ---- 3D set ---------------------------------------------------------------
 
-void base3d() { ellissoide(20, 12, {0.7f, 0.7f, 0.7f}, {0.0f, -1.0f, 0.0f}); }
+void base3d() { ellissoide(20, 12, {PIECEBASERADIUS, PIECEBASERADIUS, PIECEBASERADIUS}, {0.0f, BOARDLEVEL, 0.0f}); }
 
 constexpr Vec3 zero{0.0f, 0.0f, 0.0f};
 
@@ -36,13 +37,6 @@ const Punti profiloB = {{0.0f, 0.556f},    {0.02f, 0.552f}, {0.05f, 0.53f},   {0
 
 const Punti profiloQ = {{0.0f, 0.813f},   {0.033f, 0.813f}, {0.171f, 0.746f}, {0.268f, 0.807f},
                         {0.304f, 0.769f}, {0.169f, 0.386f}, {0.072f, 0.331f}, {0.0f, 0.331f}};
-
-const Punti testaH1 = {{0.0f, 0.324f},     {0.26f, -0.037f},   {-0.064f, -0.032f}, {-0.369f, -0.104f},
-                       {-0.391f, -0.069f}, {-0.313f, -0.021f}, {-0.41f, -0.002f},  {-0.412f, 0.068f},
-                       {-0.375f, 0.108f},  {-0.037f, 0.238f},  {0.0f, 0.324f}};
-
-const Punti colloH2 = {{-0.064f, -0.032f}, {0.262f, -0.035f}, {0.314f, -0.412f},  {0.33f, -0.986f},
-                       {-0.252f, -0.986f}, {-0.2f, -0.355f},  {-0.103f, -0.217f}, {-0.064f, -0.032f}};
 
 // Queen and king share the crown, the stem and the two collars.
 void corona3d() {
@@ -81,8 +75,8 @@ void costruisci3d() {
   });
   pezzo(MESH_CAVALLO, [] {
     base3d();
-    prisma(Asse::Z, {0.04f, 0.079f}, sp(testaH1), 0.15f, zero);
-    prisma(Asse::Z, {0.0f, -0.543f}, sp(colloH2), 0.15f, zero);
+    prisma(Asse::Z, KNIGHTHEADCENTRE, KNIGHTHEAD, 0.15f, zero);
+    prisma(Asse::Z, KNIGHTNECKCENTRE, KNIGHTNECK, 0.15f, zero);
   });
 }
 

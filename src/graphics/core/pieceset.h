@@ -5,7 +5,6 @@
 
 #include <cstdint>
 
-#include "engine/position/position.h"
 #include "graphics/core/mesh.h"
 
 enum class PieceSet { Classic, Staunton };
@@ -26,15 +25,3 @@ extern Mesh pieceDetails[NUMPEZZI];
 // copies knows when they are stale.
 extern uint32_t pieceGeneration;
 uint32_t nextPieceGeneration();
-
-// The mesh of a piece code (either colour; a king for anything unknown).
-inline int meshForPiece(int8_t piece) {
-  switch (piece < 0 ? -piece : piece) {
-    case PAWN: return MESH_PEDONE;
-    case KNIGHT: return MESH_CAVALLO;
-    case BISHOP: return MESH_ALFIERE;
-    case ROOK: return MESH_TORRE;
-    case QUEEN: return MESH_DONNA;
-    default: return MESH_RE;
-  }
-}

@@ -46,6 +46,8 @@ void vista3d();
 
 // "Ruota 180°": half a turn, kept within 0..360.
 void ruota180();
+// The board is seen from Black's side (turned half round from the presets).
+inline bool boardTurned() { return rotazione > 0.0f && rotazione < 180.0f; }
 
 // The model-view matrix of the camera (column-major, as OpenGL keeps it),
 // built from the current camera in the order the renderer applies it.

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include "engine/position/position.h"
+#include "graphics/core/piecemesh.h"
 #include "graphics/core/pieceset.h"
 #include "graphics/core/scene.h"
 #include "graphics/gl/piecelight.h"

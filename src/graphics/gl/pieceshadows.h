@@ -3,8 +3,11 @@
 // drawn from one blurred disc, a hair above the squares and blended in.
 #pragma once
 
-#include "engine/position/position.h"
 #include "graphics/gl/meshlists.h"
+
+// The position record (engine/position/position.h), kept out of this header:
+// the window includes it through the board view and sees no engine header.
+struct tposizione;
 
 // Height of the shadows: above the squares, below the check mark.
 constexpr float SHADOW_HEIGHT = -0.998f;

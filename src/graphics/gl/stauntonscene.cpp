@@ -2,7 +2,9 @@
 
 #include <QOpenGLContext>
 
+#include "engine/position/position.h"
 #include "graphics/core/lookeffects.h"
+#include "graphics/core/piecemesh.h"
 #include "graphics/core/pieceset.h"
 #include "graphics/core/scene.h"
 #include "graphics/core/scenewalk.h"

@@ -8,9 +8,12 @@
 
 #include <cstdint>
 
-#include "engine/position/position.h"
 #include "graphics/gl/meshlists.h"
 #include "graphics/gl/pieceshadows.h"
+
+// The position record (engine/position/position.h), kept out of this header:
+// the window includes it through the board view and sees no engine header.
+struct tposizione;
 
 // How much of the reflection shows through the polished board.
 constexpr float REFLECTIVITY = 0.22f;
