@@ -23,7 +23,6 @@
 #include "ui/lookpage.h"
 #include "ui/lookpreview.h"
 #include "ui/playerpanel.h"
-#include "ui/preferences.h"
 #include "ui/unitconfig.h"
 #include "uifixture.h"
 
@@ -35,15 +34,15 @@ using zeftest::WindowTest;
 
 class LookTest : public WindowTest {
  protected:
+  // The fixture gives each test preferences of its own; the look in force
+  // starts and ends classic.
   void SetUp() override {
     WindowTest::SetUp();
-    Preferences::useFile(QString::fromStdString(folder.file("preferences.conf")));
     useLook(Look{});
   }
   void TearDown() override {
     WindowTest::TearDown();
     useLook(Look{});
-    Preferences::useFile(QString());
   }
   TZefiran_3D& openStill(int width = 1024, int height = 768) {
     TZefiran_3D& f = openWindow(width, height);
@@ -175,7 +174,9 @@ TEST_F(LookTest, PicturesOfBothLooksForTheReadme) {
       component<QAction>(f, "styleCalm")->trigger();
     }
     component<QAction>(f, k % 2 ? "scacchiera2D1" : "scacchiera3D1")->trigger();
+    // The moves were played past the window: its turn marks are set here.
     component<PlayerPanel>(f, "Panel4")->setToMove(true);
+    component<PlayerPanel>(f, "Panel5")->setToMove(false);
     QTest::qWait(100);
     shots[k] = f.grab().toImage().scaledToWidth(800, Qt::SmoothTransformation);
     for (const QString& d : folders) ASSERT_TRUE(shots[k].save(d + "/" + names[k] + ".png"));
