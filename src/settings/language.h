@@ -173,6 +173,17 @@ inline constexpr std::string_view chiavilingua[] = {
     "P_CASTLEBQ",
     "P_PASTEEMPTY",
     "P_NOTSAVED",
+    // the look: the View menu's choices and the settings' page
+    "M_PIECESET",
+    "M_PIECESCLASSIC",
+    "M_PIECESSTAUNTON",
+    "M_SHADOWS",
+    "M_REFLECTION",
+    "M_HIGHLIGHTS",
+    "M_WINDOWSTYLE",
+    "M_STYLECLASSIC",
+    "M_STYLECALM",
+    "P_LOOK",
     // the dialogs: buttons, the FEN entry's refusals, the about box, the
     // time control's refusals and the configuration's failures
     "P_DIALOGOK",

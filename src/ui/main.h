@@ -260,6 +260,11 @@ class TZefiran_3D : public QMainWindow, private GameView {
   QWidget* createBoardPages(QWidget* genitore);
   void createMenus();
   void createPopup();
+  // The look's choices in the View menu, and the look put on the window
+  // (mainlook.cpp).
+  void createLookMenu();
+  void relabelLookMenu();
+  void applyLook();
   // A test run or a book build replays positions of its own on the board:
   // commands that change the game wait for its end.
   bool busy() const;

@@ -13,7 +13,9 @@
 #include "game/gamecontroller.h"
 #include "graphics/core/scene.h"
 #include "graphics/gl/boardview.h"
+#include "ui/calmgrid.h"
 #include "ui/griglia.h"
+#include "ui/look.h"
 #include "ui/main.h"
 
 namespace {
@@ -95,6 +97,22 @@ void TZefiran_3D::drawGrid() {
       }
       primo = ScrollBar1->value();
     }
+  }
+
+  if (windowStyle() == WindowStyle::Calm) {
+    GridRows g;
+    g.rowHeight = rh;
+    g.firstRow = primo;
+    g.rows = n;
+    g.shift = spostamento;
+    g.firstNumber = controllore().startMoveNumber() - 1;
+    g.recorded = gioco.recordedMoves();
+    g.shown = gioco.shownMove();
+    g.hovered = mossasotto;
+    g.text = testomossa;
+    drawCalmGrid(gridBitmap_, PaintBox1->font(), g);
+    followCurrent_ = false;
+    return;
   }
 
   QPainter p(&gridBitmap_);

@@ -187,6 +187,7 @@ void TZefiran_3D::createMenus() {
   connect(Info1, &QAction::triggered, this, &TZefiran_3D::Info1Click);
   connect(Epd1, &QAction::triggered, this, &TZefiran_3D::Epd1Click);
   connect(speed1, &QAction::triggered, this, &TZefiran_3D::speed1Click);
+  createLookMenu();
 }
 
 void TZefiran_3D::createPopup() {
@@ -303,6 +304,7 @@ void TZefiran_3D::settalingua() {
   blackToMove_->setText(t("P_BLACKTOMOVE"));
   const char* arrocchi[4] = {"P_CASTLEWK", "P_CASTLEWQ", "P_CASTLEBK", "P_CASTLEBQ"};
   for (int i = 0; i < 4; ++i) castling_[i]->setText(t(arrocchi[i]));
+  relabelLookMenu();
   // The dialogs take the new language too, shown or not.
   resultform->settalingua();
   settatempo->settalingua();

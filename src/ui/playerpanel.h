@@ -1,10 +1,17 @@
 // One player's panel: the thinking frame around the name and the clock,
 // and the memo of the engine's lines beside it. The window holds two, and
 // puts the one of the side at the bottom of the board below it.
+//
+// The panel wears the window's style: the classic grey with the side's own
+// text colour, or the calm style, where the names and clocks keep the
+// style's ink whatever colour the window gives them (a clock run out stays
+// red) and an amber bar marks the side to move as well.
 #pragma once
 
 #include <QColor>
 #include <QWidget>
+
+#include "ui/look.h"
 
 class Cornice;
 class QLabel;
@@ -28,15 +35,28 @@ class PlayerPanel : public QWidget {
   // The pieces this side has taken and its lead in material, beside the
   // frame.
   QLabel* material() const { return material_; }
-  // Marks the panel of the side to move.
+  // Marks the panel of the side to move: its name underlined, and in the
+  // calm style an amber bar beside it.
   void setToMove(bool toMove);
   bool toMove() const { return toMove_; }
 
+  void setStyle(WindowStyle style);
+  WindowStyle style() const { return style_; }
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override;
+
  private:
+  void showToMove();
+  void keepInk(QLabel* l);
+
   Cornice* frame_;
   QLabel* name_;
   QLabel* clock_;
   QLabel* material_;
-  bool toMove_ = false;
   QPlainTextEdit* memo_;
+  QWidget* accent_;
+  QColor textColour_;
+  WindowStyle style_ = WindowStyle::Classic;
+  bool toMove_ = false;
 };

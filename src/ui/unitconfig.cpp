@@ -18,6 +18,7 @@
 #include "settings/language.h"
 #include "settings/manageini.h"
 #include "text/Textrout.h"
+#include "ui/lookpage.h"
 
 namespace {
 
@@ -197,6 +198,8 @@ Tconfigurazione::Tconfigurazione(QWidget* parent) : QDialog(parent) {
   gl->addWidget(nomelinguaattuale, 2, 1);
   gl->addWidget(BitBtn4, 3, 1);
   PageControl1->addTab(lingue, QString::fromUtf8("linguggi"));
+  lookPage = new LookPage(PageControl1);
+  PageControl1->addTab(lookPage, QString());
   connect(FileListBox2, &QListWidget::itemDoubleClicked, this, &Tconfigurazione::cambialingua);
   connect(BitBtn4, &QPushButton::clicked, this, &Tconfigurazione::cambialingua);
 
@@ -245,6 +248,7 @@ void Tconfigurazione::setlanguage() {
   etichettalingue->setText(t("P_LANGUAGEAVAILABLE"));
   etichettalinguaattuale->setText(t("P_LANGUAGEUSED"));
   BitBtn4->setText(t("P_LANGUAGECHANGE"));
+  lookPage->setLanguage();
 }
 
 void Tconfigurazione::showEvent(QShowEvent* e) {
@@ -277,6 +281,8 @@ void Tconfigurazione::FormShow() {
   Si1->setChecked(si);
   No1->setChecked(!si);
   memoria->setText(stimamemoria(livello_));
+  lookPage->useSkin(u(cartella + "skins/" + nomeskin));
+  lookPage->load(currentLook());
 }
 
 QString Tconfigurazione::stimamemoria(const QString& livello) {
@@ -368,5 +374,6 @@ void Tconfigurazione::BitBtn1Click() {
     errore->setText(fallito("P_CONFIGNOTSAVED", u(e)));
     return;
   }
+  lookPage->apply();
   accept();
 }

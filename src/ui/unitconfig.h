@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QString>
 
+class LookPage;
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
@@ -44,6 +45,7 @@ class Tconfigurazione : public QDialog {
   QLabel* errore;        // why a skin or language could not be used
   QPushButton* BitBtn1;  // "Salva Configurazioni"
   QPushButton* BitBtn2;  // "Annulla configurazioni"
+  LookPage* lookPage;    // the piece set and the window style, with previews
 
   // The chosen hash level as text ("1" .. "9", or the file's value).
   QString livello() const { return livello_; }

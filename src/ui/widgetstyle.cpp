@@ -6,6 +6,8 @@
 #include <QStackedWidget>
 #include <QString>
 
+#include "ui/calmstyle.h"
+
 QFont arialFont(int pixels, bool bold) {
   QFont f("Arial");
   f.setPixelSize(pixels);
@@ -31,13 +33,18 @@ QPlainTextEdit* makeMemo(QWidget* parent, const char* name) {
   auto* m = new QPlainTextEdit(parent);
   m->setObjectName(name);
   m->setReadOnly(true);
-  m->setFont(QFont("Monospace", 9));
-  QPalette p = m->palette();
-  p.setColor(QPalette::Base, QColor(0, 128, 0));
-  p.setColor(QPalette::Text, QColor(255, 255, 255));
-  m->setPalette(p);
+  styleMemo(m, false);
   m->setFocusPolicy(Qt::ClickFocus);
   return m;
+}
+
+void styleMemo(QPlainTextEdit* m, bool calmStyle) {
+  m->setFont(calmStyle ? calm::fixedFont(calm::MEMO_PIXELS) : QFont("Monospace", 9));
+  QPalette p = m->palette();
+  p.setColor(QPalette::Base, calmStyle ? calm::PAGE : QColor(0, 128, 0));
+  p.setColor(QPalette::Text, calmStyle ? calm::INK : QColor(255, 255, 255));
+  m->setPalette(p);
+  m->setFrameShape(calmStyle ? QFrame::NoFrame : QFrame::StyledPanel);
 }
 
 QWidget* addPage(QStackedWidget* notebook, const char* name) {

@@ -192,8 +192,9 @@ TEST_F(Dialoghi, ConfigurationShowsTheSettingsFileAndItsEstimate) {
   Tconfigurazione d;
   mostra(d);
   EXPECT_EQ(d.windowTitle(), t("P_CONFIGURATION"));
-  EXPECT_EQ(d.PageControl1->count(), 5);
+  EXPECT_EQ(d.PageControl1->count(), 6);
   EXPECT_EQ(d.PageControl1->tabText(4), t("P_LANGUAGE"));
+  EXPECT_EQ(d.PageControl1->tabText(5), t("P_LOOK"));
   EXPECT_EQ(d.Edit1->text(), QString("Anna"));
   EXPECT_EQ(d.Edit2->text(), QString("Roma"));
   EXPECT_EQ(d.Edit3->text(), QString("Torneo"));

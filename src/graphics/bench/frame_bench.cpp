@@ -1,10 +1,13 @@
-// Time to draw one frame of the start position on the board view.
+// Time to draw one frame of the start position on the board view, with
+// either piece set.
 //
 //   bench_frame [benchmark options]     (needs a display)
 //
-// SceneSolid / SceneFlat: the scene drawn into the view's framebuffer and
-// finished (glFinish), as a forced redraw does. FramePresented: a forced
-// redraw plus Qt putting it on the screen.
+// Scene*: the scene drawn into the view's framebuffer and finished
+// (glFinish), as a forced redraw does. FramePresented*: a forced redraw plus
+// Qt putting it on the screen. The classic set is the program's own; the
+// Staunton set is measured with its default effects (highlights and
+// shadows), with none, and with the reflection as well.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -13,7 +16,9 @@
 #include "engine/engine.h"
 #include "engine/position/fen.h"
 #include "engine/position/position.h"
+#include "graphics/core/lookeffects.h"
 #include "graphics/core/pieces.h"
+#include "graphics/core/pieceset.h"
 #include "graphics/core/scene.h"
 #include "graphics/gl/boardview.h"
 
@@ -21,7 +26,18 @@ namespace {
 
 BoardView* vista_ = nullptr;
 
-void prepara(int v) {
+struct Setting {
+  PieceSet set;
+  LookEffects effects;
+};
+const Setting CLASSIC{PieceSet::Classic, {}};
+const Setting STAUNTON{PieceSet::Staunton, {}};
+const Setting STAUNTON_PLAIN{PieceSet::Staunton, {false, false, false}};
+const Setting STAUNTON_REFLECTED{PieceSet::Staunton, {true, true, true}};
+
+void prepara(int v, const Setting& look) {
+  pieceSet = look.set;
+  lookEffects = look.effects;
   vista = v;
   if (v == VISTA_PIATTA)
     vistapiatta();
@@ -37,8 +53,8 @@ void finisci() {
   vista_->doneCurrent();
 }
 
-void scena(benchmark::State& state, int v) {
-  prepara(v);
+void scena(benchmark::State& state, int v, const Setting& look) {
+  prepara(v, look);
   for (auto _ : state) {
     vista_->disegnascena(true);
     finisci();
@@ -47,11 +63,8 @@ void scena(benchmark::State& state, int v) {
   QCoreApplication::processEvents();
 }
 
-void SceneSolid(benchmark::State& state) { scena(state, VISTA_3D); }
-void SceneFlat(benchmark::State& state) { scena(state, VISTA_PIATTA); }
-
-void FramePresented(benchmark::State& state) {
-  prepara(VISTA_3D);
+void presentato(benchmark::State& state, const Setting& look) {
+  prepara(VISTA_3D, look);
   for (auto _ : state) {
     vista_->disegnascena(true);
     QCoreApplication::processEvents();
@@ -60,9 +73,23 @@ void FramePresented(benchmark::State& state) {
   state.counters["quads"] = facce;
 }
 
+void SceneSolid(benchmark::State& state) { scena(state, VISTA_3D, CLASSIC); }
+void SceneFlat(benchmark::State& state) { scena(state, VISTA_PIATTA, CLASSIC); }
+void FramePresented(benchmark::State& state) { presentato(state, CLASSIC); }
+void SceneSolidStaunton(benchmark::State& state) { scena(state, VISTA_3D, STAUNTON); }
+void SceneSolidStauntonPlain(benchmark::State& state) { scena(state, VISTA_3D, STAUNTON_PLAIN); }
+void SceneSolidStauntonReflected(benchmark::State& state) { scena(state, VISTA_3D, STAUNTON_REFLECTED); }
+void SceneFlatStaunton(benchmark::State& state) { scena(state, VISTA_PIATTA, STAUNTON); }
+void FramePresentedStaunton(benchmark::State& state) { presentato(state, STAUNTON); }
+
 BENCHMARK(SceneSolid)->Unit(benchmark::kMillisecond);
 BENCHMARK(SceneFlat)->Unit(benchmark::kMillisecond);
 BENCHMARK(FramePresented)->Unit(benchmark::kMillisecond);
+BENCHMARK(SceneSolidStaunton)->Unit(benchmark::kMillisecond);
+BENCHMARK(SceneSolidStauntonPlain)->Unit(benchmark::kMillisecond);
+BENCHMARK(SceneSolidStauntonReflected)->Unit(benchmark::kMillisecond);
+BENCHMARK(SceneFlatStaunton)->Unit(benchmark::kMillisecond);
+BENCHMARK(FramePresentedStaunton)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

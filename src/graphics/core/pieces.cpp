@@ -5,7 +5,9 @@
 #include "graphics/core/angles.h"
 #include "graphics/core/knightoutline.h"
 #include "graphics/core/mesh.h"
+#include "graphics/core/pieceset.h"
 #include "graphics/core/scene.h"
+#include "graphics/core/stauntonset.h"
 
 namespace {
 
@@ -210,6 +212,9 @@ void buildFlatSet() {
 void svuotapezzi() {
   lavoro.clear();
   for (Mesh& m : pezzi) m.clear();
+  for (Mesh& m : pieceOutlines) m.clear();
+  for (Mesh& m : pieceDetails) m.clear();
+  pieceGeneration = nextPieceGeneration();
 }
 
 void costruiscipezzi() {
@@ -217,9 +222,10 @@ void costruiscipezzi() {
   // collapse to points.
   preparaangoli();
   svuotapezzi();
-  if (vista == VISTA_PIATTA)
-    buildFlatSet();
+  const bool piatti = vista == VISTA_PIATTA;
+  if (pieceSet == PieceSet::Staunton)
+    piatti ? buildStauntonFlat() : buildStauntonSolid();
   else
-    buildSolidSet();
+    piatti ? buildFlatSet() : buildSolidSet();
   lavoro.clear();
 }

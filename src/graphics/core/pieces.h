@@ -4,6 +4,6 @@
 
 // Empties the six piece meshes and the working mesh.
 void svuotapezzi();
-// svuotapezzi, then the flat set when vista is 2, else the 3D set (the
-// angle tables are made first if need be).
+// svuotapezzi, then the flat set when vista is 2, else the 3D set, of the
+// chosen piece set (pieceset.h; the angle tables are made first if need be).
 void costruiscipezzi();

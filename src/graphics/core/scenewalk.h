@@ -19,6 +19,7 @@
 
 #include "engine/position/position.h"
 #include "graphics/core/mesh.h"
+#include "graphics/core/pieceset.h"
 #include "graphics/core/scene.h"
 
 namespace scena {
@@ -131,8 +132,10 @@ inline int32_t re(S& out, const tposizione& pos, uint8_t s, bool bianco, float m
 
 }  // namespace scena
 
+// The board alone: the squares, the frame and the name plate; returns the
+// quads that count towards facce (all but the squares).
 template <class S>
-int32_t percorriscena(const tposizione& pos, S& out) {
+int32_t percorritavola(S& out) {
   out.cullfront(false);
   out.normal(0.0f, 1.0f, 0.0f);
   out.begin();
@@ -140,7 +143,12 @@ int32_t percorriscena(const tposizione& pos, S& out) {
   for (int n = 0; n < 100; ++n) scena::cornice(out, n);
   scena::targa(out, rotazione > 0.0f && rotazione < 180.0f);
   out.end();
-  int32_t quadri = 101;
+  return 101;
+}
+
+template <class S>
+int32_t percorriscena(const tposizione& pos, S& out) {
+  int32_t quadri = percorritavola(out);
 
   // With the flat board turned, the symbols are mirrored along z so that
   // they still read upright; the mirror reverses their winding.
@@ -159,7 +167,12 @@ int32_t percorriscena(const tposizione& pos, S& out) {
   quadri += scena::lista(out, pos.wqueens, MESH_DONNA, true, lm, m);
   quadri += scena::lista(out, pos.bqueens, MESH_DONNA, false, lm, m);
   quadri += scena::lista(out, pos.wknights, MESH_CAVALLO, true, lm, m);
-  quadri += scena::lista(out, pos.bknights, MESH_CAVALLO, false, lm, m);
+  // The Staunton set's solid knights look at each other: Black's stand
+  // turned round, which for a head alike on both sides is the mirror along z.
+  const bool turned = pieceSet == PieceSet::Staunton && vista != VISTA_PIATTA;
+  if (turned) out.cullfront(m > 0.0f);
+  quadri += scena::lista(out, pos.bknights, MESH_CAVALLO, false, lm, turned ? -m : m);
+  if (turned) out.cullfront(m < 0.0f);
   quadri += scena::re(out, pos, pos.whiteking, true, m);
   quadri += scena::re(out, pos, pos.blackking, false, m);
   return quadri;

@@ -20,22 +20,14 @@
 #include "engine/position/position.h"
 #include "graphics/core/angles.h"
 #include "graphics/core/boardmarks.h"
+#include "graphics/core/pieceset.h"
 #include "graphics/core/scene.h"
 #include "graphics/core/scenewalk.h"
 #include "graphics/core/steering.h"
+#include "graphics/gl/glquads.h"
 #include "graphics/gl/squaremarksgl.h"
 
 namespace {
-
-// Immediate-mode output of the scene walk.
-struct UscitaGL {
-  void cullfront(bool f) { glCullFace(f ? GL_FRONT : GL_BACK); }
-  void begin() { glBegin(GL_QUADS); }
-  void end() { glEnd(); }
-  void normal(float x, float y, float z) { glNormal3f(x, y, z); }
-  void texcoord(float s, float t) { glTexCoord2f(s, t); }
-  void vertex(float x, float y, float z) { glVertex3f(x, y, z); }
-};
 
 // Whether the context takes textures of any size (OpenGL 2.0 and later, or
 // the extension on older drivers).
@@ -207,6 +199,7 @@ bool BoardView::createxture(const Skin& s, unsigned int& nome, std::string& erro
 }
 
 void BoardView::liberatexture() {
+  staunton_.release();
   for (unsigned int* nome : {&texture_, &glifi_})
     if (*nome != 0) {
       GLuint t = *nome;
@@ -320,8 +313,8 @@ void BoardView::disegna() {
 
   glEnable(GL_TEXTURE_2D);
   glBindTexture(GL_TEXTURE_2D, texture_);
-  UscitaGL uscita;
-  facce = percorriscena(posizioni[0], uscita);
+  GlQuads uscita;
+  facce = pieceSet == PieceSet::Staunton ? staunton_.draw(posizioni[0]) : percorriscena(posizioni[0], uscita);
   disegnasegni();
   ridisegna = 0;
 }

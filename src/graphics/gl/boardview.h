@@ -18,6 +18,7 @@
 
 #include "graphics/core/skinfile.h"
 #include "graphics/core/squaremarks.h"
+#include "graphics/gl/stauntonscene.h"
 
 class BoardView : public QOpenGLWidget {
   Q_OBJECT
@@ -93,6 +94,7 @@ class BoardView : public QOpenGLWidget {
   void segnala(const QString& percorso, const std::string& motivo);
 
   Skin skin_;
+  StauntonScene staunton_;  // the scene when the Staunton set is chosen
   unsigned int texture_ = 0;
   unsigned int glifi_ = 0;  // the labels' letters and digits
   float labelColour_[3] = {0.95f, 0.95f, 0.95f};

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "graphics/core/angles.h"
+#include "graphics/core/pieces.h"
 #include "graphics/core/scene.h"
 #include "graphics/core/steering.h"
 
@@ -17,6 +18,9 @@ namespace {
 class Picking : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { preparaangoli(); }
+  // The squares alone: with pieces built (by a test before), a point over a
+  // piece's body picks the piece's square instead.
+  void SetUp() override { svuotapezzi(); }
   void TearDown() override {
     vista = VISTA_3D;
     vista3d();

@@ -1,0 +1,3 @@
+#include "graphics/core/lookeffects.h"
+
+LookEffects lookEffects;
