@@ -216,8 +216,8 @@ void unusedTile(Image& im, Rgb c) {
 
 Skin toSkin(const Image& im) {
   Skin s;
-  s.larghezza = W;
-  s.altezza = H;
+  s.width = W;
+  s.height = H;
   s.rgb.resize(static_cast<size_t>(W) * H * 3);
   for (int y = 0; y < H; ++y) {
     uint8_t* row = s.rgb.data() + static_cast<size_t>(H - 1 - y) * W * 3;  // row 0 = bottom

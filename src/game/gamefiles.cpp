@@ -1,8 +1,7 @@
 #include "game/gamefiles.h"
 
-#include <optional>
-
 #include <algorithm>
+#include <optional>
 
 #include "engine/position/makemove.h"
 #include "game/game.h"

@@ -294,18 +294,18 @@ QString Tconfigurazione::stimamemoria(const QString& livello) {
 QImage Tconfigurazione::anteprimaskin(const QString& percorso, QString& motivo) {
   Skin s;
   std::string e;
-  if (!leggiskin(s8(percorso), s, e)) {
+  if (!readSkin(s8(percorso), s, e)) {
     motivo = u(e);
     return QImage();
   }
-  QImage img(s.larghezza, s.altezza, QImage::Format_RGB888);
+  QImage img(s.width, s.height, QImage::Format_RGB888);
   // Row 0 of the skin is the bottom row of the picture.
-  for (int y = 0; y < s.altezza; ++y) {
-    const uint8_t* riga = &s.rgb[static_cast<size_t>(s.altezza - 1 - y) * s.larghezza * 3];
-    std::copy(riga, riga + static_cast<size_t>(s.larghezza) * 3, img.scanLine(y));
+  for (int y = 0; y < s.height; ++y) {
+    const uint8_t* riga = &s.rgb[static_cast<size_t>(s.height - 1 - y) * s.width * 3];
+    std::copy(riga, riga + static_cast<size_t>(s.width) * 3, img.scanLine(y));
   }
-  if (s.larghezza <= SPOSTAMENTOSKIN) return QImage();
-  return img.copy(SPOSTAMENTOSKIN, 0, s.larghezza - SPOSTAMENTOSKIN, s.altezza);
+  if (s.width <= SPOSTAMENTOSKIN) return QImage();
+  return img.copy(SPOSTAMENTOSKIN, 0, s.width - SPOSTAMENTOSKIN, s.height);
 }
 
 void Tconfigurazione::mostraskin(QLabel* dove, const QString& nome) {

@@ -12,11 +12,11 @@
 
 #include "engine/position/fen.h"
 #include "engine/position/position.h"
-#include "records/notation.h"
 #include "game/bookbuild.h"
 #include "game/gamefiles.h"
-#include "records/pgnfen.h"
 #include "game/testsuites.h"
+#include "records/notation.h"
+#include "records/pgnfen.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
 #include "support/engine_fixture.h"

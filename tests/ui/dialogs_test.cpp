@@ -313,12 +313,12 @@ TEST_F(Dialoghi, SkinPreviewStartsSixHundredPixelsIn) {
   ASSERT_TRUE(motivo.isEmpty()) << motivo.toStdString();
   Skin s;
   std::string errore;
-  ASSERT_TRUE(leggiskin(folder.file("skins/default.usk"), s, errore));
-  ASSERT_EQ(img.width(), s.larghezza - 600);
-  ASSERT_EQ(img.height(), s.altezza);
+  ASSERT_TRUE(readSkin(folder.file("skins/default.usk"), s, errore));
+  ASSERT_EQ(img.width(), s.width - 600);
+  ASSERT_EQ(img.height(), s.height);
   // Picture pixel (x, y) is skin pixel (600 + x, bottom row up).
-  for (auto [x, y] : {std::pair{0, 0}, std::pair{40, 5}, std::pair{150, s.altezza - 1}}) {
-    const uint8_t* p = &s.rgb[(static_cast<size_t>(s.altezza - 1 - y) * s.larghezza + 600 + x) * 3];
+  for (auto [x, y] : {std::pair{0, 0}, std::pair{40, 5}, std::pair{150, s.height - 1}}) {
+    const uint8_t* p = &s.rgb[(static_cast<size_t>(s.height - 1 - y) * s.width + 600 + x) * 3];
     EXPECT_EQ(QColor(img.pixel(x, y)), QColor(p[0], p[1], p[2])) << x << "," << y;
   }
   Tconfigurazione::anteprimaskin(QString::fromStdString(folder.file("skins/none.usk")), motivo);

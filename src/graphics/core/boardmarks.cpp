@@ -65,10 +65,10 @@ void labelColour(const Skin& s, float rgb[3]) {
   // The average of the frame tile (the first seventh of the width).
   double somma = 0.0;
   long n = 0;
-  const int larghezza = s.larghezza / 7;
-  for (int y = 0; y < s.altezza; ++y)
+  const int larghezza = s.width / 7;
+  for (int y = 0; y < s.height; ++y)
     for (int x = 0; x < larghezza; ++x) {
-      const uint8_t* p = &s.rgb[(static_cast<size_t>(y) * s.larghezza + x) * 3];
+      const uint8_t* p = &s.rgb[(static_cast<size_t>(y) * s.width + x) * 3];
       somma += 0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2];
       ++n;
     }

@@ -80,8 +80,8 @@ bool decodeBmp(std::span<const uint8_t> d, Skin& out, std::string& error) {
     return false;
   }
   Skin s;
-  s.larghezza = w;
-  s.altezza = static_cast<int>(h);
+  s.width = w;
+  s.height = static_cast<int>(h);
   s.rgb.resize(static_cast<size_t>(w) * 3 * static_cast<size_t>(h));
   for (int64_t r = 0; r < h; ++r) {
     const int64_t row = topDown ? h - 1 - r : r;  // texture row 0 = bottom of the image
@@ -97,7 +97,7 @@ bool decodeBmp(std::span<const uint8_t> d, Skin& out, std::string& error) {
   return true;
 }
 
-bool leggiskin(const std::string& path, Skin& out, std::string& error) {
+bool readSkin(const std::string& path, Skin& out, std::string& error) {
   std::vector<uint8_t> bytes;
   if (!readFileBytes(path, bytes)) {
     std::string slashed = path;
@@ -111,8 +111,8 @@ bool leggiskin(const std::string& path, Skin& out, std::string& error) {
 }
 
 std::vector<uint8_t> encodeBmp(const Skin& s) {
-  const size_t rowStride = (static_cast<size_t>(s.larghezza) * 3 + 3) & ~static_cast<size_t>(3);
-  const size_t pixelData = rowStride * static_cast<size_t>(s.altezza);
+  const size_t rowStride = (static_cast<size_t>(s.width) * 3 + 3) & ~static_cast<size_t>(3);
+  const size_t pixelData = rowStride * static_cast<size_t>(s.height);
   std::vector<uint8_t> d;
   d.reserve(FILEHEADER + INFOHEADER + pixelData);
   d.push_back('B');
@@ -121,8 +121,8 @@ std::vector<uint8_t> encodeBmp(const Skin& s) {
   put32(d, 0);
   put32(d, FILEHEADER + INFOHEADER);
   put32(d, INFOHEADER);
-  put32(d, static_cast<uint32_t>(s.larghezza));
-  put32(d, static_cast<uint32_t>(s.altezza));
+  put32(d, static_cast<uint32_t>(s.width));
+  put32(d, static_cast<uint32_t>(s.height));
   put16(d, 1);
   put16(d, 24);
   put32(d, 0);
@@ -131,14 +131,14 @@ std::vector<uint8_t> encodeBmp(const Skin& s) {
   put32(d, 2835);
   put32(d, 0);
   put32(d, 0);
-  for (int r = 0; r < s.altezza; ++r) {
-    const uint8_t* src = s.rgb.data() + static_cast<size_t>(r) * s.larghezza * 3;
-    for (int x = 0; x < s.larghezza; ++x) {
+  for (int r = 0; r < s.height; ++r) {
+    const uint8_t* src = s.rgb.data() + static_cast<size_t>(r) * s.width * 3;
+    for (int x = 0; x < s.width; ++x) {
       d.push_back(src[3 * x + 2]);
       d.push_back(src[3 * x + 1]);
       d.push_back(src[3 * x]);
     }
-    for (size_t p = static_cast<size_t>(s.larghezza) * 3; p < rowStride; ++p) d.push_back(0);
+    for (size_t p = static_cast<size_t>(s.width) * 3; p < rowStride; ++p) d.push_back(0);
   }
   return d;
 }
@@ -148,11 +148,11 @@ Skin defaultSkin() {
   // half of tile 6 and a plain plate below them.
   constexpr int T = 16;
   Skin s;
-  s.larghezza = 7 * T;
-  s.altezza = T;
-  s.rgb.assign(static_cast<size_t>(s.larghezza) * s.altezza * 3, 0);
+  s.width = 7 * T;
+  s.height = T;
+  s.rgb.assign(static_cast<size_t>(s.width) * s.height * 3, 0);
   const auto paint = [&](int x, int y, uint32_t c) {
-    uint8_t* p = s.rgb.data() + (static_cast<size_t>(y) * s.larghezza + x) * 3;
+    uint8_t* p = s.rgb.data() + (static_cast<size_t>(y) * s.width + x) * 3;
     p[0] = static_cast<uint8_t>(c >> 16);
     p[1] = static_cast<uint8_t>(c >> 8);
     p[2] = static_cast<uint8_t>(c);

@@ -9,8 +9,8 @@
 #include <vector>
 
 struct Skin {
-  int larghezza = 0;
-  int altezza = 0;
+  int width = 0;
+  int height = 0;
   // RGB, rows tightly packed; row 0 is texture row t = 0 (the bottom row of
   // the image, which a BMP stores first).
   std::vector<uint8_t> rgb;
@@ -27,7 +27,7 @@ bool decodeBmp(std::span<const uint8_t> bytes, Skin& out, std::string& error);
 
 // Reads and decodes a skin file. A path written with backslashes (as in
 // "skins\default.usk") is retried with forward slashes when it cannot be opened.
-bool leggiskin(const std::string& path, Skin& out, std::string& error);
+bool readSkin(const std::string& path, Skin& out, std::string& error);
 
 // Encodes a skin as a bottom-up 24-bit BMP with padded rows.
 std::vector<uint8_t> encodeBmp(const Skin& s);

@@ -179,12 +179,12 @@ bool BoardView::createxture(const Skin& s, unsigned int& nome, std::string& erro
     // The sampling is GL_NEAREST at both ends, so the base level is all
     // that is ever read; at its own size no texel blends two tiles.
     for (int i = 0; i < 32 && glGetError() != GL_NO_ERROR; ++i) {}
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, s.larghezza, s.altezza, 0, GL_RGB, GL_UNSIGNED_BYTE, s.rgb.data());
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, s.width, s.height, 0, GL_RGB, GL_UNSIGNED_BYTE, s.rgb.data());
     const GLenum e = glGetError();
     if (e != GL_NO_ERROR) esito = static_cast<GLint>(e);
   } else {
     // Without non-power-of-two textures, GLU scales the image to fit.
-    esito = gluBuild2DMipmaps(GL_TEXTURE_2D, 3, s.larghezza, s.altezza, GL_RGB, GL_UNSIGNED_BYTE, s.rgb.data());
+    esito = gluBuild2DMipmaps(GL_TEXTURE_2D, 3, s.width, s.height, GL_RGB, GL_UNSIGNED_BYTE, s.rgb.data());
   }
   if (esito != 0) {
     const GLubyte* testo = gluErrorString(static_cast<GLenum>(esito));
@@ -217,7 +217,7 @@ void BoardView::segnala(const QString& percorso, const std::string& motivo) {
 bool BoardView::caricaskin(const QString& percorso) {
   Skin nuova;
   std::string errore;
-  if (!leggiskin(QFile::encodeName(percorso).toStdString(), nuova, errore)) {
+  if (!readSkin(QFile::encodeName(percorso).toStdString(), nuova, errore)) {
     segnala(percorso, errore);
     return false;
   }

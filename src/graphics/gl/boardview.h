@@ -67,8 +67,8 @@ class BoardView : public QOpenGLWidget {
 
   QString ultimoerrore() const { return ultimoerrore_; }
   // Size of the skin in use (the built-in one until a file loads).
-  int larghezzaskin() const { return skin_.larghezza; }
-  int altezzaskin() const { return skin_.altezza; }
+  int skinWidth() const { return skin_.width; }
+  int skinHeight() const { return skin_.height; }
 
  signals:
   void messaggioskin(const QString& testo);

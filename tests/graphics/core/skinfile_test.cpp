@@ -15,8 +15,8 @@ namespace {
 // A 5 x 3 image: odd width, so every row carries one padding byte.
 Skin campione() {
   Skin s;
-  s.larghezza = 5;
-  s.altezza = 3;
+  s.width = 5;
+  s.height = 3;
   for (int r = 0; r < 3; ++r)
     for (int x = 0; x < 5; ++x) {
       s.rgb.push_back(static_cast<uint8_t>(10 * r + x));
@@ -45,8 +45,8 @@ TEST(SkinFile, RoundTripWithPaddedRows) {
   Skin t;
   std::string e;
   ASSERT_TRUE(decode(bmp, t, e)) << e;
-  EXPECT_EQ(t.larghezza, 5);
-  EXPECT_EQ(t.altezza, 3);
+  EXPECT_EQ(t.width, 5);
+  EXPECT_EQ(t.height, 3);
   EXPECT_EQ(t.rgb, s.rgb);
 }
 
@@ -173,23 +173,23 @@ TEST(SkinFile, ReadsFilesAndBackslashPaths) {
   }
   Skin t;
   std::string e;
-  ASSERT_TRUE(leggiskin(nome, t, e)) << e;
+  ASSERT_TRUE(readSkin(nome, t, e)) << e;
   EXPECT_EQ(t.rgb, campione().rgb);
   std::string rovescio = nome;
   std::replace(rovescio.begin(), rovescio.end(), '/', '\\');
-  ASSERT_TRUE(leggiskin(rovescio, t, e)) << e;
-  EXPECT_FALSE(leggiskin(zeftest::tempPath("no_such_skin.usk"), t, e));
+  ASSERT_TRUE(readSkin(rovescio, t, e)) << e;
+  EXPECT_FALSE(readSkin(zeftest::tempPath("no_such_skin.usk"), t, e));
   EXPECT_EQ(e, "cannot open the file");
   std::remove(nome.c_str());
 }
 
 TEST(SkinFile, BuiltInSkinHasTheStandardLayout) {
   const Skin s = defaultSkin();
-  ASSERT_EQ(s.larghezza % 7, 0);
-  ASSERT_EQ(s.rgb.size(), static_cast<size_t>(s.larghezza) * s.altezza * 3);
+  ASSERT_EQ(s.width % 7, 0);
+  ASSERT_EQ(s.rgb.size(), static_cast<size_t>(s.width) * s.height * 3);
   const auto texel = [&](float sc, float t) {
-    const int x = static_cast<int>(sc * s.larghezza), y = static_cast<int>(t * s.altezza);
-    const uint8_t* p = &s.rgb[(static_cast<size_t>(y) * s.larghezza + x) * 3];
+    const int x = static_cast<int>(sc * s.width), y = static_cast<int>(t * s.height);
+    const uint8_t* p = &s.rgb[(static_cast<size_t>(y) * s.width + x) * 3];
     return p[0] + p[1] + p[2];
   };
   // Swatches: white brighter than black, in both views.

@@ -50,9 +50,9 @@ Classe classifica(QRgb p) {
 std::string scriviskin(const std::string& nome) {
   constexpr int T = 32;
   Skin s;
-  s.larghezza = 7 * T;
-  s.altezza = T;
-  s.rgb.resize(static_cast<size_t>(s.larghezza) * T * 3);
+  s.width = 7 * T;
+  s.height = T;
+  s.rgb.resize(static_cast<size_t>(s.width) * T * 3);
   const QRgb tile[7] = {qRgb(0, 0, 220),   qRgb(220, 0, 0),   qRgb(0, 220, 0),    qRgb(220, 220, 0),
                         qRgb(0, 220, 220), qRgb(150, 0, 150), qRgb(128, 128, 128)};
   const QRgb swatch[4] = {qRgb(250, 250, 250), qRgb(250, 0, 250), qRgb(30, 30, 30), qRgb(250, 128, 0)};
@@ -60,7 +60,7 @@ std::string scriviskin(const std::string& nome) {
     for (int x = 0; x < 7 * T; ++x) {
       QRgb c = tile[x / T];
       if (x / T == 5 && y >= T / 2) c = swatch[(x % T) / (T / 4)];
-      uint8_t* p = &s.rgb[(static_cast<size_t>(y) * s.larghezza + x) * 3];
+      uint8_t* p = &s.rgb[(static_cast<size_t>(y) * s.width + x) * 3];
       p[0] = static_cast<uint8_t>(qRed(c));
       p[1] = static_cast<uint8_t>(qGreen(c));
       p[2] = static_cast<uint8_t>(qBlue(c));
@@ -377,7 +377,7 @@ TEST_F(Vista, BuiltInTextureBeforeAnySkin) {
   const QRgb e4 = i.pixel(static_cast<int>(160 + 0.5 * s), static_cast<int>(120 + 0.5 * s));
   EXPECT_GT(qRed(d4), qBlue(d4) + 40);
   EXPECT_GT(qGray(e4), qGray(d4) + 50);
-  EXPECT_EQ(nuova.larghezzaskin(), defaultSkin().larghezza);
+  EXPECT_EQ(nuova.skinWidth(), defaultSkin().width);
 }
 
 // Renders the shipped skins in both views and keeps the pictures
