@@ -7,6 +7,9 @@
 // With TAKEBACK ("takeback") our engine's move at ply 12 or later is taken
 // back once a game with "remove" (its move and the opponent's before it),
 // and the opponent's move is sent again: the engine must answer it anew.
+// ZEF_OURS_INIT and ZEF_OPPONENT_INIT hold commands (separated by ";") sent to
+// that engine after "new" at the start of every game, such as
+// "option Skill Level=2".
 // Usage: node match.mjs OURS OPPONENT GAMES SECONDS [PGNFILE] [OPENINGS] [TAKEBACK]
 import { Chess } from 'chess.js';
 import { spawn } from 'node:child_process';
@@ -20,6 +23,8 @@ const openings = [
   'e2e4 c7c5 g1f3 d7d6 d2d4 c5d4 f3d4 g8f6', 'c2c4 e7e5 b1c3 g8f6 g2g3 d7d5 c4d5 f6d5',
   'e2e4 e7e6 d2d4 d7d5 b1c3 f8b4 e4e5 c7c5', 'd2d4 g8f6 c2c4 g7g6 b1c3 f8g7 e2e4 d7d6',
 ];
+const initOf = (name) => (process.env[name] || '').split(';').map((c) => c.trim()).filter((c) => c);
+const oursInit = initOf('ZEF_OURS_INIT'), opponentInit = initOf('ZEF_OPPONENT_INIT');
 const games = Number(gamesArg || 10);
 const seconds = Number(secondsArg || 30);
 if (pgnFile) writeFileSync(pgnFile, '');
@@ -99,6 +104,7 @@ async function playGame(n, oursWhite) {
   const clock = { w: seconds * 1000, b: seconds * 1000 };
   for (const e of [white, black]) {
     e.send('new');
+    for (const c of e.name === 'Zefiran_3D' ? oursInit : opponentInit) e.send(c);
     e.send('random');
     e.send(`level 0 ${Math.floor(seconds / 60)}:${String(seconds % 60).padStart(2, '0')} 0`);
   }
@@ -109,7 +115,9 @@ async function playGame(n, oursWhite) {
   const waiting = new Set();  // engines in force mode until their first turn
   if (openingPlies > 0) {
     black.send('force');
-    for (const m of openings[(n - 1) % openings.length].split(' ').slice(0, openingPlies)) {
+    // ZEF_PAIRED_OPENINGS: each opening twice in a row, once with each colour.
+    const k = process.env.ZEF_PAIRED_OPENINGS ? Math.floor((n - 1) / 2) : n - 1;
+    for (const m of openings[k % openings.length].split(' ').slice(0, openingPlies)) {
       chess.move({ from: m.slice(0, 2), to: m.slice(2, 4) });
       white.move(m);
       black.move(m);
@@ -160,6 +168,10 @@ async function playGame(n, oursWhite) {
     const text = line.slice(5).trim().toLowerCase();
     let played = null;
     try { played = chess.move({ from: text.slice(0, 2), to: text.slice(2, 4), promotion: text[4] || undefined }); } catch {}
+    // Some engines (phalanx) write castling as "O-O" or "o-o".
+    if (!played && /^[o0]-[o0](-[o0])?$/.test(text)) {
+      try { played = chess.move(text.replace(/[o0]/g, 'O')); } catch {}
+    }
     if (!played) {
       tally.illegal += oursMoving ? 1 : 0;
       result = side === 'w' ? '0-1' : '1-0';

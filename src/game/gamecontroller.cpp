@@ -433,6 +433,7 @@ void GameController::engineTurn() {
     const game::SearchMark mark(white);
     SearchLimits limits;
     limits.timeDivisor = 5;
+    limits.level = engineLevel(white);
     choice = pensamossa(limits, [this, white](const Iteration& it) { view().thinkingLine(white, rigaricerca(it)); });
   }
 

@@ -187,6 +187,17 @@ class GameController {
   void engineTurn();
   // "move now": the running search stops at its next time check.
   void moveNow();
+
+  // ---- the engine's strength, one level per side (0 the weakest; the
+  // last, the default, is the full engine). A change counts from the
+  // engine's next move.
+  static int levelCount();
+  static int fullLevel() { return levelCount() - 1; }
+  int engineLevel(bool white) const { return levels_[white ? 0 : 1]; }
+  void setEngineLevel(bool white, int level);
+  // The level's name in the current language, and its measured rating.
+  static std::string levelName(int level);
+  static int levelElo(int level);
   // Whether a person can resign now: a person plays a side and the game goes
   // on. The person resigns: the one person at the board, or with two the
   // side to move.
@@ -283,6 +294,7 @@ class GameController {
   bool closing_ = false;
   std::vector<std::function<void()>> pending_;
   std::vector<ClockReading> readings_;  // entry k: after half-move k
+  int levels_[2] = {fullLevel(), fullLevel()};  // White's, Black's
 
   // The game kept aside during an edit.
   bool editing_ = false;

@@ -18,6 +18,7 @@
 #include "engine/toolkit.h"
 #include "game/game.h"
 #include "protocol/commandwords.h"
+#include "protocol/enginelevel.h"
 #include "protocol/enginescore.h"
 #include "protocol/movetext.h"
 #include "protocol/numbers.h"
@@ -54,6 +55,9 @@ std::string goodPosition = "position startpos";  // the last position set up wit
 int64_t nodeLimit = 0;
 bool stopRequested = false;
 bool superseded = false;  // a later "go" is waiting: an endless search ends
+// The longest clock the engine has had since "ucinewgame": the game's time,
+// which sets how long its last seconds are (clock.h).
+int64_t gameClock = 0;
 
 void info(const std::string& text) { scrivilinea("info string " + text); }
 
@@ -150,10 +154,12 @@ uint32_t anyLegalMove() {
 // The thinking time from the clock, through the engine's own time controls.
 int32_t clockAllowance(int64_t remaining, int64_t increment, int64_t movesToGo) {
   const tpartita& g = game::record();
+  if (remaining > gameClock) gameClock = remaining;
   // The period ends after movesToGo more moves of the engine.
   const int32_t movesPerControl = movesToGo > 0 ? static_cast<int32_t>(g.count / 2 + movesToGo) : 0;
   const int32_t kind = movesToGo > 0 ? TC_MOVES : increment > 0 ? TC_INCREMENT : TC_GAME;
-  game::setTimeControl(g.tempoBase, movesPerControl, static_cast<int32_t>(increment), kind, g.tempoFinale);
+  game::setTimeControl(static_cast<int32_t>(gameClock), movesPerControl, static_cast<int32_t>(increment), kind,
+                       g.tempoFinale);
   int32_t t = allocateTime(static_cast<int32_t>(remaining));
   // Never more than the clock can spare, whatever the increment adds.
   const int64_t spare = remaining - remaining / 8 - 50;
@@ -235,6 +241,7 @@ void go(const std::string& line) {
     // The book plays no part when the front end asks for a search.
     best = iterativeDeepening(limits, post);
   } else {
+    limits.level = frontEndLevel();
     best = pensamossa(limits, post).move;
   }
   // A search that ends by itself under "infinite" still waits for "stop".
@@ -289,6 +296,8 @@ void resetUci() {
   nodeLimit = 0;
   stopRequested = false;
   superseded = false;
+  gameClock = 0;
+  resetFrontEndLevel();
 }
 
 void dispatchUci(const std::string& line) {
@@ -310,6 +319,7 @@ void dispatchUci(const std::string& line) {
     game::newGame();
     clearHashTable();
     goodPosition = "position startpos";
+    gameClock = 0;
   } else if (w == "position") {
     position(line);
   } else if (w == "go") {

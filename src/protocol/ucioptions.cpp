@@ -1,6 +1,8 @@
 #include "protocol/ucioptions.h"
 
 #include "engine/search/cache.h"
+#include "engine/search/levels.h"
+#include "protocol/enginelevel.h"
 #include "protocol/hashsize.h"
 #include "protocol/numbers.h"
 
@@ -14,8 +16,18 @@ constexpr int64_t HASHMAXMB = 512;
 
 void setHashMegabytes(int64_t megabytes) { setHashLevel(hashLevelForMegabytes(megabytes)); }
 
+void setSkill(int64_t level) { setSkillLevel(static_cast<int>(level)); }
+void setLimit(int64_t on) { setLimitStrength(on != 0); }
+void setElo(int64_t elo) { setLimitElo(static_cast<int>(elo)); }
+
+constexpr int64_t WEAKESTELO = STRENGTHLEVELS[WEAKESTLEVEL].elo;
+constexpr int64_t FULLELO = STRENGTHLEVELS[FULLLEVEL].elo;
+
 constexpr UciOption OPTIONS[] = {
     {"Hash", UciOptionKind::spin, HASHDEFAULTMB, HASHMINMB, HASHMAXMB, setHashMegabytes},
+    {"Skill Level", UciOptionKind::spin, FULLLEVEL, WEAKESTLEVEL, FULLLEVEL, setSkill},
+    {"UCI_LimitStrength", UciOptionKind::check, 0, 0, 1, setLimit},
+    {"UCI_Elo", UciOptionKind::spin, FULLELO, WEAKESTELO, FULLELO, setElo},
 };
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }

@@ -11,11 +11,13 @@
 #include "engine/search/cache.h"
 #include "engine/search/clock.h"
 #include "engine/search/driver.h"
+#include "engine/search/levels.h"
 #include "engine/search/searchstate.h"
 #include "engine/toolkit.h"
 #include "game/game.h"
 #include "protocol/commandwords.h"
 #include "protocol/editmode.h"
+#include "protocol/enginelevel.h"
 #include "protocol/enginescore.h"
 #include "protocol/hashsize.h"
 #include "protocol/iowinboard.h"
@@ -31,7 +33,8 @@
 const char* const FEATURES2 =
     "feature ping=1 setboard=1 playother=1 san=0 usermove=1 time=1 draw=1 sigint=0 sigterm=0 reuse=1 analyze=1 "
     "myname=\"Zefiran_3D 0.92\" variants=\"normal\" colors=0 ics=0 name=0 pause=0 nps=0 debug=0 memory=1 smp=0 "
-    "exclude=0 setscore=0 done=1";
+    "exclude=0 setscore=0 option=\"Skill Level -spin 5 0 5\" done=1";
+static_assert(WEAKESTLEVEL == 0 && FULLLEVEL == 5, "the Skill Level option offers the levels 0 to 5");
 
 namespace {
 
@@ -194,6 +197,7 @@ SearchLimits limitsOfTheGame() {
   SearchLimits limits;
   limits.timeDivisor = 4;
   if (depthLimit > 0) limits.maxDepth = depthLimit - 1 < 2 ? 2 : depthLimit - 1;
+  limits.level = frontEndLevel();
   return limits;
 }
 
@@ -259,6 +263,7 @@ void resetXboard() {
   depthLimit = 0;
   forzato = 0;
   pensieri = 0;
+  resetFrontEndLevel();
 }
 
 bool urgentXboard(const std::string& line) {
@@ -375,11 +380,13 @@ void dispatchXboard(const std::string& line) {
     if (analysing) statusLine();
   } else if (w == "memory") {
     memory(line);
+  } else if (w == "option") {
+    if (!setXboardOption(rest)) protocolError("unknown option", line);
   } else if (w == "variant") {
     if (rest != "normal") protocolError("unsupported variant", line);
   } else if (w == "hard" || w == "easy" || w == "draw" || w == "random" || w == "computer" || w == "name" ||
              w == "rating" || w == "ics" || w == "accepted" || w == "rejected" || w == "?" || w == "hint" ||
-             w == "bk" || w == "cores" || w == "egtpath" || w == "option" || w == "nps") {
+             w == "bk" || w == "cores" || w == "egtpath" || w == "nps") {
     // Known and nothing to do: no pondering, draw offers declined, no book display.
   } else if (looksLikeMove(w) && rest.empty()) {
     playFrontEndMove(w);

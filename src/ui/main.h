@@ -265,6 +265,15 @@ class TZefiran_3D : public QMainWindow, private GameView {
   void createLookMenu();
   void relabelLookMenu();
   void applyLook();
+  // The engine's strength for each side, in its player menu, and kept with
+  // the preferences (mainlevels.cpp).
+  void createLevelMenus();
+  void relabelLevelMenus();
+  void showLevels();
+  void loadLevelPreferences();
+  void saveLevelPreferences();
+  QMenu* levelMenus_[2] = {};
+  std::vector<QAction*> levelItems_[2];  // White's, Black's: the strongest first
   // A test run or a book build replays positions of its own on the board:
   // commands that change the game wait for its end.
   bool busy() const;

@@ -128,6 +128,7 @@ void TZefiran_3D::createMenus() {
   Umano2 = segno(Nero1, "Umano2", "Umano", false);
   Dralen2 = segno(Nero1, "Dralen2", "Zefiran3D", true);
   MainMenu1->addMenu(Nero1);
+  createLevelMenus();
 
   Tests1 = sottomenu(this, "Tests1", "Tests");
   Perft1 = sottomenu(this, "Perft1", "Perft");
@@ -305,6 +306,7 @@ void TZefiran_3D::settalingua() {
   const char* arrocchi[4] = {"P_CASTLEWK", "P_CASTLEWQ", "P_CASTLEBK", "P_CASTLEBQ"};
   for (int i = 0; i < 4; ++i) castling_[i]->setText(t(arrocchi[i]));
   relabelLookMenu();
+  relabelLevelMenus();
   // The dialogs take the new language too, shown or not.
   resultform->settalingua();
   settatempo->settalingua();

@@ -143,6 +143,7 @@ void TZefiran_3D::loadPreferences() {
       if (engine != controllore().enginePlays(white)) controllore().setPlayer(white, engine);
     }
   }
+  loadLevelPreferences();
 
   // The view, its turn and the camera.
   const int mode = p.number(VIEW_MODE, VISTA_3D);
@@ -180,6 +181,7 @@ void TZefiran_3D::savePreferences() {
   p.setValue(CLOCK_KIND, tc.kind);
   p.setValue(WHITE_ENGINE, controllore().enginePlays(true));
   p.setValue(BLACK_ENGINE, controllore().enginePlays(false));
+  saveLevelPreferences();
   p.setValue(TARGET_MARKS, showTargets_);
   p.setValue(SOUND, sounds_->enabled());
   p.save();

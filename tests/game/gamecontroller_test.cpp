@@ -41,6 +41,8 @@ struct ViewLog : GameView {
     overKeys.push_back(m.key ? m.key : "");
   }
   void moveMade(const MadeMove& m) override { engineMoves += m.byEngine; }
+  void thinkingLine(bool white, const std::string&) override { ++thinking[white ? 0 : 1]; }
+  int thinking[2] = {};
   void positionReplaced() override { ++replacedPositions; }
   void clocksChanged() override { ++clockNotices; }
   void playersChanged() override { ++playerChanges; }
@@ -320,6 +322,29 @@ TEST_F(Session, DrawOffersFollowTheEnginesScoreAndResigningEndsTheGame) {
   EXPECT_EQ(c.resultText(), "0-1") << "the person, White, resigned";
   EXPECT_EQ(std::string(c.gameOverMessage().key), "LABBANDONAB");
   EXPECT_FALSE(play("e7e5"));
+}
+
+// Each side has its level, the full engine unless chosen; the engine's move
+// for a side is searched at that side's level (the weakest: one iteration,
+// at its depth).
+TEST_F(Session, EachEngineSidePlaysAtItsOwnLevel) {
+  EXPECT_EQ(c.engineLevel(true), GameController::fullLevel());
+  EXPECT_EQ(c.engineLevel(false), GameController::fullLevel());
+  c.setEngineLevel(false, 0);
+  c.setEngineLevel(true, 99);
+  EXPECT_EQ(c.engineLevel(false), 0);
+  EXPECT_EQ(c.engineLevel(true), GameController::fullLevel()) << "kept within the levels";
+  EXPECT_GE(view.playerChanges, 2) << "the view hears of a level chosen";
+  std::string why;
+  ASSERT_TRUE(c.setUpFen("r3k2r/ppp2ppp/2n5/3q4/3P4/2N5/PP3PPP/R2QK2R b KQkq - 0 12", why));
+  c.setPlayer(false, true);
+  ASSERT_TRUE(c.engineTurnDue());
+  c.engineTurn();
+  EXPECT_EQ(view.engineMoves, 1);
+  EXPECT_EQ(view.thinking[1], 1);
+  EXPECT_FALSE(GameController::levelName(0).empty());
+  EXPECT_LT(GameController::levelElo(0), GameController::levelElo(GameController::fullLevel()));
+  c.setEngineLevel(false, GameController::fullLevel());
 }
 
 // With 1 ms to think, iterations are cut short at once; the move they

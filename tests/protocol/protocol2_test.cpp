@@ -9,7 +9,9 @@
 #include "engine/position/game.h"
 #include "engine/position/position.h"
 #include "engine/search/clock.h"
+#include "engine/search/levels.h"
 #include "engine/search/searchstate.h"
+#include "protocol/enginelevel.h"
 #include "protocol/enginescore.h"
 #include "protocol/hashsize.h"
 #include "protocol/iowinboard.h"
@@ -33,6 +35,28 @@ TEST_F(Protocol2, AnnouncesFeaturesInsteadOfTheFirstProtocolLines) {
                         "myname=\"Zefiran_3D 0.92\""})
     EXPECT_NE(out[0].find(f), std::string::npos) << f;
   EXPECT_EQ(modointerfaccia, 2);
+}
+
+// The feature line offers the skill level; "option" sets it, and the
+// engine's moves are then searched no deeper than the level's depth.
+TEST_F(Protocol2, TheSkillLevelOptionSetsTheLevelOfTheEnginesMoves) {
+  processatick({"xboard", "protover 2"});
+  ASSERT_EQ(out.size(), 1u);
+  EXPECT_NE(out[0].find("option=\"Skill Level -spin 5 0 5\" done=1"), std::string::npos) << out[0];
+  processatick({"option Skill Level=1"});
+  EXPECT_EQ(frontEndLevel(), 1);
+  processatick({"option Skill Level=many", "option Hash=8"});
+  EXPECT_EQ(out.back(), "Error (unknown option): option Hash=8");
+  EXPECT_EQ(frontEndLevel(), 1);
+  out.clear();
+  // A position no book knows, so that the engine searches.
+  processatick({"new", "force", "post", "level 0 1 0", "setboard r3k2r/ppp2ppp/2n5/3q4/3P4/2N5/PP3PPP/R2QK2R w KQkq - 0 12",
+                "time 6000", "otim 6000", "go"});
+  ASSERT_EQ(starting("move ").size(), 1u);
+  const std::vector<std::string> thinking = starting(std::to_string(strengthLevel(1).depth) + " ");
+  EXPECT_FALSE(thinking.empty());
+  EXPECT_EQ(thinking.size(), out.size() - 1) << "only the level's depth is searched";
+  EXPECT_EQ(frontEndLevel(), 1) << "a new game keeps the level";
 }
 
 TEST_F(Protocol2, GoAfterForcePlaysTheSideToMoveAndScoresAreTheEngines) {

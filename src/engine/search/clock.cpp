@@ -34,8 +34,18 @@ std::string two(int v) {
   return b;
 }
 
+// The last seconds of a game are played at once. A game shorter than a
+// minute keeps its last tenth for that, or all of it would be played at once
+// (and lost to any opponent that thinks).
+constexpr int32_t LASTSECONDSMS = 6000;
+
+int32_t lastSeconds() {
+  const int32_t tenth = partita.tempoBase / 10;
+  return tenth < LASTSECONDSMS ? tenth : LASTSECONDSMS;
+}
+
 int32_t wholeGame(int32_t remaining) {
-  if (remaining <= 6000) return 1;
+  if (remaining <= lastSeconds()) return 1;
   const tposizione& p = posizioni[0];
   int divisor = p.wpawns.n + p.bpawns.n + 2 * p.piececount;
   if (divisor < 15) divisor = 15;

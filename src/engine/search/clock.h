@@ -24,6 +24,8 @@ constexpr int TC_INCREMENT = 3;  // whole game plus a bonus per move
 constexpr int TC_QUICKPLAY = 4;  // X time for Y moves, then a quick-play finish
 
 // Thinking time for one move from the time left (writes "temporestante = ").
+// In the last seconds of a game without periods (6 s, or the last tenth of a
+// game shorter than a minute) every move gets 1 ms.
 int32_t allocateTime(int32_t remaining);
 // After a move at game level: charge the side that moved, add the bonuses.
 void chargeClock();

@@ -5,6 +5,8 @@
 #include "engine/position/position.h"
 #include "engine/search/cache.h"
 #include "engine/search/clock.h"
+#include "engine/search/levels.h"
+#include "engine/search/ordering.h"
 #include "engine/search/search.h"
 #include "engine/search/searchstate.h"
 
@@ -15,6 +17,7 @@ uint32_t iterativeDeepening(const SearchLimits& limits, const std::function<void
   iterationDepth = 2;
   reducedAtDepth = 0;
   newSearchGeneration();
+  rootMargin = limits.rootMargin;
   uint32_t best = 0;
   // A root reduction repeats a depth; a fixed-depth search still ends.
   int iterations = 0;
@@ -33,6 +36,7 @@ uint32_t iterativeDeepening(const SearchLimits& limits, const std::function<void
     if (iterationDepth > limits.maxDepth) break;
     if (white ? score >= 31001 : score < -31000) break;
   }
+  rootMargin = 0;
   partita.inricerca = 0;
   return best;
 }
@@ -52,6 +56,31 @@ std::vector<uint32_t> principalVariation(uint32_t first, int maxMoves) {
   return line;
 }
 
+namespace {
+
+// The search at a level below the full one: its depth, its share of the
+// time, exact scores for the root moves near the best, and the move chosen among the near-best of the
+// last iteration that was searched to its end (the search's own move when
+// none was).
+uint32_t moveAtLevel(const SearchLimits& given, const std::function<void(const Iteration&)>& onIteration) {
+  const StrengthLevel& level = strengthLevel(given.level);
+  SearchLimits limits = given;
+  if (level.depth > 0 && (limits.targetDepth == 0 || limits.targetDepth > level.depth)) limits.targetDepth = level.depth;
+  limits.rootMargin = level.marginCp;
+  searchDeadline = static_cast<int32_t>(static_cast<int64_t>(searchDeadline) * level.clockPercent / 100);
+  if (searchDeadline < 1) searchDeadline = 1;
+  std::vector<RootScore> scores;
+  const uint32_t searched = iterativeDeepening(limits, [&](const Iteration& it) {
+    if (!stopSearch) scores.assign(rootScores + 1, rootScores + 1 + moveCount[1]);
+    if (onIteration) onIteration(it);
+  });
+  if (level.marginCp <= 0 || scores.empty()) return searched;
+  const uint32_t chosen = nearBestMove(scores, posizioni[0].side == WHITE, level.marginCp);
+  return chosen ? chosen : searched;
+}
+
+}  // namespace
+
 EngineChoice pensamossa(const SearchLimits& limits, const std::function<void(const Iteration&)>& onIteration) {
   EngineChoice choice;
   const bool white = posizioni[0].side == WHITE;
@@ -68,10 +97,17 @@ EngineChoice pensamossa(const SearchLimits& limits, const std::function<void(con
     return choice;
   }
   int lastScore = 0;
-  choice.move = iterativeDeepening(limits, [&](const Iteration& it) {
-    lastScore = it.score;
-    if (onIteration) onIteration(it);
-  });
+  if (limits.level >= FULLLEVEL) {
+    choice.move = iterativeDeepening(limits, [&](const Iteration& it) {
+      lastScore = it.score;
+      if (onIteration) onIteration(it);
+    });
+  } else {
+    choice.move = moveAtLevel(limits, [&](const Iteration& it) {
+      lastScore = it.score;
+      if (onIteration) onIteration(it);
+    });
+  }
   choice.score = lastScore;
   if (white ? (lastScore < -900 && lastScore > -30000) : (lastScore > 900 && lastScore < 30000)) ++partita.resigncount;
   return choice;

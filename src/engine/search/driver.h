@@ -6,6 +6,8 @@
 #include <functional>
 #include <vector>
 
+#include "engine/search/levels.h"
+
 struct Iteration {
   int depth;           // iteration depth searched
   int score;           // root score from White's point of view
@@ -23,6 +25,11 @@ struct SearchLimits {
   int maxDepth = 48;
   // A fixed-depth search ends once this iteration has been searched (0: none).
   int targetDepth = 0;
+  // The root moves within this many centipawns of the best get exact
+  // scores (rootMargin, searchstate.h); 0: the ordinary search.
+  int rootMargin = 0;
+  // The strength the engine plays its move at (pensamossa; levels.h).
+  int level = FULLLEVEL;
 };
 
 // Searches record 0 for its side to move. The caller has set moveStart and
@@ -42,6 +49,8 @@ constexpr int MATESCORE = 31000;
 // game is in its opening phase (a miss ends that phase), a new generation,
 // the iterations, and the resignation count while the score stays hopeless.
 // The caller sets moveStart and searchDeadline first and plays the move.
+// Below the full level the search keeps to the level's depth and share of
+// the time, and the move is chosen among the near-best root moves.
 struct EngineChoice {
   uint32_t move = 0;
   bool fromBook = false;

@@ -1,5 +1,6 @@
 #include "engine/search/search.h"
 
+#include <algorithm>
 #include <string>
 
 #include "engine/host.h"
@@ -168,7 +169,10 @@ uint32_t root() {
 
   uint32_t result = 0;
   for (int i = 1; i <= moveCount[1]; ++i) {
-    if (iterationDepth > 4 && i == 2 && reducedAtDepth <= iterationDepth &&
+    if (rootMargin > 0) {
+      // One below the margin, so that a move failing low lies outside it.
+      ownBound[1] = W ? std::max(-32000, nodeScore[1] - rootMargin - 1) : std::min(32000, nodeScore[1] + rootMargin + 1);
+    } else if (iterationDepth > 4 && i == 2 && reducedAtDepth <= iterationDepth &&
         (W ? previousScore - 50 > whiteBound[1] : previousScore + 50 < blackBound[1])) {
       reducedAtDepth = iterationDepth;
       --iterationDepth;
@@ -211,6 +215,8 @@ uint32_t root() {
     rootScores[i] = RootScore{m & MV_MOVE, legale ? nodeScore[2] : (W ? -1000000 : 1000000)};
   }
   ply = 1;
+  // The iteration's score is the best move's, not the last move's window.
+  if (rootMargin > 0) ownBound[1] = nodeScore[1];
   if (!result && iterationDepth >= 4) result = previousBest;
   if (!result) result = fallbackRootMove();
   return result;

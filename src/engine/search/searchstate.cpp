@@ -15,6 +15,7 @@ int32_t iterationDepth;
 int32_t searchDeadline;
 uint8_t stopSearch;
 int32_t reducedAtDepth;
+int32_t rootMargin = 0;
 int32_t genCalls;
 int32_t genCallsInCheck;
 int32_t genCallsOutOfCheck;

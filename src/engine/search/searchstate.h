@@ -26,6 +26,12 @@ extern int32_t iterationDepth;  // nominal depth of the current iteration
 extern int32_t searchDeadline;  // ms since moveStart
 extern uint8_t stopSearch;
 extern int32_t reducedAtDepth;
+// Above 0: every root move is searched in a window that reaches this many
+// centipawns below the best score so far, so that the moves scoring within
+// it get exact scores, not bounds (the strength levels choose among them).
+// The search is otherwise the same; 0, for the full engine, keeps the
+// ordinary window.
+extern int32_t rootMargin;
 
 // Generator statistics.
 extern int32_t genCalls;

@@ -33,6 +33,20 @@ TEST(Clock, WholeGameAllocation) {
   partita.modoTempo = TC_GAME;
 }
 
+// A game of six seconds is not played at 1 ms a move from its first move:
+// only its last tenth is.
+TEST(Clock, ShortGameKeepsThinkingTime) {
+  zeftest::setUp(STARTFEN);
+  partita.modoTempo = TC_GAME;
+  const int32_t base = partita.tempoBase;
+  partita.tempoBase = 6000;
+  Captured out;
+  EXPECT_EQ(allocateTime(6000), 272);  // (6000 / 44) x 2
+  EXPECT_EQ(allocateTime(601), 26);
+  EXPECT_EQ(allocateTime(600), 1);
+  partita.tempoBase = base;
+}
+
 TEST(Clock, MovesPerPeriodAllocation) {
   zeftest::setUp(STARTFEN);
   Captured out;
