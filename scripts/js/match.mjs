@@ -10,6 +10,9 @@
 // ZEF_OURS_INIT and ZEF_OPPONENT_INIT hold commands (separated by ";") sent to
 // that engine after "new" at the start of every game, such as
 // "option Skill Level=2".
+// ZEF_MOVES_PER_PERIOD (N above 0): SECONDS are for N moves, and every N
+// moves of a side (counted from the start, opening lines included) give it
+// SECONDS more.
 // Usage: node match.mjs OURS OPPONENT GAMES SECONDS [PGNFILE] [OPENINGS] [TAKEBACK]
 import { Chess } from 'chess.js';
 import { spawn } from 'node:child_process';
@@ -27,6 +30,7 @@ const initOf = (name) => (process.env[name] || '').split(';').map((c) => c.trim(
 const oursInit = initOf('ZEF_OURS_INIT'), opponentInit = initOf('ZEF_OPPONENT_INIT');
 const games = Number(gamesArg || 10);
 const seconds = Number(secondsArg || 30);
+const movesPerPeriod = Number(process.env.ZEF_MOVES_PER_PERIOD || 0);
 if (pgnFile) writeFileSync(pgnFile, '');
 
 class Engine {
@@ -106,7 +110,7 @@ async function playGame(n, oursWhite) {
     e.send('new');
     for (const c of e.name === 'Zefiran_3D' ? oursInit : opponentInit) e.send(c);
     e.send('random');
-    e.send(`level 0 ${Math.floor(seconds / 60)}:${String(seconds % 60).padStart(2, '0')} 0`);
+    e.send(`level ${movesPerPeriod} ${Math.floor(seconds / 60)}:${String(seconds % 60).padStart(2, '0')} 0`);
   }
   white.send('force');
   let result = null, why = '';
@@ -178,6 +182,8 @@ async function playGame(n, oursWhite) {
       why = `${mover.name} played the illegal move ${text} in ${chess.fen()}`;
       break;
     }
+    const movesMade = Math.ceil((chess.history().length - (side === 'w' ? 0 : 1)) / 2);
+    if (movesPerPeriod > 0 && movesMade % movesPerPeriod === 0) clock[side] += seconds * 1000;
     if (takeBacks && oursMoving && !tookBack && chess.history().length >= 12 && !chess.isGameOver()) {
       tookBack = true;
       chess.undo();

@@ -293,7 +293,7 @@ class GameController {
   bool dropMove_ = false;
   bool closing_ = false;
   std::vector<std::function<void()>> pending_;
-  std::vector<ClockReading> readings_;  // entry k: after half-move k
+  std::vector<ClockReading> readings_;          // entry k: after half-move k
   int levels_[2] = {fullLevel(), fullLevel()};  // White's, Black's
 
   // The game kept aside during an edit.

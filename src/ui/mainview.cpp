@@ -55,6 +55,7 @@ void TZefiran_3D::playersChanged() {
   Dralen1->setChecked(session.enginePlays(true));
   Umano2->setChecked(!session.enginePlays(false));
   Dralen2->setChecked(session.enginePlays(false));
+  showLevels();
   showPlayers();
   updateTurn();
 }

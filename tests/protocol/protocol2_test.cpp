@@ -50,8 +50,8 @@ TEST_F(Protocol2, TheSkillLevelOptionSetsTheLevelOfTheEnginesMoves) {
   EXPECT_EQ(frontEndLevel(), 1);
   out.clear();
   // A position no book knows, so that the engine searches.
-  processatick({"new", "force", "post", "level 0 1 0", "setboard r3k2r/ppp2ppp/2n5/3q4/3P4/2N5/PP3PPP/R2QK2R w KQkq - 0 12",
-                "time 6000", "otim 6000", "go"});
+  processatick({"new", "force", "post", "level 0 1 0",
+                "setboard r3k2r/ppp2ppp/2n5/3q4/3P4/2N5/PP3PPP/R2QK2R w KQkq - 0 12", "time 6000", "otim 6000", "go"});
   ASSERT_EQ(starting("move ").size(), 1u);
   const std::vector<std::string> thinking = starting(std::to_string(strengthLevel(1).depth) + " ");
   EXPECT_FALSE(thinking.empty());

@@ -64,7 +64,8 @@ TEST_F(UciOptions, StrengthOptionsSetTheLevelOfTheGameMoves) {
   EXPECT_EQ(frontEndLevel(), 0);
   out.clear();
   // A position no book knows, so that the engine searches.
-  processatick({"position fen r3k2r/ppp2ppp/2n5/3q4/3P4/2N5/PP3PPP/R2QK2R w KQkq - 0 12", "go wtime 60000 btime 60000"});
+  processatick(
+      {"position fen r3k2r/ppp2ppp/2n5/3q4/3P4/2N5/PP3PPP/R2QK2R w KQkq - 0 12", "go wtime 60000 btime 60000"});
   ASSERT_TRUE(has("bestmove "));
   ASSERT_TRUE(has("info depth "));
   for (const std::string& line : starting("info depth "))

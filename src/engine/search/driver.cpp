@@ -59,13 +59,14 @@ std::vector<uint32_t> principalVariation(uint32_t first, int maxMoves) {
 namespace {
 
 // The search at a level below the full one: its depth, its share of the
-// time, exact scores for the root moves near the best, and the move chosen among the near-best of the
-// last iteration that was searched to its end (the search's own move when
-// none was).
+// time, exact scores for the root moves near the best, and the move chosen
+// among the near-best of the last iteration searched to its end (the
+// search's own move when none was).
 uint32_t moveAtLevel(const SearchLimits& given, const std::function<void(const Iteration&)>& onIteration) {
   const StrengthLevel& level = strengthLevel(given.level);
   SearchLimits limits = given;
-  if (level.depth > 0 && (limits.targetDepth == 0 || limits.targetDepth > level.depth)) limits.targetDepth = level.depth;
+  if (level.depth > 0 && (limits.targetDepth == 0 || limits.targetDepth > level.depth))
+    limits.targetDepth = level.depth;
   limits.rootMargin = level.marginCp;
   searchDeadline = static_cast<int32_t>(static_cast<int64_t>(searchDeadline) * level.clockPercent / 100);
   if (searchDeadline < 1) searchDeadline = 1;

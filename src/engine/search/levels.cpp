@@ -1,5 +1,7 @@
 #include "engine/search/levels.h"
 
+#include <cstdlib>
+
 #include "engine/search/driver.h"
 #include "engine/toolkit.h"
 
@@ -16,11 +18,8 @@ const StrengthLevel& strengthLevel(int level) { return STRENGTHLEVELS[clampLevel
 
 int levelForElo(int elo) {
   int best = WEAKESTLEVEL;
-  for (int k = WEAKESTLEVEL + 1; k < LEVELCOUNT; ++k) {
-    const int gap = elo > STRENGTHLEVELS[k].elo ? elo - STRENGTHLEVELS[k].elo : STRENGTHLEVELS[k].elo - elo;
-    const int bestGap = elo > STRENGTHLEVELS[best].elo ? elo - STRENGTHLEVELS[best].elo : STRENGTHLEVELS[best].elo - elo;
-    if (gap < bestGap) best = k;
-  }
+  for (int k = WEAKESTLEVEL + 1; k < LEVELCOUNT; ++k)
+    if (std::abs(elo - STRENGTHLEVELS[k].elo) < std::abs(elo - STRENGTHLEVELS[best].elo)) best = k;
   return best;
 }
 

@@ -171,9 +171,10 @@ uint32_t root() {
   for (int i = 1; i <= moveCount[1]; ++i) {
     if (rootMargin > 0) {
       // One below the margin, so that a move failing low lies outside it.
-      ownBound[1] = W ? std::max(-32000, nodeScore[1] - rootMargin - 1) : std::min(32000, nodeScore[1] + rootMargin + 1);
+      ownBound[1] =
+          W ? std::max(-32000, nodeScore[1] - rootMargin - 1) : std::min(32000, nodeScore[1] + rootMargin + 1);
     } else if (iterationDepth > 4 && i == 2 && reducedAtDepth <= iterationDepth &&
-        (W ? previousScore - 50 > whiteBound[1] : previousScore + 50 < blackBound[1])) {
+               (W ? previousScore - 50 > whiteBound[1] : previousScore + 50 < blackBound[1])) {
       reducedAtDepth = iterationDepth;
       --iterationDepth;
     }
