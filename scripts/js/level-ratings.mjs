@@ -6,14 +6,19 @@
 // in which a player rated D points above another expects a score of
 // 1 / (1 + 10^(-D / 400)), fitted by maximum likelihood to every game (a
 // draw is half a point), with one drawn game added to each pairing so that
-// a clean sweep still gives a finite difference. fairymax is the anchor, at
-// ZEF_FAIRYMAX_ELO (2000 unless given); phalanx's rating is fitted with the
-// levels'. "±" is one standard error from the fit's curvature.
+// a clean sweep still gives a finite difference. fairymax and phalanx are
+// the anchors, held at ZEF_FAIRYMAX_ELO and ZEF_PHALANX_ELO (2000 and 2400
+// unless given: roughly their places on the engines' blitz rating lists);
+// only the levels' ratings are fitted. "±" is one standard error from the
+// fit's curvature.
 // Usage: node level-ratings.mjs FOLDER
 import { readdirSync, readFileSync } from 'node:fs';
 
 const folder = process.argv[2];
-const anchor = Number(process.env.ZEF_FAIRYMAX_ELO || 2000);
+const anchors = {
+  fairymax: Number(process.env.ZEF_FAIRYMAX_ELO || 2000),
+  phalanx: Number(process.env.ZEF_PHALANX_ELO || 2400),
+};
 const results = [];  // {a, b, score, games}: a's points against b
 for (const file of readdirSync(folder).filter((f) => /^L\d-.*\.log$/.test(f)).sort()) {
   const m = readFileSync(`${folder}/${file}`, 'utf8').match(/Zefiran_3D: (\d+) wins, (\d+) draws, (\d+) losses/);
@@ -23,13 +28,13 @@ for (const file of readdirSync(folder).filter((f) => /^L\d-.*\.log$/.test(f)).so
   results.push({ a, b, score: w + d / 2, games: w + d + l });
 }
 const players = [...new Set(results.flatMap((r) => [r.a, r.b]))];
-const rating = Object.fromEntries(players.map((p) => [p, anchor]));
+const rating = Object.fromEntries(players.map((p) => [p, anchors[p] ?? anchors.fairymax]));
 const expected = (d) => 1 / (1 + Math.pow(10, -d / 400));
 const k = Math.log(10) / 400;
-// Newton steps on each free player in turn (fairymax stays at the anchor).
+// Newton steps on each level in turn (the anchors stay where they are).
 for (let round = 0; round < 500; round++) {
   for (const p of players) {
-    if (p === 'fairymax') continue;
+    if (p in anchors) continue;
     let gradient = 0, curvature = 0;
     for (const r of results) {
       if (r.a !== p && r.b !== p) continue;
@@ -62,4 +67,4 @@ for (const p of players.filter((x) => /^L\d$/.test(x)).sort()) {
   console.log(pad(p.slice(1), 7) + pad(cell(p, next), 18) + pad(cell(p, 'fairymax'), 18) + pad(cell(p, 'phalanx'), 18) +
               `${Math.round(rating[p])} ± ${Math.round(spread(p))}`);
 }
-console.log(`fairymax ${anchor} (the anchor), phalanx ${Math.round(rating.phalanx)} ± ${Math.round(spread('phalanx'))}`);
+console.log(`anchors: fairymax ${anchors.fairymax}, phalanx ${anchors.phalanx}`);

@@ -27,11 +27,13 @@ constexpr int LEVELCOUNT = 6;
 constexpr int FULLLEVEL = LEVELCOUNT - 1;
 constexpr int WEAKESTLEVEL = 0;
 
-// Weakest first. The ratings are those scripts/level-matches measured (see
-// the README's section on levels).
+// Weakest first. The ratings are those scripts/level-matches measured, to
+// the nearest ten (the README's "Strength levels" gives the matches); they
+// name a level and choose one for an Elo asked for, and play no part in the
+// search.
 inline constexpr StrengthLevel STRENGTHLEVELS[LEVELCOUNT] = {
-    {"P_LEVELBEGINNER", 1000, 3, 100, 600}, {"P_LEVELNOVICE", 1200, 3, 100, 250}, {"P_LEVELCLUB", 1400, 4, 100, 100},
-    {"P_LEVELSTRONG", 1600, 5, 100, 40},    {"P_LEVELEXPERT", 1800, 0, 12, 0},    {"P_LEVELFULL", 2000, 0, 100, 0},
+    {"P_LEVELBEGINNER", 1300, 3, 100, 600}, {"P_LEVELNOVICE", 1490, 3, 100, 250}, {"P_LEVELCLUB", 1740, 4, 100, 100},
+    {"P_LEVELSTRONG", 1860, 5, 100, 40},    {"P_LEVELEXPERT", 2030, 0, 12, 0},    {"P_LEVELFULL", 2140, 0, 100, 0},
 };
 
 // The level's settings (a level outside the table: the nearest one).
