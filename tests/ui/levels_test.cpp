@@ -1,6 +1,6 @@
 // The engine's strength in the player menus: the levels named in the
-// language, the one chosen reaching the game and checked, and kept for the
-// next start.
+// language (and renamed with it), the one chosen reaching the game and
+// checked, and kept for the next start.
 #include <QAction>
 #include <QMenu>
 #include <string>
@@ -46,6 +46,13 @@ TEST_F(Levels, AChosenLevelReachesTheGameAndSurvivesARestart) {
   EXPECT_EQ(controllore().engineLevel(true), 0);
   EXPECT_EQ(controllore().engineLevel(false), 1);
   EXPECT_TRUE(levelItem(f, false, 1)->isChecked());
+  // Another language renames the menu and its levels.
+  std::string error;
+  ASSERT_TRUE(caricalingua("italiano.dat", error)) << error;
+  f.settalingua();
+  EXPECT_EQ(component<QMenu>(f, "whiteLevel")->title(), t("M_LEVEL"));
+  EXPECT_TRUE(levelItem(f, true, 1)->text().startsWith(t("P_LEVELNOVICE")));
+  EXPECT_NE(t("P_LEVELNOVICE"), QStringLiteral("Novice"));
   controllore().setEngineLevel(true, GameController::fullLevel());
   controllore().setEngineLevel(false, GameController::fullLevel());
 }
