@@ -188,6 +188,7 @@ void TZefiran_3D::createMenus() {
   connect(Epd1, &QAction::triggered, this, &TZefiran_3D::Epd1Click);
   connect(speed1, &QAction::triggered, this, &TZefiran_3D::speed1Click);
   createLookMenu();
+  createCoachMenu();
 }
 
 void TZefiran_3D::createPopup() {
@@ -305,6 +306,7 @@ void TZefiran_3D::settalingua() {
   const char* arrocchi[4] = {"P_CASTLEWK", "P_CASTLEWQ", "P_CASTLEBK", "P_CASTLEBQ"};
   for (int i = 0; i < 4; ++i) castling_[i]->setText(t(arrocchi[i]));
   relabelLookMenu();
+  relabelCoachMenu();
   // The dialogs take the new language too, shown or not.
   resultform->settalingua();
   settatempo->settalingua();
