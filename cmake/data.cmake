@@ -4,27 +4,21 @@ file(GLOB ZEF_LANGUAGE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/language
 file(GLOB ZEF_SKIN_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/skins/*.usk)
 file(GLOB ZEF_SOUND_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/sounds/*.wav)
 set(ZEF_DATA_OUTPUTS "")
-foreach(f ${ZEF_LANGUAGE_FILES})
-  get_filename_component(n ${f} NAME)
-  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/languages/${n}
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${f} ${CMAKE_BINARY_DIR}/languages/${n}
-    DEPENDS ${f})
-  list(APPEND ZEF_DATA_OUTPUTS ${CMAKE_BINARY_DIR}/languages/${n})
-endforeach()
-foreach(f ${ZEF_SKIN_FILES})
-  get_filename_component(n ${f} NAME)
-  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/skins/${n}
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${f} ${CMAKE_BINARY_DIR}/skins/${n}
-    DEPENDS ${f})
-  list(APPEND ZEF_DATA_OUTPUTS ${CMAKE_BINARY_DIR}/skins/${n})
-endforeach()
-foreach(f ${ZEF_SOUND_FILES})
-  get_filename_component(n ${f} NAME)
-  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/sounds/${n}
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${f} ${CMAKE_BINARY_DIR}/sounds/${n}
-    DEPENDS ${f})
-  list(APPEND ZEF_DATA_OUTPUTS ${CMAKE_BINARY_DIR}/sounds/${n})
-endforeach()
+# Each file of a data folder copied into the same folder beside the executable.
+function(zef_copy_data folder)
+  set(outputs ${ZEF_DATA_OUTPUTS})
+  foreach(f ${ARGN})
+    get_filename_component(n ${f} NAME)
+    add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${folder}/${n}
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different ${f} ${CMAKE_BINARY_DIR}/${folder}/${n}
+      DEPENDS ${f})
+    list(APPEND outputs ${CMAKE_BINARY_DIR}/${folder}/${n})
+  endforeach()
+  set(ZEF_DATA_OUTPUTS ${outputs} PARENT_SCOPE)
+endfunction()
+zef_copy_data(languages ${ZEF_LANGUAGE_FILES})
+zef_copy_data(skins ${ZEF_SKIN_FILES})
+zef_copy_data(sounds ${ZEF_SOUND_FILES})
 # A build folder is a portable program folder: with a settings file beside the
 # executable, the program keeps its settings and logs there and not in the
 # user's folders (src/settings/folders.h). The file is written once, with the

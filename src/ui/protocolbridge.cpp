@@ -1,9 +1,9 @@
 #include "ui/protocolbridge.h"
 
 namespace {
-std::function<bool()> passoattuale;
+std::function<bool()> currentStep;
 }
 
-bool passoprotocollo() { return passoattuale ? passoattuale() : true; }
+bool passoprotocollo() { return currentStep ? currentStep() : true; }
 
-void impostaprotocollo(std::function<bool()> passo) { passoattuale = std::move(passo); }
+void impostaprotocollo(std::function<bool()> passo) { currentStep = std::move(passo); }

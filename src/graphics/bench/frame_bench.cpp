@@ -14,8 +14,8 @@
 #include <QTest>
 
 #include "engine/engine.h"
-#include "engine/position/fen.h"
 #include "engine/position/position.h"
+#include "game/game.h"
 #include "graphics/core/lookeffects.h"
 #include "graphics/core/pieces.h"
 #include "graphics/core/pieceset.h"
@@ -44,7 +44,7 @@ void prepara(int v, const Setting& look) {
   else
     vista3d();
   costruiscipezzi();
-  impostafen(STARTFEN, true);
+  game::newGame();
 }
 
 void finisci() {
