@@ -10,6 +10,18 @@ bool isReviewItem(const std::string& item) {
   return item.rfind("{[%eval ", 0) == 0 && item.size() > 2 && item.find(']') == item.size() - 2;
 }
 
+std::string moveSign(int k) {
+  // $1 to $6, the glyphs of a move's quality.
+  static constexpr const char* SIGNS[] = {"!", "?", "!!", "??", "!?", "?!"};
+  const int inStep = notesInStep(game::record(), gameNotes);
+  if (k < 1 || k > inStep || static_cast<size_t>(k) >= gameNotes.after.size()) return {};
+  for (const std::string& item : gameNotes.after[static_cast<size_t>(k)]) {
+    if (item.size() != 2 || item[0] != '$' || item[1] < '1' || item[1] > '6') continue;
+    return SIGNS[item[1] - '1'];
+  }
+  return {};
+}
+
 void writeReviewNotes(const std::vector<ReviewNote>& notes) {
   const tpartita& g = game::record();
   const int inStep = notesInStep(g, gameNotes);

@@ -20,6 +20,11 @@ struct ReviewNote {
 // record's moves are still the ones they were read with.
 void writeReviewNotes(const std::vector<ReviewNote>& notes);
 
+// The sign of half-move k's move-quality glyph in the game's notes ("!",
+// "?", "!!", "??", "!?", "?!" for $1 to $6), as the move list writes it
+// after the move; empty when it has none or the notes belong to other moves.
+std::string moveSign(int k);
+
 // Whether a note item is one a review writes: an evaluation comment alone,
 // or the NAG of a review's mark.
 bool isReviewItem(const std::string& item);

@@ -44,8 +44,9 @@ void AnalysisPanel::showReport(const SearchReport* r) {
     line_->clear();
     return;
   }
-  score_->setText(t("P_DEPTH") + QStringLiteral(" %1   %2").arg(r->depth).arg(
-                                     QString::fromStdString(pawnsText(r->score, r->whiteToMove))));
+  score_->setText(
+      t("P_DEPTH") +
+      QStringLiteral(" %1   %2").arg(r->depth).arg(QString::fromStdString(pawnsText(r->score, r->whiteToMove))));
   line_->setText(QString::fromStdString(r->line));
 }
 

@@ -376,6 +376,7 @@ class TZefiran_3D : public QMainWindow, private GameView {
   void runCoach();
   void hintClick();
   void analyseClick(bool on);
+  bool analysing() const;
   void reviewClick();
   void startReview(int moveTimeMs);
   void stopReview();

@@ -31,8 +31,8 @@ bool TZefiran_3D::boardEvent(QEvent* e) {
   if (controllore().coachSearching() &&
       (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonRelease)) {
     const auto* m = static_cast<QMouseEvent*>(e);
-    if (m->button() == Qt::LeftButton || (m->button() == Qt::RightButton && editing() &&
-                                          e->type() == QEvent::MouseButtonRelease)) {
+    if (m->button() == Qt::LeftButton ||
+        (m->button() == Qt::RightButton && editing() && e->type() == QEvent::MouseButtonRelease)) {
       std::shared_ptr<QEvent> later(m->clone());
       controllore().whenIdle([this, later] { boardEvent(later.get()); }, false);
       return true;

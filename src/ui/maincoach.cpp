@@ -134,9 +134,9 @@ HintArrow TZefiran_3D::hintArrow() const {
 
 void TZefiran_3D::updateCoachMode() {
   CoachState& c = coach();
-  controllore().setCoachMode(c.review.running()  ? CoachMode::review
-                             : c.analysis.on()   ? CoachMode::analysis
-                                                 : CoachMode::none);
+  controllore().setCoachMode(c.review.running() ? CoachMode::review
+                             : c.analysis.on()  ? CoachMode::analysis
+                                                : CoachMode::none);
 }
 
 bool TZefiran_3D::coachDue() {
@@ -238,6 +238,8 @@ void TZefiran_3D::analyseClick(bool on) {
   showAnalysis();
   showCoach();
 }
+
+bool TZefiran_3D::analysing() const { return coach_ && coach_->analysis.on(); }
 
 void TZefiran_3D::showAnalysis() {
   CoachState& c = coach();

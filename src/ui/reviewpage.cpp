@@ -20,6 +20,7 @@ ReviewPage::ReviewPage(QWidget* parent) : QWidget(parent) {
   setObjectName("review");
   auto* v = new QVBoxLayout(this);
   v->setContentsMargins(4, 2, 4, 2);
+  v->setSpacing(3);
   title_ = new QLabel(this);
   title_->setObjectName("reviewTitle");
   QFont bold = title_->font();
@@ -43,19 +44,23 @@ ReviewPage::ReviewPage(QWidget* parent) : QWidget(parent) {
   stop_ = new QPushButton(this);
   stop_->setObjectName("reviewStop");
   stop_->setEnabled(false);
-  buttons->addWidget(start_);
-  buttons->addWidget(stop_);
-  v->addLayout(buttons);
   progress_ = new QProgressBar(this);
   progress_->setObjectName("reviewProgress");
   progress_->setRange(0, 1);
   progress_->setValue(0);
-  v->addWidget(progress_);
+  // The buttons and the progress share a row: the side pages are short
+  // beside a tall move list.
+  buttons->addWidget(start_);
+  buttons->addWidget(stop_);
+  buttons->addWidget(progress_, 1);
+  v->addLayout(buttons);
   summary_ = new QLabel(this);
   summary_->setObjectName("reviewSummary");
   summary_->setWordWrap(true);
-  v->addWidget(summary_);
-  v->addStretch(1);
+  summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // The page's room below the buttons is the summary's: a stretch under a
+  // wrapped label would leave it a single line.
+  v->addWidget(summary_, 1);
   connect(start_, &QPushButton::clicked, this, [this] { emit startWanted(moveTimeMs()); });
   connect(stop_, &QPushButton::clicked, this, [this] { emit stopWanted(); });
   settalingua();

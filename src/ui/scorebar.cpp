@@ -13,6 +13,7 @@ constexpr int WIDTH = 18;
 constexpr int TEXT_LENGTH = 40;  // the part of the bar its text runs along
 const QColor WHITE_PART(240, 240, 236);
 const QColor BLACK_PART(48, 48, 48);
+const QColor OUTLINE(128, 128, 128);
 
 }  // namespace
 
@@ -50,8 +51,10 @@ void ScoreBar::paintEvent(QPaintEvent*) {
   const QRect whiteRect = whiteAtBottom_ ? QRect(0, h - white, width(), white) : QRect(0, 0, width(), white);
   p.fillRect(rect(), BLACK_PART);
   p.fillRect(whiteRect, WHITE_PART);
-  p.setPen(QColor(128, 128, 128));
+  p.setPen(OUTLINE);
   p.drawLine(0, h / 2, width(), h / 2);
+  // White's part would melt into a light window without its edge.
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
   if (!score_) return;
   // The score at the end of the side ahead, in the other part's colour.
   const bool whiteAhead = *score_ >= 0;

@@ -76,7 +76,8 @@ void ScoreGraph::paintEvent(QPaintEvent*) {
   QPainterPath area;
   area.moveTo(pointOf(0).x(), middle);
   int drawn = 0;
-  for (int k = 0; k < static_cast<int>(scores_.size()) && scores_[k] != NOT_SCORED; ++k, ++drawn) area.lineTo(pointOf(k));
+  for (int k = 0; k < static_cast<int>(scores_.size()) && scores_[k] != NOT_SCORED; ++k, ++drawn)
+    area.lineTo(pointOf(k));
   if (drawn > 0) {
     area.lineTo(pointOf(drawn - 1).x(), middle);
     area.closeSubpath();

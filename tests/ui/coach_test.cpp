@@ -10,6 +10,7 @@
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 
@@ -63,10 +64,15 @@ TEST_F(CoachWindow, TheHintKeyDrawsTheEnginesMoveAsAnArrowAndSaysItUntilTheBoard
   EXPECT_TRUE(status().contains(t("P_HINT") + " ")) << status().toStdString();
   EXPECT_EQ(controllore().recordedMoves(), 3) << "the hint plays nothing";
   save("coach_hint.png");
+  // The flat board draws the same arrow.
+  component<QAction>(f, "scacchiera2D1")->trigger();
+  EXPECT_EQ(board()->marks().hint.from, arrow.from);
+  EXPECT_EQ(board()->marks().hint.to, arrow.to);
+  save("coach_hint_flat.png");
 
   // Playing the suggested move takes the arrow and its line away.
   const QString line = status();
-  ASSERT_EQ(controllore().humanMove(arrow.from, arrow.to, Promotion::queen), MoveAttempt::played);
+  ASSERT_EQ(controllore().humanMove(arrow.from, arrow.to, Promotion::none), MoveAttempt::played);
   EXPECT_FALSE(board()->marks().hint.shown());
   EXPECT_FALSE(status().contains(t("P_HINT"))) << status().toStdString();
 }
@@ -106,11 +112,28 @@ TEST_F(CoachWindow, TheAnalysisFollowsTheBoardThroughBrowsingAndARealMoveAndStop
         lines.push_back(line.toStdString());
         // Black answers otherwise, through the real pointer: e7 to e6.
         const QPoint a = screenPoint("e7"), b = screenPoint("e6");
-        QProcess::startDetached(xdotool, {"mousemove", "--sync", QString::number(a.x()), QString::number(a.y()),
-                                          "mousedown", "1", "sleep", "0.2", "mousemove", "--sync",
-                                          QString::number((a.x() + b.x()) / 2), QString::number((a.y() + b.y()) / 2),
-                                          "sleep", "0.2", "mousemove", "--sync", QString::number(b.x()),
-                                          QString::number(b.y()), "sleep", "0.2", "mouseup", "1"});
+        QProcess::startDetached(xdotool, {"mousemove",
+                                          "--sync",
+                                          QString::number(a.x()),
+                                          QString::number(a.y()),
+                                          "mousedown",
+                                          "1",
+                                          "sleep",
+                                          "0.2",
+                                          "mousemove",
+                                          "--sync",
+                                          QString::number((a.x() + b.x()) / 2),
+                                          QString::number((a.y() + b.y()) / 2),
+                                          "sleep",
+                                          "0.2",
+                                          "mousemove",
+                                          "--sync",
+                                          QString::number(b.x()),
+                                          QString::number(b.y()),
+                                          "sleep",
+                                          "0.2",
+                                          "mouseup",
+                                          "1"});
         ++step;
         break;
       }
@@ -135,12 +158,28 @@ TEST_F(CoachWindow, TheAnalysisFollowsTheBoardThroughBrowsingAndARealMoveAndStop
   EXPECT_FALSE(component<QAction>(f, "analyse")->isChecked());
   // Out of analysis the engine plays its side again.
   EXPECT_TRUE(waitFor([] { return controllore().recordedMoves() == 3; }, 30000));
+
+  // Choosing the engine for the other side resumes the game too: the
+  // analysis ends and the engine answers.
+  bool engineChosen = false;
+  QTimer chooser;
+  QObject::connect(&chooser, &QTimer::timeout, [&] {
+    if (engineChosen || !panel->scoreText().startsWith(t("P_DEPTH"))) return;
+    engineChosen = true;
+    component<QAction>(f, "Dralen2")->trigger();
+  });
+  chooser.start(50);
+  component<QAction>(f, "analyse")->trigger();
+  EXPECT_TRUE(waitFor([&] { return engineChosen && controllore().recordedMoves() == 4; }, 60000));
+  EXPECT_FALSE(component<QAction>(f, "analyse")->isChecked());
+  EXPECT_FALSE(panel->isVisible());
 }
 
 TEST_F(CoachWindow, AReviewMarksTheBlunderDrawsItsGraphGoesToAClickedMoveAndSavesTheMarks) {
   TZefiran_3D& f = openWindow(1024, 768);
   ModalCloser closer;
-  folder.write("blunder.pgn", "[White \"W\"]\n[Black \"B\"]\n[Result \"1-0\"]\n\n1. e4 e5 2. Bc4 Nc6 3. Qh5 Nf6 4. Qxf7# 1-0\n");
+  folder.write("blunder.pgn",
+               "[White \"W\"]\n[Black \"B\"]\n[Result \"1-0\"]\n\n1. e4 e5 2. Bc4 Nc6 3. Qh5 Nf6 4. Qxf7# 1-0\n");
   ASSERT_TRUE(f.openPgn(QString::fromStdString(folder.file("blunder.pgn"))));
   component<QAction>(f, "reviewGame")->trigger();
   auto* pages = component<QStackedWidget>(f, "Notebook2");
@@ -161,7 +200,8 @@ TEST_F(CoachWindow, AReviewMarksTheBlunderDrawsItsGraphGoesToAClickedMoveAndSave
   EXPECT_TRUE(waitFor([] { return controllore().shownMove() == 5; }, 2000)) << controllore().shownMove();
 
   ASSERT_TRUE(f.savePgnTo(QString::fromStdString(folder.file("reviewed.pgn"))));
-  const std::string saved = folder.read("reviewed.pgn");
+  std::string saved = folder.read("reviewed.pgn");
+  std::replace(saved.begin(), saved.end(), '\n', ' ');  // wherever the lines break
   EXPECT_NE(saved.find("Nf6 $4 {[%eval"), std::string::npos) << saved;
 }
 
