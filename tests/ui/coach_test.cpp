@@ -103,7 +103,6 @@ TEST_F(CoachWindow, TheAnalysisFollowsTheBoardThroughBrowsingAndARealMoveAndStop
         if (!line.startsWith("2. ")) return;
         lines.push_back(line.toStdString());
         barSeen = bar->isVisible() && bar->score().has_value();
-        save("coach_analysis.png");
         QTest::mouseClick(component<QPushButton>(f, "gridBack"), Qt::LeftButton);
         ++step;
         break;
@@ -140,6 +139,7 @@ TEST_F(CoachWindow, TheAnalysisFollowsTheBoardThroughBrowsingAndARealMoveAndStop
       case 2:
         if (controllore().recordedMoves() != 2 || controllore().moveText(2) != "e6" || !line.startsWith("2. ")) return;
         lines.push_back(line.toStdString());
+        save("coach_analysis.png");
         component<QAction>(f, "analyse")->trigger();  // leaves the analysis
         ++step;
         break;
