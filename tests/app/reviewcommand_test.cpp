@@ -30,7 +30,9 @@ TEST(ReviewCommand, WritesEveryGameReviewedAndAProgressLineForEach) {
   const std::string errors = run(program + " --review " + dir.file("games.pgn") + " --movetime 100 --out " +
                                  dir.file("out.pgn") + " 2>&1 >/dev/null");
   EXPECT_NE(errors.find("review 1/2 "), std::string::npos) << errors;
-  EXPECT_NE(errors.find("7 half-moves, 0 ?!, 0 ?, 1 ??"), std::string::npos) << errors;
+  // 3. Qh5 may or may not be dubious at so short a time; 3... Nf6 is a blunder.
+  EXPECT_NE(errors.find(": 7 half-moves, "), std::string::npos) << errors;
+  EXPECT_NE(errors.find(" ?, 1 ??, "), std::string::npos) << errors;
   EXPECT_NE(errors.find("review 2/2 "), std::string::npos) << errors;
 
   std::string out = dir.read("out.pgn");

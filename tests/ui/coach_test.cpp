@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTimer>
@@ -189,7 +190,9 @@ TEST_F(CoachWindow, AReviewMarksTheBlunderDrawsItsGraphGoesToAClickedMoveAndSave
   ASSERT_EQ(controllore().coachMode(), CoachMode::review);
   ASSERT_TRUE(waitFor([] { return controllore().coachMode() == CoachMode::none; }, 60000));
   const QString summary = component<QLabel>(f, "reviewSummary")->text();
-  EXPECT_TRUE(summary.contains(t("P_BLACK") + ": 0 ?!, 0 ?, 1 ??")) << summary.toStdString();
+  // The quick search may find a small loss elsewhere; 3... Nf6 is the blunder.
+  EXPECT_TRUE(summary.contains(QRegularExpression("\\n" + t("P_BLACK") + ": \\d+ \\?!, \\d+ \\?, 1 \\?\\?$")))
+      << summary.toStdString();
   auto* graph = component<ScoreGraph>(f, "scoreGraph");
   ASSERT_TRUE(graph->isVisible());
   EXPECT_EQ(controllore().shownMove(), 7) << "back where the board was";
