@@ -192,6 +192,22 @@ TEST_F(Coach, TheAnalysisFollowsThePositionShownPlaysNothingAndStopsWhenLeft) {
   EXPECT_FALSE(analysis.due(c));
   EXPECT_EQ(c.recordedMoves(), 2);
 
+  // An edited board is searched as it is set up: White without its queen.
+  analysis.setOn(c, true);
+  c.beginEditing();
+  c.editor().put(zeftest::sq("d1"), board::EMPTY);
+  c.editChanged();
+  ASSERT_TRUE(analysis.due(c));
+  analysis.run(c, [&] {
+    if (analysis.latest(c)->depth >= 4) toolkit.command = [&] { analysis.setOn(c, false); };
+  });
+  ASSERT_NE(analysis.latest(c), nullptr);
+  EXPECT_LT(analysis.latest(c)->score, -500) << "Black a queen ahead";
+  EXPECT_EQ(analysis.latest(c)->line.rfind("1... ", 0), 0u) << analysis.latest(c)->line;
+  std::string why;
+  bool whyIsKey = false;
+  ASSERT_TRUE(c.finishEditing(why, whyIsKey)) << why;
+
   // A position without a move is done at once.
   analysis.setOn(c, true);
   zeftest::setUp("rnb1kbnr/pppp1ppp/8/4p3/6Pq/5P2/PPPPP2P/RNBQKBNR w KQkq - 1 3");
