@@ -182,6 +182,8 @@ void TZefiran_3D::hintClick() {
   const std::optional<SearchReport> r = findHint(session, HINT_TIME_MS);
   if (session.currentFen() != fen) return;  // the board moved on meanwhile
   if (!r) {
+    // Cut short before its first iteration (a menu opened): nothing to say.
+    if (hasLegalMove(session)) return;
     clearHint();
     c.hintStatus = t("P_NOHINT");
     addStatus(c.hintStatus);

@@ -94,6 +94,8 @@ void ScoreGraph::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setPen(QColor(160, 160, 160));
   p.drawLine(0, middle, width(), middle);
+  // Its edge sets the graph apart from a light window.
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
   if (!scores_.empty()) {
     p.setPen(QPen(CURRENT, 1));
     const int x = pointOf(std::clamp(current_, 0, static_cast<int>(scores_.size()) - 1)).x();
