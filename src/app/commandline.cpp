@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "app/recordcommands.h"
+#include "app/reviewcommand.h"
 #include "app/settingscommand.h"
 #include "engine/engine.h"
 #include "engine/position/fen.h"
@@ -209,6 +210,7 @@ std::optional<int> runCommandLine(const std::vector<std::string>& args) {
   if (cmd == "--build-book") return buildBookCommand(args);
   if (cmd == "--pgn-check") return pgnCheckCommand(args);
   if (cmd == "--pgn-copy") return pgnCopyCommand(args);
+  if (cmd == "--review") return reviewCommand(args);
   if (cmd == "--search") return searchCommand(args);
   if (cmd == "--epd" || cmd == "--speed") return testRunCommand(args);
   if (cmd == "--save-settings") return saveSettingsCommand(args);

@@ -1,14 +1,9 @@
 #include "app/recordcommands.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
+#include "app/replacingfile.h"
 #include "engine/engine.h"
 #include "engine/host.h"
 #include "engine/position/position.h"
@@ -55,59 +50,6 @@ void startLoadsOnly() {
     setEngineHost(&noMoveListHost);
   }
 }
-
-// A file written whole or not at all: the text goes to a temporary file in
-// the same folder, renamed over the target once every byte is on disk.
-class ReplacingFile {
- public:
-  explicit ReplacingFile(const std::string& path) : path_(path), temp_(path + ".XXXXXX") {
-    fd_ = ::mkstemp(temp_.data());
-    if (fd_ >= 0) ::fchmod(fd_, 0644);
-    if (fd_ < 0) failure_ = std::strerror(errno);
-  }
-  ~ReplacingFile() {
-    if (fd_ >= 0) ::close(fd_);
-    if (!done_ && fd_ != NOFILE) ::unlink(temp_.c_str());
-  }
-  ReplacingFile(const ReplacingFile&) = delete;
-  ReplacingFile& operator=(const ReplacingFile&) = delete;
-
-  void write(const std::string& text) {
-    buffer_ += text;
-    if (buffer_.size() >= FLUSHSIZE) flush();
-  }
-  // False with the cause when the file could not be written whole.
-  bool commit(std::string& why) {
-    flush();
-    if (failure_.empty() && ::fsync(fd_) != 0) failure_ = std::strerror(errno);
-    if (failure_.empty() && ::close(fd_) != 0) failure_ = std::strerror(errno);
-    fd_ = -1;
-    if (failure_.empty() && ::rename(temp_.c_str(), path_.c_str()) != 0) failure_ = std::strerror(errno);
-    done_ = failure_.empty();
-    if (!done_) {
-      ::unlink(temp_.c_str());
-      why = "cannot save " + path_ + ": " + failure_;
-    }
-    return done_;
-  }
-
- private:
-  static constexpr int NOFILE = -2;
-  static constexpr size_t FLUSHSIZE = 1u << 20;
-  void flush() {
-    size_t at = 0;
-    while (failure_.empty() && at < buffer_.size()) {
-      const ssize_t n = ::write(fd_, buffer_.data() + at, buffer_.size() - at);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) failure_ = std::strerror(errno);
-      if (n > 0) at += static_cast<size_t>(n);
-    }
-    buffer_.clear();
-  }
-  std::string path_, temp_, buffer_, failure_;
-  int fd_ = NOFILE;
-  bool done_ = false;
-};
 
 }  // namespace
 

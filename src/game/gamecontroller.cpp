@@ -93,6 +93,7 @@ void GameController::setView(GameView* view) {
   overMessage_ = {};
   agreedEnd_ = AgreedEnd::none;
   playedMoves_ = 0;
+  coachMode_ = CoachMode::none;
   clearReadings();
   // Without a settings file a person still has a name.
   for (const bool white : {true, false})
@@ -112,7 +113,9 @@ std::vector<int> GameController::targets(int from) const { return game::targets(
 bool GameController::canPickUp(int square) const {
   const int8_t piece = pieceAt(square);
   if (piece == board::EMPTY || searching() || editing_ || closing_ || agreedEndShown()) return false;
-  return (piece > 0) == whiteToMove() && !enginePlays(whiteToMove());
+  if (coachMode_ == CoachMode::review) return false;
+  // In analysis the person plays both sides.
+  return (piece > 0) == whiteToMove() && (!enginePlays(whiteToMove()) || coachMode_ == CoachMode::analysis);
 }
 
 int GameController::lastMoveFrom() const {
@@ -168,7 +171,7 @@ std::string GameController::currentFen() const { return game::fen(); }
 
 bool GameController::engineTurnDue() const {
   return !searching() && !closing_ && !editing_ && !over() && !reviewing() && pending_.empty() &&
-         enginePlays(whiteToMove());
+         coachMode_ == CoachMode::none && enginePlays(whiteToMove());
 }
 
 bool GameController::clocksRunning() const { return partita.orologiofermo == 0 && !over() && !reviewing(); }
@@ -274,6 +277,21 @@ void GameController::runPending() {
   std::vector<std::function<void()>> commands;
   commands.swap(pending_);
   for (auto& c : commands) c();
+}
+
+void GameController::coachSearch(const std::function<void()>& search) {
+  if (searching() || closing_) return;
+  coachSearching_ = true;
+  {
+    const game::SearchMark mark(whiteToMove());
+    search();
+  }
+  coachSearching_ = false;
+  if (!closing_) runPending();
+}
+
+void GameController::stopCoachSearch() {
+  if (coachSearching_) searchDeadline = 1;
 }
 
 void GameController::shutDown() {
@@ -389,7 +407,8 @@ void GameController::replaceBy(const std::function<void()>& work) {
 MoveAttempt GameController::humanMove(int from, int to, Promotion promotion) {
   // A resigned or agreed game takes no more moves; after a drawn position
   // people may play on, as they could before such ends were announced.
-  if (searching() || closing_ || editing_ || agreedEndShown()) return MoveAttempt::illegal;
+  if (searching() || closing_ || editing_ || agreedEndShown() || coachMode_ == CoachMode::review)
+    return MoveAttempt::illegal;
   const uint32_t promo = promotionBits(promotion);
   if (!promo && game::isPromotion(from, to)) return MoveAttempt::needsPromotion;
   const uint32_t move = game::legalMove(from, to, promo);
@@ -614,10 +633,14 @@ void GameController::beginEditing() {
 void GameController::editChanged() {
   // The board shows what is being set up, playable or not yet; the set-up
   // must not take the players with it.
-  const bool white = enginePlays(true), black = enginePlays(false);
-  impostafen(editor_.fen(), false);
-  game::setEngineSides(white, black);
-  view().positionReplaced();
+  whenIdle(
+      [this] {
+        const bool white = enginePlays(true), black = enginePlays(false);
+        impostafen(editor_.fen(), false);
+        game::setEngineSides(white, black);
+        view().positionReplaced();
+      },
+      false);
 }
 
 bool GameController::finishEditing(std::string& why, bool& whyIsKey) {

@@ -74,6 +74,10 @@ struct MaterialCount {
   int balance = 0;
 };
 
+// What the coach is doing with the board (analysis.h, review.h): nothing,
+// analysing the position shown, or reviewing the game.
+enum class CoachMode { none, analysis, review };
+
 // The tags and players of the game, as a loaded file or the settings gave them.
 struct GameInfo {
   std::string event, site, date, round, white, black, result;
@@ -240,13 +244,27 @@ class GameController {
   // and no command waits for it.
   void shutDown();
 
+  // ---- the coach (analysis.h, review.h, hint.h) ----
+  // While the coach analyses or reviews, the engine plays no move of its
+  // own; in analysis a person moves either side, in a review nobody moves.
+  void setCoachMode(CoachMode mode) { coachMode_ = mode; }
+  CoachMode coachMode() const { return coachMode_; }
+  // Runs a search of the coach's on the position shown (nothing while
+  // another search runs): it plays no move, and the commands given meanwhile
+  // run once it has returned.
+  void coachSearch(const std::function<void()>& search);
+  bool coachSearching() const { return coachSearching_; }
+  // A running search of the coach's stops at its next time check.
+  void stopCoachSearch();
+
   // ---- board editing ----
   // Starts editing from the position on the board (once no search runs);
   // the game is kept aside meanwhile and the engine does not move.
   void beginEditing();
   bool editing() const { return editing_; }
   BoardEditor& editor() { return editor_; }
-  // The board shows the editor's position after a change.
+  // The board shows the editor's position after a change (once a running
+  // search of the coach's has stopped).
   void editChanged();
 
   // Ends editing. A position that is not playable keeps the edit going and
@@ -292,6 +310,8 @@ class GameController {
   int playedMoves_ = 0;  // moves played since the game was set up or loaded
   bool dropMove_ = false;
   bool closing_ = false;
+  CoachMode coachMode_ = CoachMode::none;
+  bool coachSearching_ = false;
   std::vector<std::function<void()>> pending_;
   std::vector<ClockReading> readings_;          // entry k: after half-move k
   int levels_[2] = {fullLevel(), fullLevel()};  // White's, Black's

@@ -210,6 +210,21 @@ inline constexpr std::string_view chiavilingua[] = {
     "P_CLOSE",
     "P_CANCEL",
     "P_ENGINESTOPPED",
+    // the coach: the hint, the analysis and the review of the game
+    "M_COACH",
+    "M_HINT",
+    "M_ANALYSE",
+    "M_REVIEW",
+    "P_HINT",
+    "P_NOHINT",
+    "P_ANALYSIS",
+    "P_DEPTH",
+    "P_REVIEW",
+    "P_REVIEWTIME",
+    "P_REVIEWSTART",
+    "P_REVIEWSTOP",
+    "P_REVIEWSTOPPED",
+    "P_REVIEWNOGAME",
     // the board's session: resigning, draws, the question before a game is
     // lost, the move marks, sound and the preferences
     "M_RESIGN",

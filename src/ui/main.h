@@ -11,10 +11,12 @@
 
 #include "game/gamecontroller.h"
 #include "game/testsuites.h"
+#include "graphics/core/hintarrow.h"
 #include "records/verifylog.h"
 #include "ui/windowstate.h"
 
 class BoardView;
+struct CoachState;
 class DiscardQuestion;
 class MoveSounds;
 class Cornice;
@@ -42,6 +44,8 @@ class Teditfen;
 class Tpromozione;
 class Tresultform;
 class Tsettatempo;
+
+struct SearchReport;
 
 class TZefiran_3D : public QMainWindow, private GameView {
   Q_OBJECT
@@ -364,6 +368,35 @@ class TZefiran_3D : public QMainWindow, private GameView {
   int dragFrom_ = -1;  // the piece pressed on, until the press ends
   QPoint pressPoint_;
   bool showTargets_ = true;
+
+  // ---- the coach: hint, analysis, review (maincoach.cpp) ----
+  CoachState& coach();
+  void createCoachMenu();
+  void relabelCoachMenu();
+  QWidget* createScoreBar(QWidget* parent);
+  QWidget* createScoreGraph(QWidget* parent);
+  QWidget* createAnalysisPanel(QWidget* parent);
+  void createReviewPage(QStackedWidget* notebook);
+  QAction* coachShortcut(const QKeySequence& pressed) const;
+  // The hint's arrow while the board shows the position it was found in.
+  HintArrow hintArrow() const;
+  // A search of the coach's is due from the tick; runCoach runs it.
+  bool coachDue();
+  void runCoach();
+  void hintClick();
+  void analyseClick(bool on);
+  bool analysing() const;
+  void reviewClick();
+  void startReview(int moveTimeMs);
+  void stopReview();
+  void reviewStepped();
+  void showHint(const SearchReport& report);
+  void clearHint();
+  void showAnalysis();
+  // The coach's parts after the position shown has changed.
+  void showCoach();
+  void updateCoachMode();
+  std::shared_ptr<CoachState> coach_;
 
   QPixmap gridBitmap_;
   bool followCurrent_ = true;  // the next grid drawing scrolls to the current half-move

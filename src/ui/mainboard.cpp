@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <memory>
 
 #include "game/gamecontroller.h"
 #include "graphics/core/picking.h"
@@ -24,6 +25,19 @@ int colourAt(int s) {
 }  // namespace
 
 bool TZefiran_3D::boardEvent(QEvent* e) {
+  // A search of the coach's (the analysis, a review) works on the position
+  // shown: the left button's press and release, and the edit popup's
+  // release, wait for it to stop and are taken then, in their order.
+  if (controllore().coachSearching() &&
+      (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonRelease)) {
+    const auto* m = static_cast<QMouseEvent*>(e);
+    if (m->button() == Qt::LeftButton ||
+        (m->button() == Qt::RightButton && editing() && e->type() == QEvent::MouseButtonRelease)) {
+      std::shared_ptr<QEvent> later(m->clone());
+      controllore().whenIdle([this, later] { boardEvent(later.get()); }, false);
+      return true;
+    }
+  }
   switch (e->type()) {
     case QEvent::MouseButtonPress: {
       const auto* m = static_cast<QMouseEvent*>(e);
@@ -63,7 +77,8 @@ bool TZefiran_3D::boardEvent(QEvent* e) {
     }
     case QEvent::Leave:
       // A pointer gone from the panel hovers no square.
-      if (!controllore().searching() && casellasotto >= 0 && draggedPiece.square < 0) {
+      if ((!controllore().searching() || controllore().coachSearching()) && casellasotto >= 0 &&
+          draggedPiece.square < 0) {
         casellasotto = -1;
         Panel1->disegnascena(true);
       }
@@ -146,6 +161,7 @@ void TZefiran_3D::refreshMarks() {
   if (!session.editing()) {
     marks.lastFrom = session.lastMoveFrom();
     marks.lastTo = session.lastMoveTo();
+    marks.hint = hintArrow();
     if (casellascelta >= 0 && showTargets_)
       for (int t : session.targets(casellascelta))
         (session.pieceAt(t) != board::EMPTY ? marks.captures : marks.targets).push_back(t);
@@ -154,9 +170,10 @@ void TZefiran_3D::refreshMarks() {
 }
 
 void TZefiran_3D::Panel1MouseMove(int x, int y) {
-  // During a search the board takes no hover: the pointer stays visible so
-  // that the menus and the grid can still be reached with it.
-  if (controllore().searching()) {
+  // During the engine's search the board takes no hover: the pointer stays
+  // visible so that the menus and the grid can still be reached with it.
+  // The coach's searches leave the board to the player.
+  if (controllore().searching() && !controllore().coachSearching()) {
     if (Panel1->cursor().shape() == Qt::BlankCursor) Panel1->unsetCursor();
     return;
   }

@@ -57,6 +57,7 @@ QWidget* TZefiran_3D::createClientArea() {
   createBoardPages(Notebook1);
   g->addWidget(Notebook1, 0, 0);
   Notebook1->hide();
+  g->addWidget(createScoreBar(areaboard), 0, 1);
   Splitter1->addWidget(areaboard);
 
   auto* bianco = pannello({"Panel5", "PaintBox2", "Label2", "Label4", "Memo2"}, QColor(255, 255, 255));

@@ -383,6 +383,9 @@ void TZefiran_3D::choosePlayer(bool bianco, bool motore) {
     playersChanged();
     return;
   }
+  // The engine back at the board resumes the game: the analysis, where the
+  // person plays both sides, ends.
+  if (motore && analysing()) analyseClick(false);
   controllore().setPlayer(bianco, motore);
 }
 

@@ -39,6 +39,11 @@ void TZefiran_3D::EditaScacchiera1Click() {
 }
 
 void TZefiran_3D::Button1Click() {
+  // The analysis may be searching the board being edited.
+  if (controllore().coachSearching()) {
+    controllore().whenIdle([this] { Button1Click(); }, false);
+    return;
+  }
   if (editing()) {
     std::string perche;
     bool chiave = false;

@@ -11,6 +11,7 @@
 #include <QWheelEvent>
 
 #include "game/gamecontroller.h"
+#include "game/reviewnotes.h"
 #include "graphics/core/scene.h"
 #include "graphics/gl/boardview.h"
 #include "ui/calmgrid.h"
@@ -27,8 +28,9 @@ const QColor NERO(0, 0, 0);
 // A game set up with Black to move opens with an empty White cell.
 int gridShift() { return controllore().blackStarts() ? 1 : 0; }
 
-// The stored text of half-move k (1-based), empty past the game's end.
-QString testomossa(int k) { return QString::fromStdString(controllore().moveText(k)); }
+// The stored text of half-move k (1-based) with its glyph from the game's
+// notes (a review's mark, a file's "!?"), empty past the game's end.
+QString testomossa(int k) { return QString::fromStdString(controllore().moveText(k) + moveSign(k)); }
 
 }  // namespace
 

@@ -89,6 +89,7 @@ QWidget* TZefiran_3D::createLeftColumn() {
     connect(*b.bottone, &QPushButton::clicked, this, [this, passo = b.passo] { navigate(passo); });
   }
   v9->addLayout(navigazione);
+  v9->addWidget(createScoreGraph(Panel9));
   v->addWidget(Panel9, 2);
 
   Panel6 = new QWidget(Panel2);
@@ -99,6 +100,7 @@ QWidget* TZefiran_3D::createLeftColumn() {
   Notebook2 = new QStackedWidget(Panel6);
   Notebook2->setObjectName("Notebook2");
   v6->addWidget(Notebook2);
+  v6->addWidget(createAnalysisPanel(Panel6));
   v->addWidget(Panel6, 1);
 
   addPage(Notebook2, "Default");
@@ -185,5 +187,6 @@ QWidget* TZefiran_3D::createLeftColumn() {
   listapropostebook->setFont(QFont("Monospace", 9));
   lb->addWidget(listapropostebook);
 
+  createReviewPage(Notebook2);
   return Panel2;
 }

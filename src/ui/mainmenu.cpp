@@ -189,6 +189,7 @@ void TZefiran_3D::createMenus() {
   connect(Epd1, &QAction::triggered, this, &TZefiran_3D::Epd1Click);
   connect(speed1, &QAction::triggered, this, &TZefiran_3D::speed1Click);
   createLookMenu();
+  createCoachMenu();
 }
 
 void TZefiran_3D::createPopup() {
@@ -307,6 +308,7 @@ void TZefiran_3D::settalingua() {
   for (int i = 0; i < 4; ++i) castling_[i]->setText(t(arrocchi[i]));
   relabelLookMenu();
   relabelLevelMenus();
+  relabelCoachMenu();
   // The dialogs take the new language too, shown or not.
   resultform->settalingua();
   settatempo->settalingua();

@@ -52,12 +52,21 @@ void TZefiran_3D::Timer1Timer() {
   }
   if (muovicamera(tastipremuti, session.moment())) Panel1->seguipuntatore();
   arrangePanels();
-  if (ridisegna) Panel1->disegnascena(false);
+  // The coach's search leaves the board as it is shown: the camera moves on.
+  if (ridisegna) Panel1->disegnascena(session.coachSearching());
 
   // The engine's turn runs just after this tick rather than inside it: the
   // toolkit never re-enters a timer's own handler, and the search needs the
   // ticks to go on (clocks, thinking frame, camera) while it runs.
-  if (closed_ || turnBooked_ || editing() || testRunning_) return;
+  if (closed_ || turnBooked_ || testRunning_) return;
+  // The coach's searches (maincoach.cpp) start the same way, also while the
+  // board is edited.
+  if (coachDue()) {
+    turnBooked_ = true;
+    QMetaObject::invokeMethod(this, &TZefiran_3D::runCoach, Qt::QueuedConnection);
+    return;
+  }
+  if (editing()) return;
   if (session.engineTurnDue()) {
     turnBooked_ = true;
     QMetaObject::invokeMethod(this, &TZefiran_3D::runEngineTurns, Qt::QueuedConnection);

@@ -21,6 +21,7 @@ void TZefiran_3D::showPosition() {
   ridisegna = 1;
   followCurrent_ = true;
   sistemagriglia(1);
+  showCoach();
   Panel1->disegnascena(true);
 }
 

@@ -233,7 +233,7 @@ bool TZefiran_3D::runShortcut(const QKeyEvent* k) {
 QAction* TZefiran_3D::shortcutFor(const QKeySequence& pressed) const {
   for (QAction* a : {ripetimossa1, copyFen_, paste_, firstMove_, previousMove_, nextMove_, lastMove_})
     if (a->isEnabled() && a->shortcut() == pressed) return a;
-  return nullptr;
+  return coachShortcut(pressed);
 }
 
 void TZefiran_3D::keyPressEvent(QKeyEvent* e) {

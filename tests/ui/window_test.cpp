@@ -73,12 +73,17 @@ TEST_F(WindowTest, MenusCarryTheCaptionsOfEachLanguage) {
       ASSERT_FALSE(t(chiave).isEmpty()) << chiave;
       EXPECT_EQ(azione->text(), t(chiave)) << chiave;
     }
-    // The menu bar shows the six designed top-level entries and Edit.
+    // The menu bar shows the six designed top-level entries, Edit and the
+    // coach before Tests.
     const QList<QAction*> barra = component<QMenuBar>(f, "MainMenu1")->actions();
-    ASSERT_EQ(barra.size(), 7);
+    ASSERT_EQ(barra.size(), 8);
     EXPECT_EQ(barra[0]->text(), QString("Zefiran3D"));
     EXPECT_EQ(barra[1]->text(), t("M_EDIT"));
-    EXPECT_EQ(barra[6], component<QAction>(f, "Info1"));
+    EXPECT_EQ(barra[5]->text(), t("M_COACH"));
+    EXPECT_EQ(barra[7], component<QAction>(f, "Info1"));
+    EXPECT_EQ(component<QAction>(f, "hint")->text(), t("M_HINT"));
+    EXPECT_EQ(component<QAction>(f, "analyse")->text(), t("M_ANALYSE"));
+    EXPECT_EQ(component<QAction>(f, "reviewGame")->text(), t("M_REVIEW"));
     EXPECT_EQ(component<QAction>(f, "Dralen1")->text(), QString("Zefiran3D"));
     EXPECT_EQ(component<QAction>(f, "Dralen2")->text(), QString("Zefiran3D"));
     EXPECT_EQ(component<QPushButton>(f, "Button1")->text(), t("P_RETURNGAME"));

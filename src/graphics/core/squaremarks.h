@@ -1,15 +1,18 @@
 // Marks the window puts on squares besides the pieces: where the chosen
 // piece may go (a dot on an empty square, a ring round a piece it can
-// take) and the two squares of the last move, tinted.
+// take), the two squares of the last move, tinted, and the hint's arrow.
 #pragma once
 
 #include <vector>
+
+#include "graphics/core/hintarrow.h"
 
 struct SquareMarks {
   std::vector<int> targets;   // squares the chosen piece can reach, each empty
   std::vector<int> captures;  // squares the chosen piece can reach that hold a piece
   int lastFrom = -1;          // the last move's squares, -1 none
   int lastTo = -1;
+  HintArrow hint;  // the suggested move, drawn as an arrow
 };
 
 // Heights: just above the squares, under the flat symbols' tops like the

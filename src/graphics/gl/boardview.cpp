@@ -25,6 +25,7 @@
 #include "graphics/core/scenewalk.h"
 #include "graphics/core/steering.h"
 #include "graphics/gl/glquads.h"
+#include "graphics/gl/hintarrowgl.h"
 #include "graphics/gl/squaremarksgl.h"
 
 namespace {
@@ -368,6 +369,9 @@ void BoardView::disegnasegni() {
     glEnd();
     glDisable(GL_ALPHA_TEST);
   }
+  // Last, over the pieces and every other mark.
+  glDisable(GL_TEXTURE_2D);
+  drawHintArrow(marks_.hint);
 
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);

@@ -533,3 +533,32 @@ TEST_F(Vista, CoordinatesOnTheFrameTurnWithTheBoard) {
 }
 
 }  // namespace
+
+TEST_F(Vista, TheHintArrowRunsFromSquareToSquareOverThePiecesInBothViews) {
+  const auto blue = [](QRgb p) { return qBlue(p) > 120 && qBlue(p) > qRed(p) + 30 && qBlue(p) > qGreen(p) + 15; };
+  for (const bool solido3d : {false, true}) {
+    SCOPED_TRACE(solido3d ? "3D" : "flat");
+    if (solido3d) solida();
+    // Along g1-f3: halfway, and just beyond the tail gap over the knight on g1.
+    const auto along = [&](float share) {
+      const float x = 2.5f + (1.5f - 2.5f) * share, z = 3.5f + (1.5f - 3.5f) * share;
+      return solido3d ? proiettato(x, -1, z) : piano(x, z);
+    };
+    const QPoint middle = along(0.5f), overKnight = along(0.15f);
+    const QPoint aside = solido3d ? solido("h3", -1) : casella("h3");
+    SquareMarks marks;
+    vista_->setMarks(marks);
+    vista_->disegnascena(true);
+    const QImage before = foto();
+    EXPECT_FALSE(blue(before.pixel(middle)));
+    marks.hint = HintArrow{zeftest::sq("g1"), zeftest::sq("f3")};
+    vista_->setMarks(marks);
+    vista_->disegnascena(true);
+    const QImage i = foto();
+    i.save(cartellafoto() + (solido3d ? "/hint_3d.png" : "/hint_flat.png"));
+    EXPECT_TRUE(blue(i.pixel(middle))) << std::hex << i.pixel(middle);
+    EXPECT_TRUE(blue(i.pixel(overKnight))) << std::hex << i.pixel(overKnight);
+    EXPECT_EQ(i.pixel(aside), before.pixel(aside)) << "nothing else changes";
+    vista_->setMarks(SquareMarks{});
+  }
+}
