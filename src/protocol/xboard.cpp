@@ -33,7 +33,11 @@
 const char* const FEATURES2 =
     "feature ping=1 setboard=1 playother=1 san=0 usermove=1 time=1 draw=1 sigint=0 sigterm=0 reuse=1 analyze=1 "
     "myname=\"Zefiran_3D 0.92\" variants=\"normal\" colors=0 ics=0 name=0 pause=0 nps=0 debug=0 memory=1 smp=0 "
-    "exclude=0 setscore=0 option=\"Skill Level -spin 5 0 5\" done=1";
+    "exclude=0 setscore=0 done=1";
+// The options go on a line of their own, before the others: xboard 4.9 reads
+// an option that follows a feature it rejects (setscore) in the same line
+// from freed memory, and aborts.
+const char* const OPTIONFEATURES = "feature option=\"Skill Level -spin 5 0 5\"";
 static_assert(WEAKESTLEVEL == 0 && FULLLEVEL == 5, "the Skill Level option offers the levels 0 to 5");
 
 namespace {
@@ -315,7 +319,10 @@ void dispatchXboard(const std::string& line) {
       modointerfaccia = 2;
       announceFrontEnd();
     }
-    if (second()) scrivilinea(FEATURES2);
+    if (second()) {
+      scrivilinea(OPTIONFEATURES);
+      scrivilinea(FEATURES2);
+    }
   } else if (w == "quit") {
     requestQuit();
   } else if (w == "new") {

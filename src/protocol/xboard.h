@@ -27,5 +27,7 @@ void velkormuove();
 // Back to the start-up state (tests).
 void resetXboard();
 
-// The feature line announced after "protover 2".
+// The feature lines announced after "protover 2": the options, then the
+// rest.
+extern const char* const OPTIONFEATURES;
 extern const char* const FEATURES2;

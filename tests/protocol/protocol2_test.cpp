@@ -30,19 +30,21 @@ class Protocol2 : public zeftest::ProtocolFixture {};
 
 TEST_F(Protocol2, AnnouncesFeaturesInsteadOfTheFirstProtocolLines) {
   processatick({"xboard", "protover 2"});
-  ASSERT_EQ(out.size(), 1u);
+  ASSERT_EQ(out.size(), 2u);
   for (const char* f : {"setboard=1", "usermove=1", "ping=1", "colors=0", "sigint=0", "sigterm=0", "done=1",
                         "myname=\"Zefiran_3D 0.92\""})
-    EXPECT_NE(out[0].find(f), std::string::npos) << f;
+    EXPECT_NE(out[1].find(f), std::string::npos) << f;
   EXPECT_EQ(modointerfaccia, 2);
 }
 
-// The feature line offers the skill level; "option" sets it, and the
+// A feature line of its own offers the skill level (xboard aborts on an
+// option after a feature it rejects in the same line); "option" sets it, and the
 // engine's moves are then searched no deeper than the level's depth.
 TEST_F(Protocol2, TheSkillLevelOptionSetsTheLevelOfTheEnginesMoves) {
   processatick({"xboard", "protover 2"});
-  ASSERT_EQ(out.size(), 1u);
-  EXPECT_NE(out[0].find("option=\"Skill Level -spin 5 0 5\" done=1"), std::string::npos) << out[0];
+  ASSERT_EQ(out.size(), 2u);
+  EXPECT_EQ(out[0], "feature option=\"Skill Level -spin 5 0 5\"");
+  EXPECT_NE(out[1].find(" done=1"), std::string::npos) << out[1];
   processatick({"option Skill Level=1"});
   EXPECT_EQ(frontEndLevel(), 1);
   processatick({"option Skill Level=many", "option Hash=8"});
