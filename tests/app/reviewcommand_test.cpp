@@ -6,20 +6,10 @@
 #include <cstdio>
 #include <string>
 
+#include "support/command_output.h"
 #include "support/tempfolder.h"
 
 namespace {
-
-std::string run(const std::string& command) {
-  std::string out;
-  if (std::FILE* p = ::popen(command.c_str(), "r")) {
-    char buffer[4096];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, p)) > 0) out.append(buffer, got);
-    ::pclose(p);
-  }
-  return out;
-}
 
 TEST(ReviewCommand, WritesEveryGameReviewedAndAProgressLineForEach) {
   zeftest::TempFolder dir;
@@ -27,8 +17,9 @@ TEST(ReviewCommand, WritesEveryGameReviewedAndAProgressLineForEach) {
             "[White \"W\"]\n[Black \"B\"]\n[Result \"1-0\"]\n\n1. e4 e5 2. Bc4 Nc6 3. Qh5 Nf6 4. Qxf7# 1-0\n\n"
             "[White \"X\"]\n[Black \"Y\"]\n[Result \"*\"]\n\n1. d4 d5 2. c4 *\n");
   const std::string program = std::string(ZEF_BINARY_DIR) + "/Zefiran3D";
-  const std::string errors = run(program + " --review " + dir.file("games.pgn") + " --movetime 100 --out " +
-                                 dir.file("out.pgn") + " 2>&1 >/dev/null");
+  const std::string errors =
+      zeftest::commandOutput(program + " --review " + dir.file("games.pgn") + " --movetime 100 --out " +
+                             dir.file("out.pgn") + " 2>&1 >/dev/null");
   EXPECT_NE(errors.find("review 1/2 "), std::string::npos) << errors;
   // 3. Qh5 may or may not be dubious at so short a time; 3... Nf6 is a blunder.
   EXPECT_NE(errors.find(": 7 half-moves, "), std::string::npos) << errors;
@@ -44,7 +35,7 @@ TEST(ReviewCommand, WritesEveryGameReviewedAndAProgressLineForEach) {
 
   // A time outside the accepted range is refused with the usage line.
   const std::string refused =
-      run(program + " --review " + dir.file("games.pgn") + " --movetime 5 2>&1; echo \"exit $?\"");
+      zeftest::commandOutput(program + " --review " + dir.file("games.pgn") + " --movetime 5 2>&1; echo \"exit $?\"");
   EXPECT_NE(refused.find("usage:"), std::string::npos) << refused;
   EXPECT_NE(refused.find("exit 2"), std::string::npos) << refused;
 }

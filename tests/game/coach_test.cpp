@@ -23,24 +23,13 @@
 #include "records/gamenotes.h"
 #include "settings/language.h"
 #include "settings/manageini.h"
+#include "support/command_output.h"
 #include "support/engine_fixture.h"
 #include "support/game_fixture.h"
+#include "support/nested_command.h"
 #include "support/tempfolder.h"
 
 namespace {
-
-// Runs a command once from inside the next search, as a click does through
-// the window's event loop.
-struct NestedCommand : Toolkit {
-  std::function<void()> command;
-  void pumpMessages() override {
-    if (command && partita.inricerca != 0) {
-      auto c = std::move(command);
-      command = nullptr;
-      c();
-    }
-  }
-};
 
 class Coach : public ::testing::Test {
  protected:
@@ -71,19 +60,8 @@ class Coach : public ::testing::Test {
   }
 
   GameController& c = controllore();
-  NestedCommand toolkit;
+  zeftest::NestedCommand toolkit;
 };
-
-std::string run(const std::string& command) {
-  std::string out;
-  if (std::FILE* p = ::popen(command.c_str(), "r")) {
-    char buffer[4096];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, p)) > 0) out.append(buffer, got);
-    ::pclose(p);
-  }
-  return out;
-}
 
 size_t occurrences(const std::string& text, const std::string& word) {
   size_t n = 0;
@@ -248,7 +226,7 @@ TEST_F(Coach, AKnownBlunderIsMarkedAndTheSavedGameReadsBackInPgnExtract) {
   EXPECT_NE(saved.find("{threat}"), std::string::npos) << "the file's comment stays";
   // Debian's pgn-extract reads it without a word, keeping the NAG and every score.
   const std::string extracted =
-      oneLine(run("/usr/games/pgn-extract -s " + dir.file("g.pgn") + " 2>" + dir.file("err.txt")));
+      oneLine(zeftest::commandOutput("/usr/games/pgn-extract -s " + dir.file("g.pgn") + " 2>" + dir.file("err.txt")));
   EXPECT_EQ(dir.read("err.txt"), "");
   EXPECT_NE(extracted.find("Nf6 $4"), std::string::npos) << extracted;
   EXPECT_EQ(occurrences(extracted, "[%eval "), 6u) << "after every move but the mate: " << extracted;

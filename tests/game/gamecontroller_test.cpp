@@ -21,6 +21,7 @@
 #include "settings/manageini.h"
 #include "support/engine_fixture.h"
 #include "support/game_fixture.h"
+#include "support/nested_command.h"
 #include "support/tempfolder.h"
 #include "text/namevalue.h"
 
@@ -49,19 +50,6 @@ struct ViewLog : GameView {
   void status(const std::string& line) override { statuses.push_back(line); }
 };
 
-// Runs a command once from inside the next search, as a menu click does
-// through the window's event loop.
-struct NestedCommand : Toolkit {
-  std::function<void()> command;
-  void pumpMessages() override {
-    if (command && partita.inricerca != 0) {
-      auto c = std::move(command);
-      command = nullptr;
-      c();
-    }
-  }
-};
-
 class Session : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -88,7 +76,7 @@ class Session : public ::testing::Test {
 
   GameController& c = controllore();
   ViewLog view;
-  NestedCommand toolkit;
+  zeftest::NestedCommand toolkit;
 };
 
 TEST_F(Session, ANewGameKeepsThePlayersAndNamesTheHuman) {

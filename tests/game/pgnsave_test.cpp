@@ -14,6 +14,7 @@
 #include "game/game.h"
 #include "game/gamefiles.h"
 #include "records/pgnfen.h"
+#include "support/command_output.h"
 #include "support/engine_fixture.h"
 #include "support/tempfolder.h"
 #include "text/namevalue.h"
@@ -131,14 +132,7 @@ TEST(PgnSave, SetUpStartsAndMovesWithoutTextsAreKept) {
 
 // Runs a command and gives its standard output; its standard error goes to errFile.
 std::string run(const std::string& command, const std::string& errFile) {
-  std::string out;
-  if (std::FILE* p = ::popen((command + " 2>" + errFile).c_str(), "r")) {
-    char buffer[4096];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, p)) > 0) out.append(buffer, got);
-    ::pclose(p);
-  }
-  return out;
+  return zeftest::commandOutput(command + " 2>" + errFile);
 }
 
 TEST(PgnSave, ASetUpGameWithCastlingPromotionCheckAndMateReadsBackInPgnExtract) {
