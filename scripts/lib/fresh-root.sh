@@ -20,6 +20,9 @@ in_root() { chroot "$root" /usr/bin/env -i "${root_env[@]}" "$@"; }
 make_root() {
   step "debootstrap bookworm (minbase) into $root"
   debootstrap --variant=minbase bookworm "$root" "$mirror" >"$log" 2>&1 || { tail -20 "$log"; exit 1; }
+  # The root's own folder is its "/": made by mktemp it is closed to all but
+  # root, and a user inside could reach no file at all.
+  chmod 755 "$root"
   for m in proc sys dev dev/pts; do
     mkdir -p "$root/$m"
     case $m in
